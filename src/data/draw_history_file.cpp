@@ -1,0 +1,125 @@
+#include "data/draw_history_file.h"
+
+#include "data/dates.h"
+#include "data/file_error.h"
+#include "data/record_file.h"
+
+namespace numbrava {
+
+QString historyFilePath(const QString& folder, GameCode game) {
+    return folder + QLatin1Char('/') + gameInfo(game).historyFile;
+}
+
+namespace DrawHistoryFile {
+
+namespace {
+using Mode = RecordFile::Mode;
+
+DrawRecord readRecord(RecordFile& file, int n) { return DrawRecord::fromBytes(file.read(n)); }
+
+void requireRoomForOneMore(RecordFile& file, int n) {
+    if (n >= kMaxRecords)
+        throw FileError(QStringLiteral("The file %1 already holds %2 draws and cannot hold more.")
+                            .arg(file.fileName())
+                            .arg(kMaxRecords));
+}
+} // namespace
+
+int countDraws(const QString& path) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    return file.count();
+}
+
+int findDraw(const QString& path, int day, int month, int year) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    const int n = file.count();
+    for (int i = 1; i <= n; ++i) {
+        const DrawRecord r = readRecord(file, i);
+        if (r.day == day && r.month == month && r.year == year)
+            return i;
+    }
+    return 0;
+}
+
+DrawRecord readDraw(const QString& path, int record) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    return readRecord(file, record);
+}
+
+std::vector<DrawRecord> readAllDraws(const QString& path) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    const int n = file.count();
+    std::vector<DrawRecord> draws;
+    draws.reserve(static_cast<size_t>(n));
+    for (int i = 1; i <= n; ++i)
+        draws.push_back(readRecord(file, i));
+    return draws;
+}
+
+void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, std::int16_t bonus,
+                int day, int month, int year) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    requireRoomForOneMore(file, n);
+
+    auto fill = [&](DrawRecord r, int position) {
+        r.position = static_cast<std::int16_t>(position);
+        r.day = static_cast<std::int16_t>(day);
+        r.month = static_cast<std::int16_t>(month);
+        r.year = static_cast<std::int16_t>(year);
+        r.balls = balls;
+        r.bonus = bonus;
+        return r;
+    };
+
+    if (n == 0) {
+        DrawRecord r = fill(readRecord(file, 1), 1);
+        r.count = 1;
+        file.write(1, r.toBytes());
+        return;
+    }
+
+    const long long newDate = sortableDateNumber(year, month, day);
+    int insertAt = 0; // 0: append after record n
+    for (int i = 1; i <= n; ++i) {
+        if (readRecord(file, i).dateNumber() > newDate) {
+            insertAt = i;
+            break;
+        }
+    }
+
+    if (insertAt == 0) {
+        // Append: record 1 first gets the new count, then the new draw is
+        // written from record 1's bytes, so it carries the count too.
+        file.setCount(n + 1);
+        file.write(n + 1, fill(readRecord(file, 1), n + 1).toBytes());
+        return;
+    }
+
+    DrawRecord lastRead;
+    for (int j = n; j >= insertAt; --j) {
+        lastRead = readRecord(file, j);
+        DrawRecord moved = lastRead;
+        moved.position = static_cast<std::int16_t>(moved.position + 1);
+        file.write(j + 1, moved.toBytes());
+    }
+    file.write(insertAt, fill(lastRead, insertAt).toBytes());
+    file.setCount(n + 1);
+}
+
+bool deleteDraw(const QString& path, int k) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    if (k < 1 || k > n)
+        return false;
+    for (int j = k + 1; j <= n; ++j) {
+        DrawRecord r = readRecord(file, j);
+        r.position = static_cast<std::int16_t>(r.position - 1);
+        file.write(j - 1, r.toBytes());
+    }
+    file.setCount(n - 1);
+    return true;
+}
+
+} // namespace DrawHistoryFile
+} // namespace numbrava

@@ -1,0 +1,117 @@
+#include "data/entry_file.h"
+
+#include "data/dates.h"
+#include "data/file_error.h"
+#include "data/record_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace numbrava {
+
+QString datedEntryFileName(const QString& folder, GameCode game, const QDate& date) {
+    return folder + QLatin1Char('/') + gameInfo(game).entryPrefix +
+           entryFileDatePart(date.day(), date.month(), date.year()) + QStringLiteral(".lot");
+}
+
+EntryKind entryKindOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.contains(QStringLiteral("Stand"), Qt::CaseSensitive))
+        return EntryKind::Standing;
+    if (name.contains(QLatin1Char('-')))
+        return EntryKind::Wheel;
+    return EntryKind::Dated;
+}
+
+namespace {
+QString twoDigit(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+QString entryDisplayLine(GameCode game, const EntryLine& line) {
+    QString text;
+    for (auto n : line.numbers)
+        text += twoDigit(n) + QLatin1Char(' ');
+    return text + lineTag(game) + twoDigit(line.bonus);
+}
+
+namespace EntryFile {
+
+namespace {
+using Mode = RecordFile::Mode;
+EntryRecord readRecord(RecordFile& file, int n) { return EntryRecord::fromBytes(file.read(n)); }
+} // namespace
+
+int countLines(const QString& path) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    return file.count();
+}
+
+std::vector<EntryRecord> readRecords(const QString& path) {
+    RecordFile file(path, kRecordSize, Mode::Read);
+    const int n = file.count();
+    std::vector<EntryRecord> records;
+    records.reserve(static_cast<size_t>(n));
+    for (int i = 1; i <= n; ++i)
+        records.push_back(readRecord(file, i));
+    return records;
+}
+
+std::vector<EntryLine> readLines(const QString& path) {
+    std::vector<EntryLine> lines;
+    for (const auto& r : readRecords(path))
+        lines.push_back(r.line);
+    return lines;
+}
+
+void appendLine(const QString& path, const EntryLine& line) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    if (n >= kMaxRecords)
+        throw FileError(QStringLiteral("The file %1 already holds %2 lines and cannot hold more.")
+                            .arg(file.fileName())
+                            .arg(kMaxRecords));
+    // The new record starts from record 1's bytes, so its stale count is n.
+    EntryRecord r = readRecord(file, 1);
+    r.line = line;
+    file.write(n + 1, r.toBytes());
+    file.setCount(n + 1);
+}
+
+void replaceLine(const QString& path, int k, const EntryLine& line) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    if (k < 1 || k > n)
+        throw FileError(
+            QStringLiteral("The file %1 has no line %2.").arg(file.fileName()).arg(k));
+    EntryRecord r = readRecord(file, k);
+    r.line = line;
+    file.write(k, r.toBytes());
+}
+
+bool deleteLine(const QString& path, int k) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    if (k < 1 || k > n)
+        return false;
+    // Runs two steps past the old last line, so the record after the
+    // remaining lines becomes all zeros (the file viewer stops there).
+    for (int m = k; m <= n + 1; ++m)
+        file.write(m, file.read(m + 1));
+    file.setCount(n - 1);
+    return true;
+}
+
+bool deleteEmptyEntryFile(const QString& path) {
+    if (path.isEmpty() || !QFile::exists(path))
+        return false;
+    try {
+        if (countLines(path) != 0)
+            return false;
+    } catch (const FileError&) {
+        return false; // never throw away a file we cannot read
+    }
+    return QFile::remove(path);
+}
+
+} // namespace EntryFile
+} // namespace numbrava

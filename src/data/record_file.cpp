@@ -1,0 +1,113 @@
+#include "data/record_file.h"
+
+#include "data/file_error.h"
+
+#include <QFileInfo>
+
+namespace numbrava {
+
+RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
+    : path_(path), recordSize_(recordSize), file_(path) {
+    if (mode == Mode::Read) {
+        if (!QFile::exists(path_)) {
+            // Creating the missing file is what the rest of the program
+            // expects; when the folder refuses it, it simply reads as empty.
+            QFile create(path_);
+            if (create.open(QIODevice::WriteOnly))
+                create.close();
+        }
+        open_ = file_.open(QIODevice::ReadOnly);
+        if (!open_ && QFile::exists(path_))
+            throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                                .arg(fileName(), file_.errorString()));
+        return;
+    }
+    open_ = file_.open(QIODevice::ReadWrite);
+    if (!open_)
+        throw FileError(QStringLiteral("The file %1 cannot be written: %2")
+                            .arg(fileName(), file_.errorString()));
+}
+
+RecordFile::~RecordFile() {
+    if (open_)
+        file_.close();
+}
+
+QString RecordFile::fileName() const { return QFileInfo(path_).fileName(); }
+
+qint64 RecordFile::recordsOnDisk() const {
+    return open_ ? file_.size() / recordSize_ : 0;
+}
+
+QByteArray RecordFile::read(int record) {
+    QByteArray bytes(recordSize_, '\0');
+    if (!open_ || record < 1)
+        return bytes;
+    const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
+    if (offset >= file_.size())
+        return bytes;
+    if (!file_.seek(offset))
+        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                            .arg(fileName(), file_.errorString()));
+    const QByteArray got = file_.read(recordSize_);
+    if (got.size() < 0)
+        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                            .arg(fileName(), file_.errorString()));
+    bytes.replace(0, got.size(), got);
+    return bytes;
+}
+
+void RecordFile::write(int record, const QByteArray& bytes) {
+    Q_ASSERT(bytes.size() == recordSize_);
+    const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
+    const bool ok = open_ && record >= 1 && (file_.openMode() & QIODevice::WriteOnly) &&
+                    file_.seek(offset) && file_.write(bytes) == recordSize_ && file_.flush();
+    if (!ok)
+        throw FileError(QStringLiteral("The file %1 cannot be written: %2")
+                            .arg(fileName(), file_.errorString()));
+}
+
+int RecordFile::count() {
+    const qint32 stored = readInt32(read(1), 0);
+    if (stored < 0 || stored > kMaxRecords || stored > recordsOnDisk())
+        throw DamagedFileError(
+            QStringLiteral("The file %1 is damaged (it claims to hold %2 records but holds %3). "
+                           "It has been left as it is.")
+                .arg(fileName())
+                .arg(stored)
+                .arg(recordsOnDisk()));
+    return stored;
+}
+
+void RecordFile::setCount(int count) {
+    QByteArray first = read(1);
+    writeInt32(first, 0, count);
+    write(1, first);
+}
+
+std::int16_t readInt16(const QByteArray& bytes, int offset) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));
+}
+
+std::int32_t readInt32(const QByteArray& bytes, int offset) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
+    const std::uint32_t u = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                            (static_cast<std::uint32_t>(p[2]) << 16) |
+                            (static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+void writeInt16(QByteArray& bytes, int offset, std::int16_t value) {
+    const auto u = static_cast<std::uint16_t>(value);
+    bytes[offset] = static_cast<char>(u & 0xff);
+    bytes[offset + 1] = static_cast<char>((u >> 8) & 0xff);
+}
+
+void writeInt32(QByteArray& bytes, int offset, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<char>((u >> (8 * i)) & 0xff);
+}
+
+} // namespace numbrava
