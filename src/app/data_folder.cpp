@@ -1,0 +1,64 @@
+#include "app/data_folder.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace numbrava {
+
+namespace {
+bool isShippedFile(const QString& relative) {
+    const QString name = QFileInfo(relative).fileName();
+    if (relative.startsWith(QStringLiteral("wheels/")))
+        return name.endsWith(QStringLiteral(".whl"), Qt::CaseInsensitive);
+    return name == QStringLiteral("NUMBRAVA.HLP") || name == QStringLiteral("tada.wav") ||
+           name == QStringLiteral("pbk.rtl") || name == QStringLiteral("million.rtl");
+}
+
+bool folderIsWritable(const QString& folder) {
+    QFile probe(folder + QStringLiteral("/.numbrava-write-test"));
+    if (!probe.open(QIODevice::WriteOnly))
+        return false;
+    probe.close();
+    probe.remove();
+    return true;
+}
+} // namespace
+
+QStringList copyShippedFiles(const QString& programFolder, const QString& dataFolder) {
+    QStringList failed;
+    if (QDir(programFolder).canonicalPath() == QDir(dataFolder).canonicalPath())
+        return failed;
+    QDirIterator it(programFolder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = QDir(programFolder).relativeFilePath(source);
+        if (!isShippedFile(relative))
+            continue;
+        const QString target = dataFolder + QLatin1Char('/') + relative;
+        if (QFile::exists(target))
+            continue;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!QFile::copy(source, target))
+            failed << relative;
+        else
+            QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+    return failed;
+}
+
+QString chooseDataFolder(const QString& requested, const QString& programFolder,
+                         const QString& perUserFolder) {
+    if (!requested.isEmpty()) {
+        QDir().mkpath(requested);
+        return QDir(requested).absolutePath();
+    }
+    if (folderIsWritable(programFolder))
+        return programFolder;
+    QDir().mkpath(perUserFolder);
+    copyShippedFiles(programFolder, perUserFolder);
+    return perUserFolder;
+}
+
+} // namespace numbrava

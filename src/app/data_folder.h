@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace numbrava {
+
+// Chooses the folder of every data file: the one asked for on the command
+// line, else the program's own folder, else (when that cannot be written,
+// as in a system-wide install) the per-user data folder, which receives the
+// shipped files on first start. Shipped files are copied only where missing,
+// so nothing a user changed is ever overwritten.
+QString chooseDataFolder(const QString& requested, const QString& programFolder,
+                         const QString& perUserFolder);
+
+// Copies the files that ship with the program into a data folder where they
+// are missing. Returns the names that could not be copied.
+QStringList copyShippedFiles(const QString& programFolder, const QString& dataFolder);
+
+} // namespace numbrava

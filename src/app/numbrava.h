@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+namespace numbrava {
+
+// The fully wired main window (Form1) on a data folder, with the production
+// services (real message boxes, printers and sound), started as the program
+// starts it. The caller shows it.
+std::unique_ptr<QWidget> createMainWindow(const QString& dataFolder);
+
+} // namespace numbrava

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "data/draw_record.h"
+#include "data/game.h"
+#include "main/form1_controls.h"
+#include "ui/app_context.h"
+
+#include <QMainWindow>
+
+namespace numbrava {
+
+class FileError;
+class SecondaryScreen;
+
+// Form1: the program's main window. It holds the run's view of the data (the
+// game, the entries and the draw shown), switches games and opens every
+// other screen. The other screens call the public operations below.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: today's dates, the last game with its entries and draw, the
+    // saved printer.
+    void start();
+
+    AppContext& context() { return ctx_; }
+    Form1Controls& controls() { return ui_; }
+
+    // The game of the option buttons.
+    GameCode gameOfOptions() const;
+    void switchGame(GameCode game);
+
+    // Ball display.
+    void showDrawBall(int slot, int number);
+    void hideDrawBalls();
+    bool isDrawShown() const;
+    void resetMainScreen();
+
+    // Looks up the draw of the result date and shows it.
+    void lookUpDraw();
+    // Makes the dated entry file of the entries date current and lists it.
+    void loadDatedEntryFile();
+    // Lists the lines of a file that has been made current.
+    void listEntryFile(const QString& path);
+    void addEntryLine(const EntryLine& line);
+    void clearWinningLines();
+
+    // Opens a screen the secondary way: this window waits disabled until it closes.
+    void openSecondary(SecondaryScreen* screen);
+
+    // Shows a file problem once; the same problem again right after is not repeated.
+    void reportFileError(const FileError& error);
+
+    void shutDown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildUi();
+    void buildMenus();
+    void connectControls();
+    void deleteDraw();
+    void openHelp();
+    void openAbout();
+    void setFrameCaptions(GameCode game);
+
+    // Each feature wires its own buttons and menu items (one file each).
+    void setupResultActions();
+    void setupCheckActions();
+    void setupEntryActions();
+    void setupPrintingActions();
+    void selectSavedPrinter();
+    void checkEntries();
+
+    AppContext& ctx_;
+    Form1Controls ui_;
+    bool shutDownDone_ = false;
+    QString lastFileProblem_;
+};
+
+} // namespace numbrava

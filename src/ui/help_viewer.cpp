@@ -1,0 +1,39 @@
+#include "ui/help_viewer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace numbrava {
+
+HelpViewer* HelpViewer::open(const QString& helpFile) {
+    QFile file(helpFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    auto* viewer =
+        new HelpViewer(QString::fromUtf8(file.readAll()), QFileInfo(helpFile).absolutePath());
+    viewer->show();
+    return viewer;
+}
+
+HelpViewer::HelpViewer(const QString& html, const QString& folder) : QWidget(nullptr) {
+    setObjectName(QStringLiteral("helpViewer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Numbrava Help"));
+    auto* browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("helpText"));
+    browser->setOpenExternalLinks(false);
+    browser->setSearchPaths({folder});
+    browser->setHtml(html);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    resize(640, 560);
+}
+
+} // namespace numbrava

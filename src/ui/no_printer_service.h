@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/printer_service.h"
+
+namespace numbrava {
+
+// A machine without printers: nothing is installed and nothing prints.
+class NoPrinterService : public PrinterService {
+public:
+    QStringList installedPrinters() const override { return {}; }
+    QString currentPrinter() const override { return {}; }
+    bool selectPrinter(const QString&) override { return false; }
+    void setFont(const QString&, int) override {}
+    void printLine(const QString&) override {}
+    void endDocument() override {}
+};
+
+} // namespace numbrava

@@ -1,0 +1,52 @@
+#include "ui/secondary_screen.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace numbrava {
+
+SecondaryScreen::SecondaryScreen(QWidget* opener) : QWidget(nullptr), opener_(opener) {
+    // No Qt parent: disabling the opener must not disable this window.
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (opener)
+        setWindowIcon(opener->windowIcon());
+}
+
+SecondaryScreen::~SecondaryScreen() { releaseOpener(); }
+
+void SecondaryScreen::openScreen() {
+    if (opener_)
+        opener_->setEnabled(false);
+    show();
+    raise();
+    activateWindow();
+}
+
+void SecondaryScreen::closeEvent(QCloseEvent* event) {
+    if (!released_)
+        onClosing();
+    releaseOpener();
+    event->accept();
+}
+
+void SecondaryScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SecondaryScreen::releaseOpener() {
+    if (released_)
+        return;
+    released_ = true;
+    if (opener_) {
+        opener_->setEnabled(true);
+        opener_->raise();
+        opener_->activateWindow();
+    }
+    emit closed();
+}
+
+} // namespace numbrava

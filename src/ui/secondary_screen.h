@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace numbrava {
+
+// A screen opened from another one. Opening disables the opener and shows
+// this screen as its own top-level window; every way of closing it (its
+// buttons, the title bar, Escape) runs the same close code, which enables the
+// opener again, brings it to the front and emits closed(). The screen deletes
+// itself once closed.
+class SecondaryScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit SecondaryScreen(QWidget* opener);
+    ~SecondaryScreen() override;
+
+    // Disables the opener and shows the screen.
+    void openScreen();
+    QWidget* opener() const { return opener_; }
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Runs once, before the opener is enabled again.
+    virtual void onClosing() {}
+
+private:
+    void releaseOpener();
+
+    QPointer<QWidget> opener_;
+    bool released_ = false;
+};
+
+} // namespace numbrava

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "ui/clock.h"
+#include "ui/dialogs.h"
+#include "ui/printer_service.h"
+#include "ui/random_source.h"
+#include "ui/sound_player.h"
+
+#include <QDate>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace numbrava::testing {
+
+// Records every box shown; questions take their answers from a script
+// (an unscripted question is answered No and recorded as unexpected).
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        bool question = false;
+    };
+    std::vector<Shown> shown;
+    std::deque<bool> answers;
+    int unscriptedQuestions = 0;
+    // Runs when a box is shown (for example to act while a screen waits).
+    std::function<void(const QString&)> onShow;
+
+    void answerYes(int times = 1) { answers.insert(answers.end(), times, true); }
+    void answerNo(int times = 1) { answers.insert(answers.end(), times, false); }
+    QStringList texts() const {
+        QStringList all;
+        for (const auto& s : shown)
+            all << s.text;
+        return all;
+    }
+    QString last() const { return shown.empty() ? QString() : shown.back().text; }
+    void clear() { shown.clear(); }
+
+protected:
+    void showMessage(const QString& text, const QString& title) override {
+        shown.push_back({text, title, false});
+        if (onShow)
+            onShow(text);
+    }
+    bool askYesNo(const QString& text, const QString& title) override {
+        shown.push_back({text, title, true});
+        if (onShow)
+            onShow(text);
+        if (answers.empty()) {
+            ++unscriptedQuestions;
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FakePrinter : public PrinterService {
+public:
+    QStringList printers;
+    QString current;
+    QString fontFamily;
+    int fontSize = 0;
+    QStringList lines;
+    int documentsEnded = 0;
+
+    QStringList installedPrinters() const override { return printers; }
+    QString currentPrinter() const override { return current; }
+    bool selectPrinter(const QString& name) override {
+        if (!printers.contains(name))
+            return false;
+        current = name;
+        return true;
+    }
+    void setFont(const QString& family, int pointSize) override {
+        fontFamily = family;
+        fontSize = pointSize;
+    }
+    void printLine(const QString& line) override { lines << line; }
+    void endDocument() override { ++documentsEnded; }
+};
+
+class FakeSound : public SoundPlayer {
+public:
+    QStringList played;
+    void play(const QString& waveFile) override { played << waveFile; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDate date{2003, 7, 5};
+    double seconds = 43200.0;
+    QDate today() const override { return date; }
+    double secondsSinceMidnight() const override { return seconds; }
+};
+
+// Hands out a fixed sequence of numbers, then repeats it.
+class ScriptedRandom : public RandomSource {
+public:
+    std::vector<double> sequence{0.5};
+    size_t nextIndex = 0;
+    std::vector<double> seeds;
+    void seed(double value) override { seeds.push_back(value); }
+    double next() override {
+        const double v = sequence[nextIndex % sequence.size()];
+        ++nextIndex;
+        return v;
+    }
+};
+
+} // namespace numbrava::testing
