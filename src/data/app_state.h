@@ -28,6 +28,9 @@ struct AppState {
     bool cancelRequested = false;
     // False when no printer could be chosen at start-up.
     bool printerAvailable = false;
+    // The chosen printer's two page settings, set back before every job.
+    std::int16_t printSetting1 = 0;
+    std::int16_t printSetting2 = 0;
 
     QString dataFile(const QString& name) const { return installFolder + QLatin1Char('/') + name; }
 };

@@ -10,6 +10,9 @@ public:
     QStringList installedPrinters() const override { return {}; }
     QString currentPrinter() const override { return {}; }
     bool selectPrinter(const QString&) override { return false; }
+    int pageSetting1() const override { return 0; }
+    int pageSetting2() const override { return 0; }
+    void setPageSettings(int, int) override {}
     void setFont(const QString&, int) override {}
     void printLine(const QString&) override {}
     void endDocument() override {}

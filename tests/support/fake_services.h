@@ -77,6 +77,12 @@ public:
         current = name;
         return true;
     }
+    int setting1 = 1;
+    int setting2 = 9;
+    std::vector<std::pair<int, int>> settingsApplied;
+    int pageSetting1() const override { return setting1; }
+    int pageSetting2() const override { return setting2; }
+    void setPageSettings(int s1, int s2) override { settingsApplied.emplace_back(s1, s2); }
     void setFont(const QString& family, int pointSize) override {
         fontFamily = family;
         fontSize = pointSize;
