@@ -26,6 +26,13 @@ bool folderIsWritable(const QString& folder) {
 }
 } // namespace
 
+QString installFolderFor(const QString& folder) {
+    QString cleaned = QDir::cleanPath(QDir(folder).absolutePath());
+    while (cleaned.endsWith(QLatin1Char('/')))
+        cleaned.chop(1);
+    return cleaned;
+}
+
 QStringList copyShippedFiles(const QString& programFolder, const QString& dataFolder) {
     QStringList failed;
     if (QDir(programFolder).canonicalPath() == QDir(dataFolder).canonicalPath())

@@ -12,6 +12,11 @@ namespace numbrava {
 QString chooseDataFolder(const QString& requested, const QString& programFolder,
                          const QString& perUserFolder);
 
+// The folder as the program keeps it: absolute, cleaned, never ending in a
+// separator; the root folder becomes the empty text so that "/pbk.rtl" is
+// found as itself and not as "//pbk.rtl".
+QString installFolderFor(const QString& folder);
+
 // Copies the files that ship with the program into a data folder where they
 // are missing. Returns the names that could not be copied.
 QStringList copyShippedFiles(const QString& programFolder, const QString& dataFolder);

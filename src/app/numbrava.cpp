@@ -1,9 +1,8 @@
 #include "app/numbrava.h"
 
+#include "app/data_folder.h"
 #include "app/production_services.h"
 #include "main/main_window.h"
-
-#include <QDir>
 
 namespace numbrava {
 
@@ -14,16 +13,13 @@ struct ServicesHolder {
 };
 
 class ProductionMainWindow : private ServicesHolder, public MainWindow {
-public:
+  public:
     explicit ProductionMainWindow(const QString& dataFolder)
         : ServicesHolder(), MainWindow(prepared(*services, dataFolder)) {}
 
-private:
+  private:
     static AppContext& prepared(ProductionServices& services, const QString& dataFolder) {
-        QString folder = QDir::cleanPath(QDir(dataFolder).absolutePath());
-        while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
-            folder.chop(1);
-        services.state.installFolder = folder;
+        services.state.installFolder = installFolderFor(dataFolder);
         return services.context;
     }
 };

@@ -7,8 +7,8 @@ namespace numbrava {
 ProductionServices::ProductionServices()
     : dialogs(std::make_unique<QtDialogs>()), printer(std::make_unique<NoPrinterService>()),
       sound(std::make_unique<QtSoundPlayer>()), clock(std::make_unique<SystemClock>()),
-      random(std::make_unique<StandardRandomSource>()),
-      context{state, *dialogs, *printer, *sound, *clock, *random} {
+      random(std::make_unique<StandardRandomSource>()), context{state,  *dialogs, *printer,
+                                                                *sound, *clock,   *random} {
     // One seed per run, from the time of day.
     random->seed(clock->secondsSinceMidnight());
 }

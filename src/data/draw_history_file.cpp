@@ -15,7 +15,9 @@ namespace DrawHistoryFile {
 namespace {
 using Mode = RecordFile::Mode;
 
-DrawRecord readRecord(RecordFile& file, int n) { return DrawRecord::fromBytes(file.read(n)); }
+DrawRecord readRecord(RecordFile& file, int n) {
+    return DrawRecord::fromBytes(file.read(n));
+}
 
 void requireRoomForOneMore(RecordFile& file, int n) {
     if (n >= kMaxRecords)

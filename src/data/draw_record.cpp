@@ -52,7 +52,9 @@ QByteArray DrawRecord::toBytes() const {
     return encode(words);
 }
 
-long long DrawRecord::dateNumber() const { return sortableDateNumber(year, month, day); }
+long long DrawRecord::dateNumber() const {
+    return sortableDateNumber(year, month, day);
+}
 
 EntryRecord EntryRecord::fromBytes(const QByteArray& bytes) {
     const Words words = decode(bytes);

@@ -24,7 +24,9 @@ EntryKind entryKindOf(const QString& path) {
 }
 
 namespace {
-QString twoDigit(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigit(int n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 } // namespace
 
 QString entryDisplayLine(GameCode game, const EntryLine& line) {
@@ -38,7 +40,9 @@ namespace EntryFile {
 
 namespace {
 using Mode = RecordFile::Mode;
-EntryRecord readRecord(RecordFile& file, int n) { return EntryRecord::fromBytes(file.read(n)); }
+EntryRecord readRecord(RecordFile& file, int n) {
+    return EntryRecord::fromBytes(file.read(n));
+}
 } // namespace
 
 int countLines(const QString& path) {
@@ -81,8 +85,7 @@ void replaceLine(const QString& path, int k, const EntryLine& line) {
     RecordFile file(path, kRecordSize, Mode::ReadWrite);
     const int n = file.count();
     if (k < 1 || k > n)
-        throw FileError(
-            QStringLiteral("The file %1 has no line %2.").arg(file.fileName()).arg(k));
+        throw FileError(QStringLiteral("The file %1 has no line %2.").arg(file.fileName()).arg(k));
     EntryRecord r = readRecord(file, k);
     r.line = line;
     file.write(k, r.toBytes());

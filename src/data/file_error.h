@@ -8,18 +8,18 @@ namespace numbrava {
 // A file could not be read or written, or its content makes no sense. The
 // message is written for the user and names the file.
 class FileError : public std::runtime_error {
-public:
+  public:
     explicit FileError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 
 // The bytes of a record file contradict themselves (bad count, truncated).
 class DamagedFileError : public FileError {
-public:
+  public:
     using FileError::FileError;
 };
 

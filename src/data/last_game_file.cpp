@@ -6,7 +6,9 @@
 namespace numbrava {
 
 namespace {
-QString lastGamePath(const QString& folder) { return folder + QStringLiteral("/game.dat"); }
+QString lastGamePath(const QString& folder) {
+    return folder + QStringLiteral("/game.dat");
+}
 } // namespace
 
 GameCode readLastGame(const QString& folder) {

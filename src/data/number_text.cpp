@@ -75,7 +75,9 @@ std::optional<std::int32_t> wholeNumber32FromText(const QString& text) {
     return wholeNumberIn<std::int32_t>(text);
 }
 
-QString asWritten(long long value) { return QString::number(value); }
+QString asWritten(long long value) {
+    return QString::number(value);
+}
 
 QString withLeadingBlank(long long value) {
     return value >= 0 ? QStringLiteral(" ") + QString::number(value) : QString::number(value);

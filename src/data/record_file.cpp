@@ -33,7 +33,9 @@ RecordFile::~RecordFile() {
         file_.close();
 }
 
-QString RecordFile::fileName() const { return QFileInfo(path_).fileName(); }
+QString RecordFile::fileName() const {
+    return QFileInfo(path_).fileName();
+}
 
 qint64 RecordFile::recordsOnDisk() const {
     return open_ ? file_.size() / recordSize_ : 0;
@@ -47,12 +49,12 @@ QByteArray RecordFile::read(int record) {
     if (offset >= file_.size())
         return bytes;
     if (!file_.seek(offset))
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(fileName(), file_.errorString()));
+        throw FileError(
+            QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
     const QByteArray got = file_.read(recordSize_);
     if (got.size() < 0)
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(fileName(), file_.errorString()));
+        throw FileError(
+            QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
     bytes.replace(0, got.size(), got);
     return bytes;
 }
@@ -92,9 +94,9 @@ std::int16_t readInt16(const QByteArray& bytes, int offset) {
 
 std::int32_t readInt32(const QByteArray& bytes, int offset) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
-    const std::uint32_t u = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                            (static_cast<std::uint32_t>(p[2]) << 16) |
-                            (static_cast<std::uint32_t>(p[3]) << 24);
+    const std::uint32_t u =
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
     return static_cast<std::int32_t>(u);
 }
 

@@ -11,7 +11,7 @@ namespace numbrava {
 // Record n starts at byte (n - 1) * recordSize; reading past the end gives an
 // all-zero record. This is the only place that computes record offsets.
 class RecordFile {
-public:
+  public:
     enum class Mode { Read, ReadWrite };
 
     // A missing file is created empty (as every reader of these files expects);
@@ -34,7 +34,7 @@ public:
     const QString& path() const { return path_; }
     QString fileName() const;
 
-private:
+  private:
     QString path_;
     int recordSize_;
     QFile file_;

@@ -253,7 +253,8 @@ void MainWindow::buildMenus() {
     };
 
     ui_.mnuFile = topMenu("mnuFile", QStringLiteral("&File"));
-    ui_.mnuUpdateResults = action(ui_.mnuFile, "mnuUpdateResults", QStringLiteral("Update Results"));
+    ui_.mnuUpdateResults =
+        action(ui_.mnuFile, "mnuUpdateResults", QStringLiteral("Update Results"));
     ui_.mnuDelete = action(ui_.mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
     ui_.mnufilter = action(ui_.mnuFile, "mnufilter", QStringLiteral("Filter Current Entry"));
     ui_.mnuImport = action(ui_.mnuFile, "mnuImport", QStringLiteral("Import TXT Entry"));
@@ -272,18 +273,17 @@ void MainWindow::buildMenus() {
     ui_.mnuWheelCreate = action(ui_.mnuWheels, "mnuWheelCreate", QStringLiteral("Create"));
     ui_.mnuWheelOpen = menu(ui_.mnuWheels, "mnuWheelOpen", QStringLiteral("Open"));
     const char* wheelNames[] = {"mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533"};
-    const char* wheelCaptions[] = {"Guarantee Match 5 if 5 Picked from Group",
-                                   "Guarantee Match 4 if 5 Picked from Group",
-                                   "Guarantee Match 3 if 5 Picked from Group",
-                                   "Guarantee Match 4 if 4 Picked from Group",
-                                   "Guarantee Match 3 if 4 Picked from Group",
-                                   "Guarantee Match 3 if 3 Picked from Group"};
+    const char* wheelCaptions[] = {
+        "Guarantee Match 5 if 5 Picked from Group", "Guarantee Match 4 if 5 Picked from Group",
+        "Guarantee Match 3 if 5 Picked from Group", "Guarantee Match 4 if 4 Picked from Group",
+        "Guarantee Match 3 if 4 Picked from Group", "Guarantee Match 3 if 3 Picked from Group"};
     for (size_t i = 0; i < 6; ++i)
         ui_.mnuWheelOpenType[i] =
             action(ui_.mnuWheelOpen, wheelNames[i], QString::fromLatin1(wheelCaptions[i]));
 
     ui_.mnustand = topMenu("mnustand", QStringLiteral("&Standing Entry"));
-    ui_.mnustandsave = action(ui_.mnustand, "mnustandsave", QStringLiteral("Save as Standing Entry"));
+    ui_.mnustandsave =
+        action(ui_.mnustand, "mnustandsave", QStringLiteral("Save as Standing Entry"));
     ui_.mnustandopen = action(ui_.mnustand, "mnustandopen", QStringLiteral("Open Standing Entry"));
 
     ui_.mnuopt = topMenu("mnuopt", QStringLiteral("&Optimized Entry"));
@@ -295,9 +295,9 @@ void MainWindow::buildMenus() {
     ui_.mnuAbout = action(ui_.mnuHlp, "mnuAbout", QStringLiteral("About Numbrava"));
 
     // Screens that are not part of this program yet.
-    for (QAction* a : {ui_.mnuUpdateResults, ui_.mnuDelete, ui_.mnufilter, ui_.mnuImport,
-                       ui_.mnuactualpayouts, ui_.mnuWheelCreate, ui_.mnustandsave,
-                       ui_.mnustandopen, ui_.mnuoptcreate})
+    for (QAction* a :
+         {ui_.mnuUpdateResults, ui_.mnuDelete, ui_.mnufilter, ui_.mnuImport, ui_.mnuactualpayouts,
+          ui_.mnuWheelCreate, ui_.mnustandsave, ui_.mnustandopen, ui_.mnuoptcreate})
         a->setEnabled(false);
     for (QAction* a : ui_.mnuWheelOpenType)
         a->setEnabled(false);
@@ -392,7 +392,9 @@ void MainWindow::hideDrawBalls() {
         image->setVisible(false);
 }
 
-bool MainWindow::isDrawShown() const { return !ui_.Image2[0]->isHidden(); }
+bool MainWindow::isDrawShown() const {
+    return !ui_.Image2[0]->isHidden();
+}
 
 void MainWindow::resetMainScreen() {
     hideDrawBalls();
@@ -444,9 +446,8 @@ void MainWindow::loadDatedEntryFile() {
     ui_.List1->clear();
     ui_.Text2->setText(QStringLiteral("0"));
     ui_.Text3->setText(QStringLiteral("0"));
-    ctx_.state.currentEntryFile = datedEntryFileName(ctx_.state.installFolder,
-                                                     ctx_.state.selectedGame,
-                                                     ui_.DTPicker2->value());
+    ctx_.state.currentEntryFile = datedEntryFileName(
+        ctx_.state.installFolder, ctx_.state.selectedGame, ui_.DTPicker2->value());
     listEntryFile(ctx_.state.currentEntryFile);
 }
 
@@ -493,7 +494,9 @@ void MainWindow::deleteDraw() {
     clearWinningLines();
 }
 
-void MainWindow::openSecondary(SecondaryScreen* screen) { screen->openScreen(); }
+void MainWindow::openSecondary(SecondaryScreen* screen) {
+    screen->openScreen();
+}
 
 void MainWindow::openHelp() {
     const QString helpFile = ctx_.state.dataFile(QStringLiteral("NUMBRAVA.HLP"));
@@ -501,7 +504,9 @@ void MainWindow::openHelp() {
         ctx_.dialogs.message(QStringLiteral("Cannot find Help file in the installation directory"));
 }
 
-void MainWindow::openAbout() { openSecondary(new AboutScreen(this, ctx_)); }
+void MainWindow::openAbout() {
+    openSecondary(new AboutScreen(this, ctx_));
+}
 
 void MainWindow::shutDown() {
     if (shutDownDone_)

@@ -17,7 +17,7 @@ class SecondaryScreen;
 // other screen. The other screens call the public operations below.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -55,10 +55,10 @@ public:
 
     void shutDown();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildUi();
     void buildMenus();
     void connectControls();

@@ -6,7 +6,9 @@
 
 namespace numbrava {
 
-void MainWindow::setupPrintingActions() { ui_.mnuprinterselect->setEnabled(false); }
+void MainWindow::setupPrintingActions() {
+    ui_.mnuprinterselect->setEnabled(false);
+}
 
 void MainWindow::selectSavedPrinter() {
     ctx_.state.printerAvailable = false;

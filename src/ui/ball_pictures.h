@@ -9,7 +9,7 @@ namespace numbrava {
 // Mega Millions main balls. Pictures are drawn at the screen's pixel ratio
 // and kept once drawn.
 class BallPictures {
-public:
+  public:
     static constexpr int kSize = 35;
     static int listSize(int list);
     // A null pixmap for a number the list does not hold.

@@ -7,7 +7,7 @@ namespace numbrava {
 
 // The hourglass for as long as the object lives.
 class BusyCursor {
-public:
+  public:
     BusyCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor&) = delete;

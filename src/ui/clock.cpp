@@ -4,7 +4,9 @@
 
 namespace numbrava {
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
 
 double SystemClock::secondsSinceMidnight() const {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;

@@ -6,7 +6,7 @@ namespace numbrava {
 
 // Today's date and the time of day.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDate today() const = 0;
     // Seconds since midnight, with fractions.
@@ -14,7 +14,7 @@ public:
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     QDate today() const override;
     double secondsSinceMidnight() const override;
 };

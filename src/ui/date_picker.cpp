@@ -20,6 +20,8 @@ bool DatePicker::setValueFromText(const QString& dayMonthYear) {
     return true;
 }
 
-int DatePicker::weekday() const { return weekdaySundayFirst(date()); }
+int DatePicker::weekday() const {
+    return weekdaySundayFirst(date());
+}
 
 } // namespace numbrava

@@ -9,7 +9,7 @@ namespace numbrava {
 // raises changed() after every change of value, by the user or the program.
 class DatePicker : public QDateEdit {
     Q_OBJECT
-public:
+  public:
     explicit DatePicker(QWidget* parent = nullptr);
 
     QDate value() const { return date(); }
@@ -22,7 +22,7 @@ public:
     int year() const { return date().year(); }
     int weekday() const;
 
-signals:
+  signals:
     void changed();
 };
 

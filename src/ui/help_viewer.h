@@ -7,11 +7,11 @@ namespace numbrava {
 // A small window that shows the HTML help document.
 class HelpViewer : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Returns nullptr when the file cannot be read.
     static HelpViewer* open(const QString& helpFile);
 
-private:
+  private:
     explicit HelpViewer(const QString& html, const QString& folder);
 };
 

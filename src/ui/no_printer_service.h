@@ -6,7 +6,7 @@ namespace numbrava {
 
 // A machine without printers: nothing is installed and nothing prints.
 class NoPrinterService : public PrinterService {
-public:
+  public:
     QStringList installedPrinters() const override { return {}; }
     QString currentPrinter() const override { return {}; }
     bool selectPrinter(const QString&) override { return false; }

@@ -8,7 +8,7 @@ namespace numbrava {
 // The installed printers, the current one, and printing text lines that
 // break into pages by themselves.
 class PrinterService {
-public:
+  public:
     virtual ~PrinterService() = default;
     virtual QStringList installedPrinters() const = 0;
     virtual QString currentPrinter() const = 0;

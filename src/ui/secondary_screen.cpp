@@ -12,7 +12,9 @@ SecondaryScreen::SecondaryScreen(QWidget* opener) : QWidget(nullptr), opener_(op
         setWindowIcon(opener->windowIcon());
 }
 
-SecondaryScreen::~SecondaryScreen() { releaseOpener(); }
+SecondaryScreen::~SecondaryScreen() {
+    releaseOpener();
+}
 
 void SecondaryScreen::openScreen() {
     if (opener_)

@@ -12,7 +12,7 @@ namespace numbrava {
 // itself once closed.
 class SecondaryScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SecondaryScreen(QWidget* opener);
     ~SecondaryScreen() override;
 
@@ -20,16 +20,16 @@ public:
     void openScreen();
     QWidget* opener() const { return opener_; }
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Runs once, before the opener is enabled again.
     virtual void onClosing() {}
 
-private:
+  private:
     void releaseOpener();
 
     QPointer<QWidget> opener_;

@@ -29,7 +29,7 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 class MainScreen : public MainWindowTest {
-protected:
+  protected:
     QLabel* ball(int slot) const {
         return window->findChild<QLabel*>(QStringLiteral("Image2_%1").arg(slot));
     }

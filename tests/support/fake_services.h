@@ -17,7 +17,7 @@ namespace numbrava::testing {
 // Records every box shown; questions take their answers from a script
 // (an unscripted question is answered No and recorded as unexpected).
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;
@@ -40,7 +40,7 @@ public:
     QString last() const { return shown.empty() ? QString() : shown.back().text; }
     void clear() { shown.clear(); }
 
-protected:
+  protected:
     void showMessage(const QString& text, const QString& title) override {
         shown.push_back({text, title, false});
         if (onShow)
@@ -61,7 +61,7 @@ protected:
 };
 
 class FakePrinter : public PrinterService {
-public:
+  public:
     QStringList printers;
     QString current;
     QString fontFamily;
@@ -92,13 +92,13 @@ public:
 };
 
 class FakeSound : public SoundPlayer {
-public:
+  public:
     QStringList played;
     void play(const QString& waveFile) override { played << waveFile; }
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     QDate date{2003, 7, 5};
     double seconds = 43200.0;
     QDate today() const override { return date; }
@@ -107,7 +107,7 @@ public:
 
 // Hands out a fixed sequence of numbers, then repeats it.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     std::vector<double> sequence{0.5};
     size_t nextIndex = 0;
     std::vector<double> seeds;

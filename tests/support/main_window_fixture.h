@@ -14,7 +14,7 @@ namespace numbrava::testing {
 // A main window on a temporary data folder with test doubles for every
 // service. Tests prepare files in folder() and then call startWindow().
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     AppState state;
     FakeDialogs dialogs;
