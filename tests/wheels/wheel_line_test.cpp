@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <vector>
 
 using namespace numbrava;
@@ -18,6 +19,10 @@ struct LineCase {
 // A group of ten whose numbers differ from their positions, so a decoder
 // that returns positions instead of numbers fails.
 const std::vector<int> kGroup{3, 7, 11, 19, 20, 28, 33, 41, 47, 52};
+
+void PrintTo(const LineCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class WheelLineDecoding : public ::testing::TestWithParam<LineCase> {};
 

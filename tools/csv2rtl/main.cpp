@@ -34,6 +34,11 @@ bool parseGame(const QString& name, GameCode& game) {
 }
 
 void writeHistory(const QString& path, const std::vector<CsvDraw>& draws) {
+    // An empty history is an empty file; insertDraw creates it otherwise.
+    QFile empty(path);
+    if (!empty.open(QIODevice::WriteOnly))
+        throw FileError(QStringLiteral("cannot create %1: %2").arg(path, empty.errorString()));
+    empty.close();
     for (const CsvDraw& d : draws)
         DrawHistoryFile::insertDraw(path, d.balls, d.bonus, d.day, d.month, d.year);
 }
