@@ -3,7 +3,6 @@
 #include "cover_problem.h"
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 namespace wheelgen {
