@@ -85,6 +85,13 @@ const std::vector<Operation>& operations() {
     return all;
 }
 
+void PrintTo(const Damage& d, std::ostream* os) {
+    *os << d.name;
+}
+void PrintTo(const Operation& o, std::ostream* os) {
+    *os << o.name;
+}
+
 class DamagedFile : public ::testing::TestWithParam<std::tuple<Damage, Operation>> {};
 
 TEST_P(DamagedFile, IsRefusedByNameAndLeftUntouched) {

@@ -43,9 +43,6 @@ TEST(EntryFileDatePart, TwoDigitDayMonthNameAndYear) {
 
 TEST(DrawDays, FirstDaysOfJuly2003) {
     const QDate tuesday(2003, 7, 1);
-    EXPECT_EQ(tuesday.day(), 1);
-    EXPECT_EQ(tuesday.month(), 7);
-    EXPECT_EQ(tuesday.year(), 2003);
     EXPECT_EQ(weekdaySundayFirst(tuesday), 3);
     EXPECT_TRUE(isDrawDay(MegaMillions, tuesday));
     EXPECT_FALSE(isDrawDay(Powerball, tuesday));

@@ -46,12 +46,4 @@ TEST(EntryRecordBytes, FieldsSitWhereTheFileFormatPutsThem) {
     EXPECT_EQ(r.toBytes(), kDistinct.bytes());
 }
 
-TEST(DrawRecordBytes, DateNumberOrdersByYearMonthDay) {
-    DrawRecord r;
-    r.day = 5;
-    r.month = 7;
-    r.year = 2003;
-    EXPECT_EQ(r.dateNumber(), 20030705);
-}
-
 } // namespace

@@ -13,8 +13,12 @@ struct TypedNumber {
     std::optional<std::int16_t> expected;
 };
 
+// Shown in test names, so a tab is spelled out.
 void PrintTo(const TypedNumber& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
+    *os << '"';
+    for (const char* p = c.text; *p; ++p)
+        *os << (*p == '\t' ? std::string("\\t") : std::string(1, *p));
+    *os << '"';
 }
 
 class WholeNumberFromText : public ::testing::TestWithParam<TypedNumber> {};
