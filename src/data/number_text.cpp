@@ -44,8 +44,10 @@ double leadingNumber(const QString& text) {
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
-    if (!ok)
-        return 0.0; // cannot happen for the shapes built above, but never crash
+    // A number too large for a double comes back as an infinity with ok unset;
+    // keep it, so that callers see it is out of range rather than reading 0.
+    if (!ok && !std::isinf(value))
+        return 0.0;
     return value;
 }
 

@@ -1,0 +1,194 @@
+#include "data/draw_history_file.h"
+
+#include "support/qt_printers.h"
+#include "support/record_bytes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+namespace {
+
+struct Balls {
+    std::array<std::int16_t, 5> main;
+    std::int16_t bonus;
+};
+
+const Balls kA{{3, 12, 25, 33, 41}, 7};
+const Balls kB{{1, 2, 3, 4, 5}, 42};
+const Balls kC{{10, 20, 30, 40, 53}, 1};
+const Balls kD{{6, 7, 8, 9, 11}, 13};
+const Balls kE{{14, 15, 16, 17, 18}, 19};
+
+// The bytes a draw of July 2003 should have on disk.
+QByteArray julyDraw(std::int32_t count, std::int16_t position, std::int16_t day, const Balls& b,
+                    std::int16_t spare = 0) {
+    return RawRecord{.count = count,
+                     .word4 = position,
+                     .day = day,
+                     .month = 7,
+                     .year = 2003,
+                     .numbers = b.main,
+                     .bonus = b.bonus,
+                     .word24 = spare}
+        .bytes();
+}
+
+class DrawHistoryFileTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    QString path = historyFilePath(folder.path(), Powerball);
+
+    void insert(int day, const Balls& b) {
+        DrawHistoryFile::insertDraw(path, b.main, b.bonus, day, 7, 2003);
+    }
+    QByteArray onDisk() const { return readFileBytes(path); }
+
+    // 2, 5 and 9 July with stale count fields and spare words that tell the
+    // records apart, so each test sees which bytes a writer started from.
+    void writeThreeDraws() {
+        folder.writeFile(QStringLiteral("pbk.rtl"), julyDraw(3, 1, 2, kB, 11) +
+                                                        julyDraw(0, 2, 5, kA, 22) +
+                                                        julyDraw(7, 3, 9, kC, 33));
+    }
+};
+
+TEST(HistoryFilePath, OneFilePerGame) {
+    EXPECT_EQ(historyFilePath("/d", Powerball), "/d/pbk.rtl");
+    EXPECT_EQ(historyFilePath("/d", MegaMillions), "/d/million.rtl");
+}
+
+TEST_F(DrawHistoryFileTest, MissingFileReadsAsEmptyAndIsCreated) {
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 0);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
+    EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(onDisk(), QByteArray());
+}
+
+TEST_F(DrawHistoryFileTest, InsertIntoEmptyFileWritesOneRecord) {
+    insert(5, kA);
+    EXPECT_EQ(onDisk(), julyDraw(1, 1, 5, kA));
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 1);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 1);
+}
+
+TEST_F(DrawHistoryFileTest, InsertsKeepDateOrderAndLeaveTheWritersStaleCounts) {
+    insert(5, kA);
+    insert(2, kB); // before record 1: the old record 1 moves up as it was
+    insert(9, kC); // appended from record 1's bytes after its count rose to 3
+    EXPECT_EQ(onDisk(), julyDraw(3, 1, 2, kB) + julyDraw(1, 2, 5, kA) + julyDraw(3, 3, 9, kC));
+
+    const auto draws = DrawHistoryFile::readAllDraws(path);
+    ASSERT_EQ(draws.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(draws[static_cast<size_t>(i)].position, i + 1);
+    EXPECT_EQ(draws[0].day, 2);
+    EXPECT_EQ(draws[1].day, 5);
+    EXPECT_EQ(draws[2].day, 9);
+    EXPECT_EQ(draws[2].balls, kC.main);
+    EXPECT_EQ(draws[2].bonus, kC.bonus);
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 3);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 9, 7, 2003), 3);
+}
+
+TEST_F(DrawHistoryFileTest, EqualDateGoesAfterTheExistingDraws) {
+    writeThreeDraws();
+    insert(5, kD);
+    // The new draw is written from the bytes of the old record 3.
+    EXPECT_EQ(onDisk(), julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) +
+                            julyDraw(7, 3, 5, kD, 33) + julyDraw(7, 4, 9, kC, 33));
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 2);
+}
+
+TEST_F(DrawHistoryFileTest, DrawEarlierThanAllMovesEveryRecordUp) {
+    writeThreeDraws();
+    insert(1, kE);
+    EXPECT_EQ(onDisk(), julyDraw(4, 1, 1, kE, 11) + julyDraw(3, 2, 2, kB, 11) +
+                            julyDraw(0, 3, 5, kA, 22) + julyDraw(7, 4, 9, kC, 33));
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 4);
+}
+
+TEST_F(DrawHistoryFileTest, DrawLaterThanAllIsAppendedFromRecordOne) {
+    writeThreeDraws();
+    insert(12, kE);
+    EXPECT_EQ(onDisk(), julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) +
+                            julyDraw(7, 3, 9, kC, 33) + julyDraw(4, 4, 12, kE, 11));
+}
+
+TEST_F(DrawHistoryFileTest, OrderGoesByYearThenMonthThenDay) {
+    DrawHistoryFile::insertDraw(path, kA.main, kA.bonus, 1, 1, 2004);
+    DrawHistoryFile::insertDraw(path, kB.main, kB.bonus, 31, 12, 2003);
+    DrawHistoryFile::insertDraw(path, kC.main, kC.bonus, 2, 10, 2003);
+    DrawHistoryFile::insertDraw(path, kD.main, kD.bonus, 30, 9, 2003);
+    const auto draws = DrawHistoryFile::readAllDraws(path);
+    ASSERT_EQ(draws.size(), 4u);
+    EXPECT_EQ(draws[0].dateNumber(), 20030930);
+    EXPECT_EQ(draws[1].dateNumber(), 20031002);
+    EXPECT_EQ(draws[2].dateNumber(), 20031231);
+    EXPECT_EQ(draws[3].dateNumber(), 20040101);
+}
+
+TEST_F(DrawHistoryFileTest, RecordsBeyondTheCountAreNeitherFoundNorOrderedAgainst) {
+    // A stale fourth record dated 1 July must not stop an append at record 4.
+    writeThreeDraws();
+    QByteArray bytes = onDisk() + julyDraw(3, 4, 1, kD, 44);
+    writeFileBytes(path, bytes);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 1, 7, 2003), 0);
+    EXPECT_EQ(DrawHistoryFile::readAllDraws(path).size(), 3u);
+
+    insert(10, kE);
+    EXPECT_EQ(recordOf(onDisk(), 4), julyDraw(4, 4, 10, kE, 11));
+}
+
+TEST_F(DrawHistoryFileTest, DeletingRecordOneOfThreeLeavesTheOldThirdOnDisk) {
+    writeThreeDraws();
+    ASSERT_TRUE(DrawHistoryFile::deleteDraw(path, 1));
+    EXPECT_EQ(onDisk(),
+              julyDraw(2, 1, 5, kA, 22) + julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33));
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 2);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 2, 7, 2003), 0);
+}
+
+TEST_F(DrawHistoryFileTest, DeletingTheMiddleOrLastDraw) {
+    writeThreeDraws();
+    ASSERT_TRUE(DrawHistoryFile::deleteDraw(path, 2));
+    EXPECT_EQ(onDisk(),
+              julyDraw(2, 1, 2, kB, 11) + julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33));
+
+    ASSERT_TRUE(DrawHistoryFile::deleteDraw(path, 2));
+    EXPECT_EQ(onDisk(),
+              julyDraw(1, 1, 2, kB, 11) + julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33));
+}
+
+TEST_F(DrawHistoryFileTest, DeletingTheOnlyDrawLeavesCountZeroAndTheOldRecord) {
+    insert(5, kA);
+    ASSERT_TRUE(DrawHistoryFile::deleteDraw(path, 1));
+    EXPECT_EQ(onDisk(), julyDraw(0, 1, 5, kA));
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 0);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
+    EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
+
+    // The next insert starts again at record 1.
+    insert(9, kC);
+    EXPECT_EQ(onDisk(), julyDraw(1, 1, 9, kC));
+}
+
+TEST_F(DrawHistoryFileTest, DeletingARecordThatIsNotADrawChangesNothing) {
+    writeThreeDraws();
+    const QByteArray before = onDisk();
+    for (int k : {-1, 0, 4, 32767})
+        EXPECT_FALSE(DrawHistoryFile::deleteDraw(path, k)) << k;
+    EXPECT_EQ(onDisk(), before);
+}
+
+TEST_F(DrawHistoryFileTest, ReadDrawGivesAnyRecordAndZerosPastTheEnd) {
+    writeThreeDraws();
+    const DrawRecord second = DrawHistoryFile::readDraw(path, 2);
+    EXPECT_EQ(second.toBytes(), julyDraw(0, 2, 5, kA, 22));
+    EXPECT_EQ(DrawHistoryFile::readDraw(path, 4).toBytes(), zeroRecords(1));
+}
+
+} // namespace
