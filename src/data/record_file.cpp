@@ -51,8 +51,11 @@ QByteArray RecordFile::read(int record) {
     if (!file_.seek(offset))
         throw FileError(
             QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
+    // Only the last record of a file may come up short; anything else is a
+    // failed read, not a record of zeros.
+    const qint64 expected = qMin<qint64>(recordSize_, file_.size() - offset);
     const QByteArray got = file_.read(recordSize_);
-    if (got.size() < 0)
+    if (got.size() != expected)
         throw FileError(
             QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
     bytes.replace(0, got.size(), got);
