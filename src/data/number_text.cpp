@@ -6,40 +6,40 @@
 
 namespace numbrava {
 
+namespace {
+// Reads the characters at i while they satisfy the test; returns how many.
+template <typename Test>
+qsizetype take(const QString& s, qsizetype& i, QString& into, Test test) {
+    const qsizetype from = i;
+    while (i < s.size() && test(s[i]))
+        into += s[i++];
+    return i - from;
+}
+
+bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); }
+} // namespace
+
 double leadingNumber(const QString& text) {
-    const QString s = text;
     qsizetype i = 0;
-    const qsizetype n = s.size();
-    while (i < n && (s[i] == QLatin1Char(' ') || s[i] == QLatin1Char('\t')))
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
         ++i;
     QString number;
-    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        number += s[i++];
-    qsizetype digits = 0;
-    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
-        number += s[i++];
-        ++digits;
-    }
-    if (i < n && s[i] == QLatin1Char('.')) {
-        number += s[i++];
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
-            number += s[i++];
-            ++digits;
-        }
+    if (i < text.size() && isSign(text[i]))
+        number += text[i++];
+    qsizetype digits = take(text, i, number, isAsciiDigit);
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        number += text[i++];
+        digits += take(text, i, number, isAsciiDigit);
     }
     if (digits == 0)
         return 0.0;
-    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         qsizetype j = i + 1;
         QString exponent = QStringLiteral("e");
-        if (j < n && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
-            exponent += s[j++];
-        qsizetype expDigits = 0;
-        while (j < n && s[j].isDigit() && s[j].unicode() < 128) {
-            exponent += s[j++];
-            ++expDigits;
-        }
-        if (expDigits > 0)
+        if (j < text.size() && isSign(text[j]))
+            exponent += text[j++];
+        if (take(text, j, exponent, isAsciiDigit) > 0)
             number += exponent;
     }
     bool ok = false;

@@ -1,6 +1,7 @@
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "support/main_window_fixture.h"
+#include "support/temp_folder.h"
 #include "ui/date_picker.h"
 
 #include <QApplication>
@@ -16,16 +17,8 @@ using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+QByteArray fileBytes(const QString& path) { return readFileBytes(path); }
+void writeBytes(const QString& path, const QByteArray& bytes) { writeFileBytes(path, bytes); }
 } // namespace
 
 class MainScreen : public MainWindowTest {
