@@ -73,6 +73,7 @@ private:
     void setupEntryActions();
     void setupPrintingActions();
     void selectSavedPrinter();
+    void openPrinterSelection();
     void checkEntries();
 
     AppContext& ctx_;

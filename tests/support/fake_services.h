@@ -7,9 +7,12 @@
 #include "ui/sound_player.h"
 
 #include <QDate>
+#include <QHash>
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace numbrava::testing {
@@ -17,7 +20,7 @@ namespace numbrava::testing {
 // Records every box shown; questions take their answers from a script
 // (an unscripted question is answered No and recorded as unexpected).
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         QString text;
         QString title;
@@ -40,7 +43,7 @@ public:
     QString last() const { return shown.empty() ? QString() : shown.back().text; }
     void clear() { shown.clear(); }
 
-protected:
+  protected:
     void showMessage(const QString& text, const QString& title) override {
         shown.push_back({text, title, false});
         if (onShow)
@@ -60,45 +63,79 @@ protected:
     }
 };
 
+// Records what a job sends. Each printer may have its own page settings;
+// `failing` makes every call throw as a broken printer system would, and
+// `failOnLine` makes only the printing of that one line throw.
 class FakePrinter : public PrinterService {
-public:
+  public:
     QStringList printers;
     QString current;
     QString fontFamily;
     int fontSize = 0;
     QStringList lines;
     int documentsEnded = 0;
+    int setting1 = 1;
+    int setting2 = 9;
+    QHash<QString, std::pair<int, int>> settingsOf;
+    std::vector<std::pair<int, int>> settingsApplied;
+    bool failing = false;
+    QString failOnLine;
 
-    QStringList installedPrinters() const override { return printers; }
+    QStringList installedPrinters() const override {
+        failIfBroken();
+        return printers;
+    }
     QString currentPrinter() const override { return current; }
     bool selectPrinter(const QString& name) override {
+        failIfBroken();
         if (!printers.contains(name))
             return false;
         current = name;
         return true;
     }
-    int setting1 = 1;
-    int setting2 = 9;
-    std::vector<std::pair<int, int>> settingsApplied;
-    int pageSetting1() const override { return setting1; }
-    int pageSetting2() const override { return setting2; }
-    void setPageSettings(int s1, int s2) override { settingsApplied.emplace_back(s1, s2); }
+    int pageSetting1() const override {
+        failIfBroken();
+        return settingsOf.value(current, {setting1, setting2}).first;
+    }
+    int pageSetting2() const override {
+        failIfBroken();
+        return settingsOf.value(current, {setting1, setting2}).second;
+    }
+    void setPageSettings(int s1, int s2) override {
+        failIfBroken();
+        settingsApplied.emplace_back(s1, s2);
+    }
     void setFont(const QString& family, int pointSize) override {
+        failIfBroken();
         fontFamily = family;
         fontSize = pointSize;
     }
-    void printLine(const QString& line) override { lines << line; }
-    void endDocument() override { ++documentsEnded; }
+    void printLine(const QString& line) override {
+        failIfBroken();
+        if (!failOnLine.isNull() && line == failOnLine)
+            throw std::runtime_error("printer jammed");
+        lines << line;
+    }
+    void endDocument() override {
+        failIfBroken();
+        ++documentsEnded;
+    }
+
+  private:
+    void failIfBroken() const {
+        if (failing)
+            throw std::runtime_error("printer system unavailable");
+    }
 };
 
 class FakeSound : public SoundPlayer {
-public:
+  public:
     QStringList played;
     void play(const QString& waveFile) override { played << waveFile; }
 };
 
 class FixedClock : public Clock {
-public:
+  public:
     QDate date{2003, 7, 5};
     double seconds = 43200.0;
     QDate today() const override { return date; }
@@ -107,7 +144,7 @@ public:
 
 // Hands out a fixed sequence of numbers, then repeats it.
 class ScriptedRandom : public RandomSource {
-public:
+  public:
     std::vector<double> sequence{0.5};
     size_t nextIndex = 0;
     std::vector<double> seeds;
