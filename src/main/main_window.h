@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow {
     void setupEntryActions();
     void setupPrintingActions();
     void selectSavedPrinter();
+    void openPrinterSelection();
     void checkEntries();
 
     AppContext& ctx_;

@@ -6,9 +6,22 @@
 
 namespace numbrava {
 
+namespace {
+// A failing printer must neither stop the program nor the printout: the step
+// is skipped and the next one tried, so a passing hiccup loses one line at most.
+template <typename Step> void ignoringPrinterFailure(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+} // namespace
+
 void preparePrinter(AppContext& context) {
-    context.printer.setFont(QStringLiteral("Courier"), 10);
-    context.printer.setPageSettings(context.state.printSetting1, context.state.printSetting2);
+    ignoringPrinterFailure([&] { context.printer.setFont(QStringLiteral("Courier"), 10); });
+    ignoringPrinterFailure([&] {
+        context.printer.setPageSettings(context.state.printSetting1, context.state.printSetting2);
+    });
 }
 
 void printList(AppContext& context, const QStringList& items) {
@@ -16,18 +29,19 @@ void printList(AppContext& context, const QStringList& items) {
         context.dialogs.message(QStringLiteral("There is no list to print!"));
         return;
     }
+    QStringList lines(3, QString());
+    const QString indent(16, QLatin1Char(' '));
+    for (const QString& item : items)
+        lines << indent + item;
+    printDocument(context, lines);
+}
+
+void printDocument(AppContext& context, const QStringList& lines) {
     const BusyCursor busy;
-    try {
-        preparePrinter(context);
-        for (int i = 0; i < 3; ++i)
-            context.printer.printLine(QString());
-        const QString indent(16, QLatin1Char(' '));
-        for (const QString& item : items)
-            context.printer.printLine(indent + item);
-        context.printer.endDocument();
-    } catch (const std::exception&) {
-        // A failing printer must not stop the program; the job is simply lost.
-    }
+    preparePrinter(context);
+    for (const QString& line : lines)
+        ignoringPrinterFailure([&] { context.printer.printLine(line); });
+    ignoringPrinterFailure([&] { context.printer.endDocument(); });
 }
 
 } // namespace numbrava

@@ -7,9 +7,12 @@
 #include "ui/sound_player.h"
 
 #include <QDate>
+#include <QHash>
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace numbrava::testing {
@@ -60,6 +63,9 @@ class FakeDialogs : public Dialogs {
     }
 };
 
+// Records what a job sends. Each printer may have its own page settings;
+// `failing` makes every call throw as a broken printer system would, and
+// `failOnLine` makes only the printing of that one line throw.
 class FakePrinter : public PrinterService {
   public:
     QStringList printers;
@@ -68,27 +74,58 @@ class FakePrinter : public PrinterService {
     int fontSize = 0;
     QStringList lines;
     int documentsEnded = 0;
+    int setting1 = 1;
+    int setting2 = 9;
+    QHash<QString, std::pair<int, int>> settingsOf;
+    std::vector<std::pair<int, int>> settingsApplied;
+    bool failing = false;
+    QString failOnLine;
 
-    QStringList installedPrinters() const override { return printers; }
+    QStringList installedPrinters() const override {
+        failIfBroken();
+        return printers;
+    }
     QString currentPrinter() const override { return current; }
     bool selectPrinter(const QString& name) override {
+        failIfBroken();
         if (!printers.contains(name))
             return false;
         current = name;
         return true;
     }
-    int setting1 = 1;
-    int setting2 = 9;
-    std::vector<std::pair<int, int>> settingsApplied;
-    int pageSetting1() const override { return setting1; }
-    int pageSetting2() const override { return setting2; }
-    void setPageSettings(int s1, int s2) override { settingsApplied.emplace_back(s1, s2); }
+    int pageSetting1() const override {
+        failIfBroken();
+        return settingsOf.value(current, {setting1, setting2}).first;
+    }
+    int pageSetting2() const override {
+        failIfBroken();
+        return settingsOf.value(current, {setting1, setting2}).second;
+    }
+    void setPageSettings(int s1, int s2) override {
+        failIfBroken();
+        settingsApplied.emplace_back(s1, s2);
+    }
     void setFont(const QString& family, int pointSize) override {
+        failIfBroken();
         fontFamily = family;
         fontSize = pointSize;
     }
-    void printLine(const QString& line) override { lines << line; }
-    void endDocument() override { ++documentsEnded; }
+    void printLine(const QString& line) override {
+        failIfBroken();
+        if (!failOnLine.isNull() && line == failOnLine)
+            throw std::runtime_error("printer jammed");
+        lines << line;
+    }
+    void endDocument() override {
+        failIfBroken();
+        ++documentsEnded;
+    }
+
+  private:
+    void failIfBroken() const {
+        if (failing)
+            throw std::runtime_error("printer system unavailable");
+    }
 };
 
 class FakeSound : public SoundPlayer {

@@ -1,0 +1,161 @@
+#include "printing/list_printout.h"
+#include "support/fake_services.h"
+#include "ui/qt_printer_service.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+namespace {
+// Runs one of the poppler tools on the PDF and returns what it prints. A
+// missing tool is a failure, not a skip: the printout would go unchecked.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
+    if (QStandardPaths::findExecutable(tool).isEmpty()) {
+        ADD_FAILURE() << tool.toStdString()
+                      << " is missing: install poppler-utils (bash scripts/setup.sh) so the "
+                         "printed PDF can be read back";
+        return {};
+    }
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class PdfPrintout : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString pdf = dir.path() + QStringLiteral("/list.pdf");
+    QtPrinterService printer{pdf};
+    AppState state;
+    FakeDialogs dialogs;
+    FakeSound sound;
+    FixedClock clock;
+    ScriptedRandom random;
+    AppContext context{state, dialogs, printer, sound, clock, random};
+
+    static QStringList numberedLines(int count) {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i)
+            lines << QStringLiteral("%1 03 12 25 33 41 PB %2")
+                         .arg(i, 4, 10, QLatin1Char('0'))
+                         .arg(i % 42 + 1, 2, 10, QLatin1Char('0'));
+        return lines;
+    }
+    QString text() const { return popplerOutput("pdftotext", {"-layout", pdf, "-"}); }
+    int pages() const {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                              .match(popplerOutput("pdfinfo", {pdf}));
+        return m.hasMatch() ? m.captured(1).toInt() : -1;
+    }
+    QSizeF pageSizePoints() const {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts"))
+                .match(popplerOutput("pdfinfo", {pdf}));
+        return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+    }
+    // Where the first word of the first page lies, in points from the top left.
+    static QRectF firstWordBox(const QString& file) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                              "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""))
+                .match(popplerOutput("pdftotext", {"-bbox", file, "-"}));
+        if (!m.hasMatch())
+            return {};
+        return QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                      QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    }
+    // Every expected line appears, in this order, each after the previous one.
+    static void expectInOrder(const QString& text, const QStringList& lines) {
+        qsizetype from = 0;
+        for (const QString& line : lines) {
+            const qsizetype at = text.indexOf(line, from);
+            ASSERT_GE(at, 0) << "missing or out of order: " << line.toStdString();
+            from = at + line.size();
+        }
+    }
+};
+} // namespace
+
+TEST_F(PdfPrintout, EveryListLineIsPrintedInOrderOnOnePage) {
+    const QStringList lines = numberedLines(30);
+    printList(context, lines);
+    ASSERT_TRUE(QFile::exists(pdf));
+    expectInOrder(text(), lines);
+    EXPECT_EQ(pages(), 1);
+}
+
+TEST_F(PdfPrintout, TheListStartsThreeLinesDownIndentedBy16CourierCharactersOf10Points) {
+    printList(context, {"Listed"});
+    const QRectF listed = firstWordBox(pdf);
+
+    // The same word printed plainly at the top left of a page, for comparison.
+    const QString plainPdf = dir.path() + QStringLiteral("/plain.pdf");
+    QtPrinterService plainPrinter(plainPdf);
+    AppContext plainContext{state, dialogs, plainPrinter, sound, clock, random};
+    printDocument(plainContext, {"Listed"});
+    const QRectF plain = firstWordBox(plainPdf);
+
+    ASSERT_FALSE(listed.isNull());
+    ASSERT_FALSE(plain.isNull());
+    // Courier advances 0.6 em: 16 blanks of 10 points are 96 points.
+    EXPECT_NEAR(listed.left() - plain.left(), 96.0, 3.0);
+    // Three lines of 10-point text lie between 30 and 40 points.
+    EXPECT_GT(listed.top() - plain.top(), 30.0);
+    EXPECT_LT(listed.top() - plain.top(), 40.0);
+    // The glyphs are 10-point ones: the word is six Courier characters wide.
+    EXPECT_NEAR(listed.width(), 36.0, 3.0);
+}
+
+TEST_F(PdfPrintout, AListLongerThanAPageBreaksIntoSeveralPages) {
+    const QStringList lines = numberedLines(200);
+    printList(context, lines);
+    const QString printed = text();
+    expectInOrder(printed, lines);
+    // 10-point lines: a page holds some dozens of them.
+    EXPECT_GE(pages(), 3);
+    EXPECT_LE(pages(), 6);
+    EXPECT_GE(printed.count(QLatin1Char('\f')), 2);
+}
+
+TEST_F(PdfPrintout, ThePageSettingsAreSetBackOnThePrinter) {
+    state.printSetting1 = QPageLayout::Landscape;
+    state.printSetting2 = QPageSize::A5;
+    printList(context, numberedLines(3));
+    const QSizeF size = pageSizePoints();
+    EXPECT_NEAR(size.width(), 595.3, 1.0);
+    EXPECT_NEAR(size.height(), 419.5, 1.0);
+
+    printer.setPageSettings(QPageLayout::Portrait, QPageSize::A4);
+    EXPECT_EQ(printer.pageSetting1(), QPageLayout::Portrait);
+    EXPECT_EQ(printer.pageSetting2(), QPageSize::A4);
+}
+
+TEST_F(PdfPrintout, EachJobStartsAfresh) {
+    printList(context, {"first job line"});
+    printList(context, {"second job line"});
+    const QString printed = text();
+    EXPECT_TRUE(printed.contains(QStringLiteral("second job line")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("first job line")));
+}
+
+TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
+    QtPrinterService printer;
+    const QString before = printer.currentPrinter();
+    EXPECT_FALSE(printer.selectPrinter(QStringLiteral("No such printer 7f3a")));
+    EXPECT_FALSE(printer.selectPrinter(QString()));
+    EXPECT_EQ(printer.currentPrinter(), before);
+}
