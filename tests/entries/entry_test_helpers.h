@@ -44,6 +44,14 @@ inline std::vector<DrawRecord> randomHistory(int draws, int mainMax, int bonusMa
     return history;
 }
 
+// Line i: i, i+10, i+20, i+30, i+40 and bonus i (i up to 12 fits every game).
+inline EntryLine lineNo(int i) {
+    const auto n = static_cast<std::int16_t>(i);
+    return EntryLine{{n, static_cast<std::int16_t>(n + 10), static_cast<std::int16_t>(n + 20),
+                      static_cast<std::int16_t>(n + 30), static_cast<std::int16_t>(n + 40)},
+                     n};
+}
+
 // A fixed stream of uniform numbers on [0, 1).
 inline std::vector<double> uniformSequence(size_t count, unsigned seed = 11) {
     std::mt19937_64 engine(seed);

@@ -10,13 +10,6 @@ using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-EntryLine lineNo(int i) {
-    const auto n = static_cast<std::int16_t>(i);
-    return EntryLine{{n, static_cast<std::int16_t>(n + 10), static_cast<std::int16_t>(n + 20),
-                      static_cast<std::int16_t>(n + 30), static_cast<std::int16_t>(n + 40)},
-                     n};
-}
-
 // The bytes of a record as appendLine writes it into a new file.
 QByteArray record(int count, const EntryLine& line) {
     EntryRecord r;
@@ -65,22 +58,6 @@ TEST_F(LineDeletion, LinesTwoAndFourOfFiveLeaveOneThreeFiveAndDoNotCountAsAllGon
     EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{1, 4}, {2, 3}}));
     const QByteArray bytes = fileBytes(path);
     EXPECT_EQ(bytes.mid(3 * kRecordSize, kRecordSize), QByteArray(kRecordSize, '\0'));
-}
-
-TEST_F(LineDeletion, AllFiveGoAndTheCountIsZero) {
-    EXPECT_TRUE(remove(std::vector<bool>(5, true)));
-    EXPECT_EQ(EntryFile::countLines(path), 0);
-    const QByteArray bytes = fileBytes(path);
-    EXPECT_EQ(readInt32(bytes, 0), 0);
-    EXPECT_EQ(removed.size(), 5u);
-    EXPECT_EQ(removed.back(), std::make_pair(0, 0));
-}
-
-TEST_F(LineDeletion, TheLastTwoLines) {
-    EXPECT_FALSE(remove({false, false, false, true, true}));
-    EXPECT_EQ(EntryFile::readLines(path),
-              (std::vector<EntryLine>{lineNo(1), lineNo(2), lineNo(3)}));
-    EXPECT_EQ(fileBytes(path).mid(3 * kRecordSize, kRecordSize), QByteArray(kRecordSize, '\0'));
 }
 
 TEST_F(LineDeletion, AFileShorterThanTheListStopsWithAMessageAfterWhatWasDeleted) {
