@@ -1,14 +1,132 @@
 // Adding, editing and deleting entry lines.
 #include "main/main_window.h"
 
+#include "data/dates.h"
+#include "data/entry_file.h"
+#include "data/file_error.h"
+#include "data/number_text.h"
+#include "entries/add_entries_screen.h"
+#include "entries/edit_entry_screen.h"
+#include "entries/entry_texts.h"
+#include "entries/line_deletion.h"
+#include "ui/date_picker.h"
+#include "ui/file_guard.h"
+
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 namespace numbrava {
 
+namespace {
+
+// The selection of the n items the count box speaks of (never past the list).
+std::vector<bool> shownSelection(Form1Controls& ui) {
+    const double shown = roundHalfEven(leadingNumber(ui.Text2->text()));
+    const int n = static_cast<int>(qBound(0.0, shown, static_cast<double>(ui.List1->count())));
+    std::vector<bool> selected(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        selected[static_cast<size_t>(i)] = ui.List1->item(i)->isSelected();
+    return selected;
+}
+
+int countSelected(const std::vector<bool>& selected) {
+    return static_cast<int>(std::count(selected.begin(), selected.end(), true));
+}
+
+bool noLinesShown(Form1Controls& ui) {
+    return leadingNumber(ui.Text2->text()) == 0;
+}
+
+bool isWheelEntry(const AppState& state) {
+    return entryKindOf(state.currentEntryFile) == EntryKind::Wheel;
+}
+
+void openAddEntries(MainWindow& main) {
+    AppContext& ctx = main.context();
+    const EntryKind kind = entryKindOf(ctx.state.currentEntryFile);
+    const QDate date = main.controls().DTPicker2->value();
+    if (kind == EntryKind::Dated && !isDrawDay(ctx.state.selectedGame, date) &&
+        !ctx.dialogs.ask(gameInfo(ctx.state.selectedGame).entriesNotDrawDayQuestion))
+        return;
+    if (kind == EntryKind::Wheel && !ctx.dialogs.ask(wheelModifyQuestion()))
+        return;
+    main.openSecondary(
+        new AddEntriesScreen(main, addScreenCaption(kind, ctx.state.selectedGame, date)));
+}
+
+void editSelectedEntry(MainWindow& main) {
+    AppContext& ctx = main.context();
+    Form1Controls& ui = main.controls();
+    if (noLinesShown(ui)) {
+        ctx.dialogs.message(QStringLiteral("There are no entries displayed to edit."));
+        return;
+    }
+    if (isWheelEntry(ctx.state) && !ctx.dialogs.ask(wheelEditQuestion()))
+        return;
+    const std::vector<bool> selected = shownSelection(ui);
+    const int s = countSelected(selected);
+    if (s == 0) {
+        ctx.dialogs.message(QStringLiteral("You have not selected an entry to edit."));
+        return;
+    }
+    if (s > 1) {
+        ctx.dialogs.message(QStringLiteral("You have more than one entry selected. You must only "
+                                           "select one entry at a time for editing."));
+        return;
+    }
+    const int lineNumber =
+        static_cast<int>(std::find(selected.begin(), selected.end(), true) - selected.begin()) + 1;
+    EntryLine line;
+    const bool read = guardFileOperation(ctx.dialogs, [&] {
+        const auto lines = EntryFile::readLines(ctx.state.currentEntryFile);
+        if (lineNumber > static_cast<int>(lines.size()))
+            throw FileError(QStringLiteral("The entry file no longer holds the line selected; "
+                                           "choose the entry again to see what it holds."));
+        line = lines[static_cast<size_t>(lineNumber - 1)];
+    });
+    if (read)
+        main.openSecondary(new EditEntryScreen(main, lineNumber, line));
+}
+
+void deleteSelectedEntries(MainWindow& main) {
+    AppContext& ctx = main.context();
+    Form1Controls& ui = main.controls();
+    if (noLinesShown(ui)) {
+        ctx.dialogs.message(QStringLiteral("There are no entries to delete"));
+        return;
+    }
+    if (isWheelEntry(ctx.state) && !ctx.dialogs.ask(wheelModifyQuestion()))
+        return;
+    const std::vector<bool> selected = shownSelection(ui);
+    const int s = countSelected(selected);
+    if (s == 0) {
+        ctx.dialogs.message(QStringLiteral("You have not selected any entries for deletion."));
+        return;
+    }
+    if (!ctx.dialogs.ask(deleteQuestion(s)))
+        return;
+    main.clearWinningLines();
+    bool allGone = false;
+    guardFileOperation(ctx.dialogs, [&] {
+        allGone =
+            deleteSelectedLines(ctx.state.currentEntryFile, selected, [&](int index, int newCount) {
+                ui.Text2->setText(asWritten(newCount));
+                delete ui.List1->takeItem(index);
+            });
+    });
+    if (allGone)
+        ctx.dialogs.message(QStringLiteral("Done"));
+}
+
+} // namespace
+
 void MainWindow::setupEntryActions() {
-    ui_.Command4->setEnabled(false);
-    ui_.Command6->setEnabled(false);
-    ui_.Command5->setEnabled(false);
+    connect(ui_.Command4, &QPushButton::clicked, this, [this] { openAddEntries(*this); });
+    connect(ui_.Command6, &QPushButton::clicked, this, [this] { editSelectedEntry(*this); });
+    connect(ui_.Command5, &QPushButton::clicked, this, [this] { deleteSelectedEntries(*this); });
 }
 
 } // namespace numbrava

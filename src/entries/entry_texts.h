@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/entry_file.h"
+#include "data/game.h"
+
+#include <QDate>
+#include <QString>
+
+namespace numbrava {
+
+// Asked before lines are added to or deleted from a wheel entry.
+QString wheelModifyQuestion();
+// Asked before a line of a wheel entry is edited.
+QString wheelEditQuestion();
+
+// Caption of the add screen for the kind of entry shown, e.g.
+// "Powerball Entries for  5 JUL 2003" for a dated entry.
+QString addScreenCaption(EntryKind kind, GameCode game, const QDate& entriesDate);
+
+} // namespace numbrava
