@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/secondary_screen.h"
+
+class QListView;
+class QPushButton;
+class QStringListModel;
+
+namespace numbrava {
+
+class MainWindow;
+
+// Form3: every stored draw of the game as one fixed-column line, oldest first.
+// A double-click makes that draw the one shown on the main screen; the list
+// can be printed. It reads the history file once, on opening, and writes nothing.
+class ResultsListScreen : public SecondaryScreen {
+    Q_OBJECT
+  public:
+    explicit ResultsListScreen(MainWindow& mainWindow);
+
+  private:
+    void buildUi();
+    void loadDraws();
+    void showSelectedDraw();
+    void printDraws();
+
+    MainWindow& main_;
+    QListView* list_ = nullptr;          // List1
+    QStringListModel* lines_ = nullptr;  // its lines
+    QPushButton* printButton_ = nullptr; // Command2
+    QPushButton* closeButton_ = nullptr; // Command1
+};
+
+} // namespace numbrava
