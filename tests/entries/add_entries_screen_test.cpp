@@ -1,6 +1,6 @@
 #include "entries/entry_test_helpers.h"
 #include "support/main_window_fixture.h"
-#include "support/screen_lookup.h"
+#include "support/screen_finder.h"
 
 #include <QAbstractItemModel>
 #include <QLabel>

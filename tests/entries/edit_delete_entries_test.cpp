@@ -1,7 +1,7 @@
 #include "data/record_file.h"
 #include "entries/entry_test_helpers.h"
 #include "support/main_window_fixture.h"
-#include "support/screen_lookup.h"
+#include "support/screen_finder.h"
 
 #include <QLabel>
 #include <QLineEdit>

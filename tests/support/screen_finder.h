@@ -25,4 +25,12 @@ inline void closeScreens(const char* name) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Deletes every top-level screen of that name, shown or already closed, so
+// that no screen outlives the test that opened it.
+inline void discardScreens(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(name))
+            delete window;
+}
+
 } // namespace numbrava::testing
