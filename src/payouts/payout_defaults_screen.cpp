@@ -30,6 +30,8 @@ PayoutDefaultsScreen::PayoutDefaultsScreen(QWidget* opener, AppContext& context)
 
 void PayoutDefaultsScreen::buildUi() {
     auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(QStringLiteral("<b>Match</b>")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("<b>Prize in whole dollars</b>")), 0, 1);
     for (int category = 1; category <= kPrizeCategories; ++category) {
         const auto i = static_cast<size_t>(category - 1);
         labels_[i] = new QLabel(payoutCategoryLabel(game_, category));
@@ -38,8 +40,8 @@ void PayoutDefaultsScreen::buildUi() {
         boxes_[i]->setObjectName(QStringLiteral("Text%1").arg(category));
         boxes_[i]->setAlignment(Qt::AlignRight);
         labels_[i]->setBuddy(boxes_[i]);
-        grid->addWidget(labels_[i], category - 1, 0);
-        grid->addWidget(boxes_[i], category - 1, 1);
+        grid->addWidget(labels_[i], category, 0);
+        grid->addWidget(boxes_[i], category, 1);
     }
     // The jackpot has no default: its box only says so.
     boxes_[0]->setText(QStringLiteral("No Default"));
@@ -73,6 +75,7 @@ void PayoutDefaultsScreen::buildUi() {
     setTabOrder(boxes_.back(), update_);
     setTabOrder(update_, cancel_);
     boxes_[1]->setFocus();
+    setMinimumWidth(280);
 }
 
 void PayoutDefaultsScreen::showStoredAmounts() {

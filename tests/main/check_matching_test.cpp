@@ -143,11 +143,3 @@ TEST(CheckTotals, ASumBeyondThirtyTwoBitsStaysExactAndIsWrittenWithoutExponent) 
     EXPECT_EQ(checkReport(r, payouts),
               QStringLiteral("Won $70366596661249 using default payout data."));
 }
-
-TEST(CheckTotals, AbsentAmountsAddNothing) {
-    const std::vector<EntryLine> lines = {{{1, 2, 3, 4, 6}, 7}};
-    const CheckResult r = checkLines(MegaMillions, lines, kDraw, PayoutTable{});
-    EXPECT_EQ(r.total, 0);
-    EXPECT_EQ(checkReport(r, PayoutLookUp{}),
-              QStringLiteral("Won $0 using unconfirmed payout data."));
-}

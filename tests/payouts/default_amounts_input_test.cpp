@@ -22,6 +22,10 @@ struct BoxCase {
     bool emptyMessage = false;
 };
 
+void PrintTo(const BoxCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class DefaultAmountBox : public ::testing::TestWithParam<BoxCase> {};
 } // namespace
 

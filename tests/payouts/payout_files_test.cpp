@@ -35,14 +35,6 @@ class PayoutFiles : public ::testing::Test {
     }
 };
 
-TEST_F(PayoutFiles, EachGameHasItsOwnFiles) {
-    EXPECT_EQ(QFileInfo(actualPayoutFilePath(dir.path(), Powerball)).fileName(), "USRES.rtl");
-    EXPECT_EQ(QFileInfo(actualPayoutFilePath(dir.path(), MegaMillions)).fileName(), "USMMRES.rtl");
-    EXPECT_EQ(QFileInfo(defaultPayoutFilePath(dir.path(), Powerball)).fileName(), "Defaults.rtl");
-    EXPECT_EQ(QFileInfo(defaultPayoutFilePath(dir.path(), MegaMillions)).fileName(),
-              "MMDefaults.rtl");
-}
-
 TEST_F(PayoutFiles, FirstStoreWritesOne49ByteRecordCountingItself) {
     const auto stored = ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
     EXPECT_EQ(stored.record, 1);

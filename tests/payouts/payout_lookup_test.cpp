@@ -33,14 +33,6 @@ TEST_F(PayoutLookUpTest, ActualTableOfTheDateComesFirst) {
     EXPECT_TRUE(r.problems.isEmpty());
 }
 
-TEST_F(PayoutLookUpTest, ProvisionalTableIsNotConfirmed) {
-    writeFileBytes(file("USMMRES.rtl"),
-                   actualRecordBytes("05JUL2003", 0, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    const PayoutLookUp r = lookUp(MegaMillions);
-    EXPECT_TRUE(r.actualFound);
-    EXPECT_FALSE(r.confirmed());
-}
-
 TEST_F(PayoutLookUpTest, WithoutAnActualTableTheDefaultsFillCategoriesTwoToNine) {
     DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {100000, 5000, 100, 100, 7, 7, 4, 3});
     const PayoutLookUp r = lookUp();
