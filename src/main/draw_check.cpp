@@ -1,0 +1,96 @@
+#include "main/draw_check.h"
+
+#include "data/entry_file.h"
+#include "data/number_text.h"
+#include "payouts/prize_category.h"
+
+namespace numbrava {
+
+CheckDraw CheckDraw::fromDisplayed(const std::array<std::int16_t, 8>& displayed) {
+    CheckDraw draw;
+    for (size_t slot = 0; slot < draw.main.size(); ++slot)
+        draw.main[slot] = displayed[slot];
+    draw.bonus = displayed[5];
+    return draw;
+}
+
+int mainNumbersMatched(const EntryLine& line, const CheckDraw& draw) {
+    int pairs = 0;
+    for (std::int16_t number : line.numbers)
+        for (std::int16_t ball : draw.main)
+            if (number == ball)
+                ++pairs;
+    return pairs;
+}
+
+int prizeCategoryOf(const EntryLine& line, const CheckDraw& draw) {
+    return prizeCategory(mainNumbersMatched(line, draw), line.bonus == draw.bonus);
+}
+
+QString winningLabel(GameCode game, int category) {
+    const QString tag = gameInfo(game).tag;
+    switch (category) {
+    case 1:
+        return QStringLiteral("(5+%1)").arg(tag);
+    case 2:
+        return QStringLiteral("(5)");
+    case 3:
+        return QStringLiteral("(4+%1)").arg(tag);
+    case 4:
+        return QStringLiteral("(4)");
+    case 5:
+        return QStringLiteral("(3+%1)").arg(tag);
+    case 6:
+        return QStringLiteral("(3)");
+    case 7:
+        return QStringLiteral("(2+%1)").arg(tag);
+    case 8:
+        return QStringLiteral("(1+%1)").arg(tag);
+    case 9:
+        return QStringLiteral("(%1)").arg(tag);
+    default:
+        return {};
+    }
+}
+
+QString winningLineText(GameCode game, const EntryLine& line, int category) {
+    return entryDisplayLine(game, line) + QLatin1Char(' ') + winningLabel(game, category);
+}
+
+CheckResult checkLines(GameCode game, const std::vector<EntryLine>& lines, const CheckDraw& draw,
+                       const PayoutTable& amounts) {
+    CheckResult result;
+    for (size_t j = 0; j < lines.size(); ++j) {
+        const int category = prizeCategoryOf(lines[j], draw);
+        if (category == 0)
+            continue;
+        result.total += amounts.amount(category).value_or(0);
+        if (category == 1)
+            ++result.jackpotLines;
+        result.winners.push_back(
+            {static_cast<int>(j), category, winningLineText(game, lines[j], category)});
+    }
+    return result;
+}
+
+CheckResult checkEntryFile(const QString& entryFile, GameCode game, const CheckDraw& draw,
+                           const PayoutTable& amounts) {
+    return checkLines(game, EntryFile::readLines(entryFile), draw, amounts);
+}
+
+QString checkReport(const CheckResult& result, const PayoutLookUp& payouts) {
+    if (result.winners.empty())
+        return QStringLiteral("No wins this time!");
+    const QString won = QStringLiteral("Won $") + asWritten(result.total);
+    if (payouts.defaultUsed) {
+        if (result.jackpotWon())
+            return won + QStringLiteral(" using default payout data. This does not include your "
+                                        "Jackpot win !!!!");
+        return won + QStringLiteral(" using default payout data.");
+    }
+    if (payouts.confirmed())
+        return won + QStringLiteral(" using confirmed payout data.");
+    return won + QStringLiteral(" using unconfirmed payout data.");
+}
+
+} // namespace numbrava

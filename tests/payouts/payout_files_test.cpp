@@ -1,0 +1,142 @@
+#include "data/file_error.h"
+#include "payouts/date_key.h"
+#include "payouts/payout_files.h"
+#include "support/payout_file_bytes.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+TEST(DateKey, BuildsDayMonthYear) {
+    EXPECT_EQ(makedatekey(5, 7, 2003), QStringLiteral("05JUL2003"));
+    EXPECT_EQ(makedatekey(15, 12, QStringLiteral("03")), QStringLiteral("15DEC2003"));
+    EXPECT_EQ(makedatekey(31, 1, 1999), QStringLiteral("31JAN1999"));
+    EXPECT_EQ(makedatekey(1, 2, QStringLiteral(" 2004 ")), QStringLiteral("01FEB2004"));
+    // A one-character year gets nothing in front.
+    EXPECT_EQ(makedatekey(9, 9, 3), QStringLiteral("09SEP3"));
+}
+
+class PayoutFiles : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString actual() const { return actualPayoutFilePath(dir.path(), Powerball); }
+    QString defaults() const { return defaultPayoutFilePath(dir.path(), MegaMillions); }
+
+    static PayoutTable table(const char* key, int flag, std::int32_t first) {
+        PayoutTable t;
+        t.dateKey = QString::fromLatin1(key);
+        t.confirmed = static_cast<std::int16_t>(flag);
+        for (int c = 1; c <= 9; ++c)
+            t.setAmount(c, first + c - 1);
+        return t;
+    }
+};
+
+TEST_F(PayoutFiles, FirstStoreWritesOne49ByteRecordCountingItself) {
+    const auto stored = ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
+    EXPECT_EQ(stored.record, 1);
+    EXPECT_FALSE(stored.replaced);
+    EXPECT_EQ(fileBytes(actual()),
+              actualRecordBytes("05JUL2003", -1, 1, {100, 101, 102, 103, 104, 105, 106, 107, 108}));
+}
+
+TEST_F(PayoutFiles, SecondDateIsAppendedAndReplacementKeepsTheCount) {
+    ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
+    const auto second = ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
+    EXPECT_EQ(second.record, 2);
+    QByteArray bytes = fileBytes(actual());
+    ASSERT_EQ(bytes.size(), 2 * 49);
+    EXPECT_EQ(bytes.mid(11, 2), le16(2));
+    EXPECT_EQ(bytes.mid(49, 9), QByteArray("09JUL2003"));
+    EXPECT_EQ(bytes.mid(49 + 9, 2), le16(0));
+
+    const auto again = ActualPayoutFile::storeTable(actual(), table("05JUL2003", 0, 300));
+    EXPECT_TRUE(again.replaced);
+    EXPECT_EQ(again.record, 1);
+    bytes = fileBytes(actual());
+    ASSERT_EQ(bytes.size(), 2 * 49);
+    EXPECT_EQ(bytes.left(49),
+              actualRecordBytes("05JUL2003", 0, 2, {300, 301, 302, 303, 304, 305, 306, 307, 308}));
+    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
+}
+
+TEST_F(PayoutFiles, ReplacingALaterRecordLeavesRecordOneAlone) {
+    ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
+    ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
+    const QByteArray first = fileBytes(actual()).left(49);
+    ActualPayoutFile::storeTable(actual(), table("09JUL2003", -1, 900));
+    EXPECT_EQ(fileBytes(actual()).left(49), first);
+    const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003"));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->amount(1), 900);
+    EXPECT_TRUE(found->isConfirmed());
+}
+
+TEST_F(PayoutFiles, FindTakesTheLastRecordWithTheKey) {
+    writeFileBytes(actual(),
+                   actualRecordBytes("05JUL2003", 0, 3, {1, 1, 1, 1, 1, 1, 1, 1, 1}) +
+                       actualRecordBytes("09JUL2003", 0, 0, {2, 2, 2, 2, 2, 2, 2, 2, 2}) +
+                       actualRecordBytes("05JUL2003", -1, 0, {3, 3, 3, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(ActualPayoutFile::findRecord(actual(), QStringLiteral("05JUL2003")), 3);
+    const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003"));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->amount(9), 3);
+    EXPECT_EQ(found->confirmed, -1);
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("06JUL2003")));
+}
+
+TEST_F(PayoutFiles, RecordsBeyondTheCountAreNotTables) {
+    writeFileBytes(actual(), actualRecordBytes("05JUL2003", 0, 1, {1, 1, 1, 1, 1, 1, 1, 1, 1}) +
+                                 actualRecordBytes("09JUL2003", 0, 0, {2, 2, 2, 2, 2, 2, 2, 2, 2}));
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003")));
+    // A store of that date appends it as table 2, over the stale record.
+    EXPECT_EQ(ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 5)).record, 2);
+    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
+}
+
+TEST_F(PayoutFiles, MissingFileIsCreatedEmptyAndHoldsNothing) {
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003")));
+    EXPECT_TRUE(QFileInfo::exists(actual()));
+    EXPECT_EQ(QFileInfo(actual()).size(), 0);
+}
+
+TEST_F(PayoutFiles, DamagedCountIsRefusedNamingTheFileAndNothingIsWritten) {
+    for (int claimed : {-1, 2}) {
+        const QByteArray damaged =
+            actualRecordBytes("05JUL2003", 0, claimed, {1, 1, 1, 1, 1, 1, 1, 1, 1});
+        writeFileBytes(actual(), damaged);
+        try {
+            ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003"));
+            ADD_FAILURE() << "no error for count " << claimed;
+        } catch (const DamagedFileError& e) {
+            EXPECT_TRUE(e.message().contains(QStringLiteral("USRES.rtl")))
+                << e.message().toStdString();
+        }
+        EXPECT_THROW(ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 1)),
+                     DamagedFileError);
+        EXPECT_EQ(fileBytes(actual()), damaged);
+    }
+}
+
+TEST_F(PayoutFiles, DefaultTableIsOneRecordOfEightAmounts) {
+    DefaultPayoutFile::writeAmounts(defaults(), {100000, 5000, 100, 100, 7, 7, 4, 3});
+    EXPECT_EQ(fileBytes(defaults()), le32(100000) + le32(5000) + le32(100) + le32(100) + le32(7) +
+                                         le32(7) + le32(4) + le32(3));
+    const auto t = DefaultPayoutFile::readTable(defaults());
+    ASSERT_TRUE(t);
+    EXPECT_FALSE(t->amount(1));
+    EXPECT_EQ(t->amount(2), 100000);
+    EXPECT_EQ(t->amount(9), 3);
+}
+
+TEST_F(PayoutFiles, DefaultFileWithoutAPositiveFirstAmountHoldsNoDefaults) {
+    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults())); // missing: created empty
+    writeFileBytes(defaults(), QByteArray(32, '\0'));
+    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults()));
+    writeFileBytes(defaults(), le32(-1) + le32(5) + QByteArray(24, '\0'));
+    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults()));
+    EXPECT_EQ(DefaultPayoutFile::readAmounts(defaults())[1], 5);
+}
