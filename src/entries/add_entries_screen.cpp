@@ -6,8 +6,8 @@
 #include "data/number_text.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
-#include "main/main_window.h"
 #include "ui/file_guard.h"
+#include "ui/main_view.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -31,8 +31,8 @@ QPushButton* namedButton(const char* name, const QString& caption) {
 }
 } // namespace
 
-AddEntriesScreen::AddEntriesScreen(MainWindow& main, const QString& caption)
-    : SecondaryScreen(&main), main_(main), ctx_(main.context()) {
+AddEntriesScreen::AddEntriesScreen(MainView& main, const QString& caption)
+    : SecondaryScreen(main.asWidget()), main_(main), ctx_(main.context()) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(caption);
     buildUi();

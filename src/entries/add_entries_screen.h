@@ -10,7 +10,7 @@ class QRadioButton;
 namespace numbrava {
 
 class LineBoxes;
-class MainWindow;
+class MainView;
 struct AppContext;
 
 // Form5: adds typed lines and computer-suggested lines to the entry shown on
@@ -19,7 +19,7 @@ struct AppContext;
 class AddEntriesScreen : public SecondaryScreen {
     Q_OBJECT
   public:
-    AddEntriesScreen(MainWindow& main, const QString& caption);
+    AddEntriesScreen(MainView& main, const QString& caption);
 
     bool isRunning() const { return running_; }
 
@@ -37,7 +37,7 @@ class AddEntriesScreen : public SecondaryScreen {
     void showAppended(const EntryLine& line, int count);
     void setRunning(bool running);
 
-    MainWindow& main_;
+    MainView& main_;
     AppContext& ctx_;
     LineBoxes* lineBoxes_ = nullptr;
     QPushButton* Command6 = nullptr; // Add (typed line)

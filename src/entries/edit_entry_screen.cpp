@@ -3,8 +3,8 @@
 #include "data/entry_file.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
-#include "main/main_window.h"
 #include "ui/file_guard.h"
+#include "ui/main_view.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,8 +15,9 @@
 
 namespace numbrava {
 
-EditEntryScreen::EditEntryScreen(MainWindow& main, int lineNumber, const EntryLine& line)
-    : SecondaryScreen(&main), main_(main), ctx_(main.context()), editLineNumber_(lineNumber) {
+EditEntryScreen::EditEntryScreen(MainView& main, int lineNumber, const EntryLine& line)
+    : SecondaryScreen(main.asWidget()), main_(main), ctx_(main.context()),
+      editLineNumber_(lineNumber) {
     setObjectName(QStringLiteral("editEntry"));
     setWindowTitle(QStringLiteral("Edit Entry"));
 

@@ -8,7 +8,7 @@ class QPushButton;
 namespace numbrava {
 
 class LineBoxes;
-class MainWindow;
+class MainView;
 struct AppContext;
 
 // editEntry: changes the numbers of one line of the entry shown, in place.
@@ -16,12 +16,12 @@ class EditEntryScreen : public SecondaryScreen {
     Q_OBJECT
   public:
     // lineNumber is the line's record number (its list index + 1).
-    EditEntryScreen(MainWindow& main, int lineNumber, const EntryLine& line);
+    EditEntryScreen(MainView& main, int lineNumber, const EntryLine& line);
 
   private:
     void change();
 
-    MainWindow& main_;
+    MainView& main_;
     AppContext& ctx_;
     int editLineNumber_;
     LineBoxes* lineBoxes_ = nullptr;

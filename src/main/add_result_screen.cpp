@@ -3,9 +3,9 @@
 #include "data/draw_history_file.h"
 #include "data/number_text.h"
 #include "main/draw_result_validation.h"
-#include "main/main_window.h"
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
+#include "ui/main_view.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,8 +25,8 @@ QLineEdit* numberBox(const QString& name) {
 }
 } // namespace
 
-AddResultScreen::AddResultScreen(MainWindow& mainWindow)
-    : SecondaryScreen(&mainWindow), main_(mainWindow) {
+AddResultScreen::AddResultScreen(MainView& mainWindow)
+    : SecondaryScreen(mainWindow.asWidget()), main_(mainWindow) {
     setObjectName(QStringLiteral("Form2"));
     const DatePicker* resultDate = main_.controls().DTPicker1;
     setWindowTitle(captionFor(resultDate->day(), resultDate->month(), resultDate->year()));

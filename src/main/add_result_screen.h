@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace numbrava {
 
-class MainWindow;
+class MainView;
 
 // Form2: the result of the main screen's result date typed in by hand. Add
 // checks the six numbers, stores the draw in date order and shows it on the
@@ -18,7 +18,7 @@ class MainWindow;
 class AddResultScreen : public SecondaryScreen {
     Q_OBJECT
   public:
-    explicit AddResultScreen(MainWindow& mainWindow);
+    explicit AddResultScreen(MainView& mainWindow);
 
     // "Draw Result for " and the month, day and year, each with one leading blank.
     static QString captionFor(int day, int month, int year);
@@ -28,7 +28,7 @@ class AddResultScreen : public SecondaryScreen {
     void addResult();
     bool storeDraw(const std::array<std::int16_t, 5>& balls, std::int16_t bonus);
 
-    MainWindow& main_;
+    MainView& main_;
     std::array<QLineEdit*, 5> mainBoxes_{}; // Text1..Text5
     QLineEdit* bonusBox_ = nullptr;         // Text6
     QLabel* bonusLabel_ = nullptr;          // Label1

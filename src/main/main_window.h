@@ -2,8 +2,9 @@
 
 #include "data/draw_record.h"
 #include "data/game.h"
-#include "main/form1_controls.h"
 #include "ui/app_context.h"
+#include "ui/form1_controls.h"
+#include "ui/main_view.h"
 
 #include <QMainWindow>
 
@@ -15,7 +16,7 @@ class SecondaryScreen;
 // Form1: the program's main window. It holds the run's view of the data (the
 // game, the entries and the draw shown), switches games and opens every
 // other screen. The other screens call the public operations below.
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
   public:
     explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
@@ -25,33 +26,34 @@ class MainWindow : public QMainWindow {
     // saved printer.
     void start();
 
-    AppContext& context() { return ctx_; }
-    Form1Controls& controls() { return ui_; }
+    AppContext& context() override { return ctx_; }
+    QWidget* asWidget() override { return this; }
+    Form1Controls& controls() override { return ui_; }
 
     // The game of the option buttons.
-    GameCode gameOfOptions() const;
+    GameCode gameOfOptions() const override;
     void switchGame(GameCode game);
 
     // Ball display.
-    void showDrawBall(int slot, int number);
-    void hideDrawBalls();
-    bool isDrawShown() const;
-    void resetMainScreen();
+    void showDrawBall(int slot, int number) override;
+    void hideDrawBalls() override;
+    bool isDrawShown() const override;
+    void resetMainScreen() override;
 
     // Looks up the draw of the result date and shows it.
-    void lookUpDraw();
+    void lookUpDraw() override;
     // Makes the dated entry file of the entries date current and lists it.
-    void loadDatedEntryFile();
+    void loadDatedEntryFile() override;
     // Lists the lines of a file that has been made current.
-    void listEntryFile(const QString& path);
-    void addEntryLine(const EntryLine& line);
-    void clearWinningLines();
+    void listEntryFile(const QString& path) override;
+    void addEntryLine(const EntryLine& line) override;
+    void clearWinningLines() override;
 
     // Opens a screen the secondary way: this window waits disabled until it closes.
     void openSecondary(SecondaryScreen* screen);
 
     // Shows a file problem once; the same problem again right after is not repeated.
-    void reportFileError(const FileError& error);
+    void reportFileError(const FileError& error) override;
 
     void shutDown();
 

@@ -1,13 +1,13 @@
 #include "main/results_list_screen.h"
 
 #include "data/draw_history_file.h"
-#include "main/main_window.h"
 #include "main/results_list_lines.h"
 #include "printing/list_printout.h"
 #include "ui/busy_cursor.h"
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
 #include "ui/list_font.h"
+#include "ui/main_view.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,8 +18,8 @@
 
 namespace numbrava {
 
-ResultsListScreen::ResultsListScreen(MainWindow& mainWindow)
-    : SecondaryScreen(&mainWindow), main_(mainWindow) {
+ResultsListScreen::ResultsListScreen(MainView& mainWindow)
+    : SecondaryScreen(mainWindow.asWidget()), main_(mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(gameInfo(main_.gameOfOptions()).resultsListCaption);
     buildUi();

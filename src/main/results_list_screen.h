@@ -8,7 +8,7 @@ class QStringListModel;
 
 namespace numbrava {
 
-class MainWindow;
+class MainView;
 
 // Form3: every stored draw of the game as one fixed-column line, oldest first.
 // A double-click makes that draw the one shown on the main screen; the list
@@ -16,7 +16,7 @@ class MainWindow;
 class ResultsListScreen : public SecondaryScreen {
     Q_OBJECT
   public:
-    explicit ResultsListScreen(MainWindow& mainWindow);
+    explicit ResultsListScreen(MainView& mainWindow);
 
   private:
     void buildUi();
@@ -24,7 +24,7 @@ class ResultsListScreen : public SecondaryScreen {
     void showSelectedDraw();
     void printDraws();
 
-    MainWindow& main_;
+    MainView& main_;
     QListView* list_ = nullptr;          // List1
     QStringListModel* lines_ = nullptr;  // its lines
     QPushButton* printButton_ = nullptr; // Command2
