@@ -60,7 +60,7 @@ std::vector<DrawRecord> readAllDraws(const QString& path) {
 
 void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, std::int16_t bonus,
                 int day, int month, int year) {
-    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    RecordFile file(path, kRecordSize, Mode::Rewrite);
     const int n = file.count();
     requireRoomForOneMore(file, n);
 
@@ -78,6 +78,7 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
         DrawRecord r = fill(readRecord(file, 1), 1);
         r.count = 1;
         file.write(1, r.toBytes());
+        file.commit();
         return;
     }
 
@@ -95,6 +96,7 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
         // written from record 1's bytes, so it carries the count too.
         file.setCount(n + 1);
         file.write(n + 1, fill(readRecord(file, 1), n + 1).toBytes());
+        file.commit();
         return;
     }
 
@@ -107,10 +109,11 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
     }
     file.write(insertAt, fill(lastRead, insertAt).toBytes());
     file.setCount(n + 1);
+    file.commit();
 }
 
 bool deleteDraw(const QString& path, int k) {
-    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    RecordFile file(path, kRecordSize, Mode::Rewrite);
     const int n = file.count();
     if (k < 1 || k > n)
         return false;
@@ -120,6 +123,7 @@ bool deleteDraw(const QString& path, int k) {
         file.write(j - 1, r.toBytes());
     }
     file.setCount(n - 1);
+    file.commit();
     return true;
 }
 

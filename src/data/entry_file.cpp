@@ -92,7 +92,7 @@ void replaceLine(const QString& path, int k, const EntryLine& line) {
 }
 
 bool deleteLine(const QString& path, int k) {
-    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    RecordFile file(path, kRecordSize, Mode::Rewrite);
     const int n = file.count();
     if (k < 1 || k > n)
         return false;
@@ -101,6 +101,7 @@ bool deleteLine(const QString& path, int k) {
     for (int m = k; m <= n + 1; ++m)
         file.write(m, file.read(m + 1));
     file.setCount(n - 1);
+    file.commit();
     return true;
 }
 

@@ -8,16 +8,19 @@ namespace numbrava {
 
 namespace {
 // Reads the characters at i while they satisfy the test; returns how many.
-template <typename Test>
-qsizetype take(const QString& s, qsizetype& i, QString& into, Test test) {
+template <typename Test> qsizetype take(const QString& s, qsizetype& i, QString& into, Test test) {
     const qsizetype from = i;
     while (i < s.size() && test(s[i]))
         into += s[i++];
     return i - from;
 }
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-bool isSign(QChar c) { return c == QLatin1Char('+') || c == QLatin1Char('-'); }
+bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+bool isSign(QChar c) {
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
 } // namespace
 
 double leadingNumber(const QString& text) {

@@ -1,6 +1,7 @@
 #include "data/record_file.h"
 
 #include "data/file_error.h"
+#include "data/safe_file.h"
 
 #include <QFileInfo>
 
@@ -22,6 +23,27 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
                                 .arg(fileName(), file_.errorString()));
         return;
     }
+    if (mode == Mode::Rewrite) {
+        buffered_ = true;
+        const QFileInfo info(path_);
+        if (info.exists()) {
+            // Only a regular file can be read whole and replaced; a device
+            // behind the name could feed bytes forever.
+            if (!info.isFile())
+                throw FileError(QStringLiteral("The file %1 cannot be written: it is not a "
+                                               "regular file")
+                                    .arg(fileName()));
+            if (!info.isWritable())
+                throw FileError(QStringLiteral("The file %1 cannot be written: it is read-only")
+                                    .arg(fileName()));
+            if (!file_.open(QIODevice::ReadOnly))
+                throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                                    .arg(fileName(), file_.errorString()));
+            buffer_ = file_.readAll();
+            file_.close();
+        }
+        return;
+    }
     open_ = file_.open(QIODevice::ReadWrite);
     if (!open_)
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
@@ -38,12 +60,24 @@ QString RecordFile::fileName() const {
 }
 
 qint64 RecordFile::recordsOnDisk() const {
+    if (buffered_)
+        return buffer_.size() / recordSize_;
     return open_ ? file_.size() / recordSize_ : 0;
 }
 
 QByteArray RecordFile::read(int record) {
     QByteArray bytes(recordSize_, '\0');
-    if (!open_ || record < 1)
+    if (record < 1)
+        return bytes;
+    if (buffered_) {
+        const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
+        if (offset < buffer_.size()) {
+            const QByteArray got = buffer_.mid(offset, recordSize_);
+            bytes.replace(0, got.size(), got);
+        }
+        return bytes;
+    }
+    if (!open_)
         return bytes;
     const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
     if (offset >= file_.size())
@@ -65,6 +99,12 @@ QByteArray RecordFile::read(int record) {
 void RecordFile::write(int record, const QByteArray& bytes) {
     Q_ASSERT(bytes.size() == recordSize_);
     const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
+    if (buffered_ && record >= 1) {
+        if (buffer_.size() < offset + recordSize_)
+            buffer_.resize(offset + recordSize_, '\0');
+        buffer_.replace(offset, recordSize_, bytes);
+        return;
+    }
     const bool ok = open_ && record >= 1 && (file_.openMode() & QIODevice::WriteOnly) &&
                     file_.seek(offset) && file_.write(bytes) == recordSize_ && file_.flush();
     if (!ok)
@@ -88,6 +128,11 @@ void RecordFile::setCount(int count) {
     QByteArray first = read(1);
     writeInt32(first, 0, count);
     write(1, first);
+}
+
+void RecordFile::commit() {
+    if (buffered_)
+        writeFileAtomically(path_, buffer_);
 }
 
 std::int16_t readInt16(const QByteArray& bytes, int offset) {

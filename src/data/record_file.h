@@ -12,7 +12,12 @@ namespace numbrava {
 // all-zero record. This is the only place that computes record offsets.
 class RecordFile {
   public:
-    enum class Mode { Read, ReadWrite };
+    // Read and ReadWrite work on the file itself; Rewrite reads the whole file
+    // into memory and changes it there, and only commit() puts the result on
+    // disk, through a temporary file renamed over the old one. Operations that
+    // move many records use Rewrite, so a failure halfway (a full disk) never
+    // leaves a file with a record doubled or lost.
+    enum class Mode { Read, ReadWrite, Rewrite };
 
     // A missing file is created empty (as every reader of these files expects);
     // in Read mode a folder that refuses the new file still reads as empty.
@@ -29,6 +34,9 @@ class RecordFile {
     int count();
     // Stores a new count in record 1, keeping the rest of its bytes.
     void setCount(int count);
+    // In Rewrite mode, replaces the file with the changed bytes; throws
+    // FileError and leaves the old file as it was when that fails.
+    void commit();
 
     qint64 recordsOnDisk() const;
     const QString& path() const { return path_; }
@@ -39,6 +47,8 @@ class RecordFile {
     int recordSize_;
     QFile file_;
     bool open_ = false;
+    bool buffered_ = false;
+    QByteArray buffer_;
 };
 
 // The collection's largest size: readers count records in 16-bit integers.

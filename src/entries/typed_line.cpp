@@ -15,14 +15,12 @@ TypedLine readTypedLine(const std::array<QString, 6>& boxes, const LineLimits& l
     }
 
     // Every ordered pair of main boxes, each finding overwriting the code.
-    // Equal numbers are compared as they will be stored, so "5" and "5." can
-    // never end up as the same number twice in a line.
     LineError error = LineError::None;
     for (size_t i = 0; i < 5; ++i) {
         for (size_t j = 0; j < 5; ++j) {
             if (i == j)
                 continue;
-            if (whole[j] == whole[i])
+            if (value[j] == value[i])
                 error = LineError::SameNumbers;
             if (value[i] < 1)
                 error = LineError::NotANumber;
@@ -39,6 +37,12 @@ TypedLine readTypedLine(const std::array<QString, 6>& boxes, const LineLimits& l
     for (double v : whole)
         if (!(v >= 1 && v <= 32767) && error == LineError::None)
             error = LineError::OutOfRange;
+    // Two different texts may still round to the same number ("1.5", "2");
+    // a line never stores one number twice.
+    for (size_t i = 0; i < 5 && error == LineError::None; ++i)
+        for (size_t j = i + 1; j < 5; ++j)
+            if (whole[i] == whole[j])
+                error = LineError::SameNumbers;
 
     TypedLine result;
     result.error = error;

@@ -6,7 +6,10 @@
 namespace numbrava {
 
 void QtDialogs::showMessage(const QString& text, const QString& title) {
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    // A plain box with an OK button and no icon.
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
 }
 
 bool QtDialogs::askYesNo(const QString& text, const QString& title) {

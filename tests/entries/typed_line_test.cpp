@@ -94,9 +94,14 @@ INSTANTIATE_TEST_SUITE_P(
                   LineError::OutOfRange},
         ErrorCase{
             "Negative", {"-5", "2", "3", "4", "6", "7"}, kPowerballAdd, LineError::NotANumber},
-        // Stored numbers are whole: "5." and "5" would be the same number twice.
+        // Boxes are compared as typed: 0.9 and 1 differ, and 0.9 is below 1.
+        ErrorCase{"ComparedBeforeRounding",
+                  {".9", "1", "10", "20", "30", "7"},
+                  kPowerballAdd,
+                  LineError::NotANumber},
+        // Stored numbers are whole: "1.5" and "2" would be the same number twice.
         ErrorCase{"SameOnceRounded",
-                  {"5.", "5", "10", "20", "30", "7"},
+                  {"1.5", "2", "10", "20", "30", "7"},
                   kPowerballAdd,
                   LineError::SameNumbers}),
     [](const auto& info) { return std::string(info.param.name); });
