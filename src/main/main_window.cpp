@@ -518,11 +518,12 @@ void MainWindow::shutDown() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    shutDown();
-    // Every other screen closes with the program.
+    // Every other screen closes with the program, before the last files are
+    // written, so nothing a closing screen does comes after game.dat.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())
             window->close();
+    shutDown();
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 
 namespace numbrava {
@@ -76,6 +77,10 @@ void QtPrinterService::endDocument() {
     if (!printer_->isValid())
         return;
     QTextDocument document;
+    // Laid out on the printer's own page: a document without a page size
+    // would get margins of its own and page numbers at the foot.
+    document.documentLayout()->setPaintDevice(printer_.get());
+    document.setPageSize(printer_->pageRect(QPrinter::DevicePixel).size());
     document.setDefaultFont(font_);
     document.setPlainText(lines.join(QLatin1Char('\n')));
     // A printer that refuses the job leaves it unprinted; the program goes on.
