@@ -60,10 +60,6 @@ struct SpreadCase {
     bool allowed;
 };
 
-void PrintTo(const SpreadCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class SpreadRule : public ::testing::TestWithParam<SpreadCase> {};
 
 TEST_P(SpreadRule, SmallEntriesShareAtMostTwoAndNoEntryRepeatsFive) {

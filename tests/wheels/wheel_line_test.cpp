@@ -20,10 +20,6 @@ struct LineCase {
 // that returns positions instead of numbers fails.
 const std::vector<int> kGroup{3, 7, 11, 19, 20, 28, 33, 41, 47, 52};
 
-void PrintTo(const LineCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class WheelLineDecoding : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(WheelLineDecoding, GivesTheGroupNumbersOrCorruption) {
