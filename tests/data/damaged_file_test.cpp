@@ -40,6 +40,10 @@ struct Damage {
     std::function<QByteArray()> bytes;
 };
 
+void PrintTo(const Damage& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const std::vector<Damage>& damages() {
     static const std::vector<Damage> all{
         {"TruncatedInsideTheLastRecord", [] { return soundRecords(3).left(3 * 26 - 1); }},
@@ -65,6 +69,10 @@ struct Operation {
     int countChange = 0;     // what a successful run does to a non-zero count
     bool needsALine = false; // refuses a file without lines (FileError)
 };
+
+void PrintTo(const Operation& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const std::vector<Operation>& operations() {
     static const std::vector<Operation> all{

@@ -2,7 +2,6 @@
 #include "support/main_window_fixture.h"
 
 #include <QLineEdit>
-#include <QTimer>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -158,15 +157,6 @@ TEST_F(AddEntries, ATypedLineIsStoredAscendingAndShownAtOnce) {
         EXPECT_TRUE(numberBox(i)->text().isEmpty());
 }
 
-TEST_F(AddEntries, BoxesTakeTwoCharactersAndTheCountFourAtMost) {
-    startPowerball();
-    ASSERT_NE(openForm5(), nullptr);
-    QTest::keyClicks(numberBox(0), QStringLiteral("12345"));
-    EXPECT_EQ(numberBox(0)->text(), QStringLiteral("12"));
-    QTest::keyClicks(on<QLineEdit>("Text8"), QStringLiteral("123456"));
-    EXPECT_EQ(on<QLineEdit>("Text8")->text(), QStringLiteral("1234"));
-}
-
 TEST_F(AddEntries, EveryWayOfClosingClearsTheWinningLines) {
     startPowerball();
     for (CloseWay way : {CloseWay::Button, CloseWay::Escape}) {
@@ -289,16 +279,6 @@ TEST_F(AddEntries, ACancelPressedWhileIdleDoesNotStopTheNextRun) {
     clickOn(form, "Command1");
     suggest("5", false);
     EXPECT_EQ(linesStored(), 5);
-}
-
-TEST_F(AddEntries, CancelIsHeardWhileNoLineTurnsUp) {
-    openWith(tracingHistory(20), {0.0}); // every attempt is abandoned
-    QTimer::singleShot(0, form, [&] { clickOn(form, "Command1"); });
-    suggest("5", false);
-    EXPECT_EQ(linesStored(), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_LT(random.nextIndex, 10000u);
-    EXPECT_TRUE(runButtonsEnabled());
 }
 
 TEST_F(AddEntries, ClosingDuringARunStopsItFirst) {

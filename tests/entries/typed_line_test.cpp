@@ -28,6 +28,10 @@ struct ErrorCase {
     LineError expected;
 };
 
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TypedLineErrors : public ::testing::TestWithParam<ErrorCase> {};
 } // namespace
 

@@ -141,6 +141,10 @@ struct TypedCase {
     const char* message; // nullptr when accepted
 };
 
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AddResultTyped : public AddResult, public ::testing::WithParamInterface<TypedCase> {};
 
 TEST_P(AddResultTyped, StoresAndShowsTheDrawOrRefusesWithOneMessage) {

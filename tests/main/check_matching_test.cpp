@@ -17,6 +17,10 @@ struct MatchCase {
     const char* label; // closes the winning line as listed
 };
 
+void PrintTo(const MatchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LineAgainstDraw : public ::testing::TestWithParam<MatchCase> {};
 } // namespace
 

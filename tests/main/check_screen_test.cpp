@@ -83,6 +83,10 @@ struct ReportCase {
     const char* winners; // Text3
 };
 
+void PrintTo(const ReportCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CheckReport : public CheckScreen, public ::testing::WithParamInterface<ReportCase> {};
 
 TEST_P(CheckReport, NamesTheTotalAndWhereTheAmountsCameFrom) {

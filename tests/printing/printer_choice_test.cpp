@@ -18,6 +18,10 @@ struct StartUpCase {
     QString current;
 };
 
+void PrintTo(const StartUpCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class StartUpChoice : public ::testing::TestWithParam<StartUpCase> {
   protected:
     QTemporaryDir dir;

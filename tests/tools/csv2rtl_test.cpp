@@ -78,6 +78,10 @@ struct BadRow {
     const char* expected;
 };
 
+void PrintTo(const BadRow& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Csv2RtlRefuses : public Csv2Rtl, public ::testing::WithParamInterface<BadRow> {};
 
 TEST_P(Csv2RtlRefuses, BadRowWithItsRowNumberAndWritesNothing) {

@@ -32,6 +32,10 @@ struct WheelText {
     size_t lines = 0; // lines read when the file is sound
 };
 
+void PrintTo(const WheelText& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class WheelFileReading : public ::testing::TestWithParam<WheelText> {};
 
 TEST_P(WheelFileReading, ReadsTheRequiredLinesOrTellsWhyNot) {
