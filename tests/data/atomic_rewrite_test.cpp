@@ -41,12 +41,12 @@ TEST(AtomicRewrite, InsertThatCannotBeWrittenLeavesTheHistoryAsItWas) {
     const QString path = folder.filePath(QStringLiteral("pbk.rtl"));
     for (int day : {5, 9, 12})
         addDraw(path, day);
-    const QByteArray before = readFileBytes(path);
+    const QByteArray before = fileBytes(path);
     {
         const FileSizeLimit limit(static_cast<rlim_t>(before.size()));
         EXPECT_THROW(addDraw(path, 2), FileError);
     }
-    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(fileBytes(path), before);
     addDraw(path, 2); // and with room again it works
     EXPECT_EQ(DrawHistoryFile::countDraws(path), 4);
     EXPECT_EQ(DrawHistoryFile::readDraw(path, 1).day, 2);
@@ -57,11 +57,11 @@ TEST(AtomicRewrite, DeleteThatCannotBeWrittenLeavesTheLinesAsTheyWere) {
     const QString path = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
     for (std::int16_t i = 1; i <= 3; ++i)
         EntryFile::appendLine(path, EntryLine{{i, 10, 20, 30, 40}, 5});
-    const QByteArray before = readFileBytes(path);
+    const QByteArray before = fileBytes(path);
     {
         // The delete leaves an extra zero record, so it needs more room than there is.
         const FileSizeLimit limit(static_cast<rlim_t>(before.size()));
         EXPECT_THROW(EntryFile::deleteLine(path, 1), FileError);
     }
-    EXPECT_EQ(readFileBytes(path), before);
+    EXPECT_EQ(fileBytes(path), before);
 }

@@ -40,6 +40,10 @@ struct Damage {
     std::function<QByteArray()> bytes;
 };
 
+void PrintTo(const Damage& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const std::vector<Damage>& damages() {
     static const std::vector<Damage> all{
         {"TruncatedInsideTheLastRecord", [] { return soundRecords(3).left(3 * 26 - 1); }},
@@ -66,6 +70,10 @@ struct Operation {
     bool needsALine = false; // refuses a file without lines (FileError)
 };
 
+void PrintTo(const Operation& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const std::vector<Operation>& operations() {
     static const std::vector<Operation> all{
         {"countDraws", "pbk.rtl", [](auto& p) { DrawHistoryFile::countDraws(p); }},
@@ -85,13 +93,6 @@ const std::vector<Operation>& operations() {
     return all;
 }
 
-void PrintTo(const Damage& d, std::ostream* os) {
-    *os << d.name;
-}
-void PrintTo(const Operation& o, std::ostream* os) {
-    *os << o.name;
-}
-
 class DamagedFile : public ::testing::TestWithParam<std::tuple<Damage, Operation>> {};
 
 TEST_P(DamagedFile, IsRefusedByNameAndLeftUntouched) {
@@ -106,7 +107,7 @@ TEST_P(DamagedFile, IsRefusedByNameAndLeftUntouched) {
         EXPECT_TRUE(e.message().contains(QString::fromLatin1(operation.fileName)))
             << e.message().toStdString();
     }
-    EXPECT_TRUE(readFileBytes(path) == before) << "the damaged file was changed";
+    EXPECT_TRUE(fileBytes(path) == before) << "the damaged file was changed";
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<Damage, Operation>>& info) {
@@ -128,8 +129,8 @@ TEST(FullFile, IsReadButNotWrittenBeyondTheCapacity) {
     EXPECT_EQ(EntryFile::countLines(entries), 32767);
     EXPECT_THROW(DrawHistoryFile::insertDraw(history, kBalls, 7, 5, 7, 2003), FileError);
     EXPECT_THROW(EntryFile::appendLine(entries, kLine), FileError);
-    EXPECT_TRUE(readFileBytes(history) == full);
-    EXPECT_TRUE(readFileBytes(entries) == full);
+    EXPECT_TRUE(fileBytes(history) == full);
+    EXPECT_TRUE(fileBytes(entries) == full);
 }
 
 // The count a sound reader must find in these bytes, or nothing when the
@@ -165,18 +166,18 @@ TEST(RandomBytes, NeverCrashAndAreEitherUsedOrRefusedUntouched) {
                 op.run(path);
             } catch (const DamagedFileError&) {
                 EXPECT_FALSE(count.has_value()) << "a sound file was refused";
-                EXPECT_TRUE(readFileBytes(path) == bytes) << "a refused file was changed";
+                EXPECT_TRUE(fileBytes(path) == bytes) << "a refused file was changed";
                 continue;
             } catch (const FileError& e) {
                 EXPECT_TRUE(op.needsALine && count == 0) << e.message().toStdString();
-                EXPECT_TRUE(readFileBytes(path) == bytes) << "a refused file was changed";
+                EXPECT_TRUE(fileBytes(path) == bytes) << "a refused file was changed";
                 continue;
             }
             ASSERT_TRUE(count.has_value()) << "a damaged file was accepted";
             const int change = *count == 0 && op.countChange < 0 ? 0 : op.countChange;
-            EXPECT_EQ(storedCount(readFileBytes(path)), *count + change);
+            EXPECT_EQ(storedCount(fileBytes(path)), *count + change);
             if (op.countChange == 0 && !op.needsALine)
-                EXPECT_TRUE(readFileBytes(path) == bytes) << "a reader changed the file";
+                EXPECT_TRUE(fileBytes(path) == bytes) << "a reader changed the file";
         }
     }
 }

@@ -23,17 +23,8 @@ const Balls kD{{6, 7, 8, 9, 11}, 13};
 const Balls kE{{14, 15, 16, 17, 18}, 19};
 
 // The bytes a draw of July 2003 should have on disk.
-QByteArray julyDraw(std::int32_t count, std::int16_t position, std::int16_t day, const Balls& b,
-                    std::int16_t spare = 0) {
-    return RawRecord{.count = count,
-                     .word4 = position,
-                     .day = day,
-                     .month = 7,
-                     .year = 2003,
-                     .numbers = b.main,
-                     .bonus = b.bonus,
-                     .word24 = spare}
-        .bytes();
+QByteArray julyDraw(int count, int position, int day, const Balls& b, int spare = 0) {
+    return drawBytes(count, position, QDate(2003, 7, day), b.main, b.bonus, spare);
 }
 
 class DrawHistoryFileTest : public ::testing::Test {
@@ -44,7 +35,7 @@ class DrawHistoryFileTest : public ::testing::Test {
     void insert(int day, const Balls& b) {
         DrawHistoryFile::insertDraw(path, b.main, b.bonus, day, 7, 2003);
     }
-    QByteArray onDisk() const { return readFileBytes(path); }
+    QByteArray onDisk() const { return fileBytes(path); }
 
     // 2, 5 and 9 July with stale count fields and spare words that tell the
     // records apart, so each test sees which bytes a writer started from.
@@ -54,11 +45,6 @@ class DrawHistoryFileTest : public ::testing::Test {
                                                         julyDraw(7, 3, 9, kC, 33));
     }
 };
-
-TEST(HistoryFilePath, OneFilePerGame) {
-    EXPECT_EQ(historyFilePath("/d", Powerball), "/d/pbk.rtl");
-    EXPECT_EQ(historyFilePath("/d", MegaMillions), "/d/million.rtl");
-}
 
 TEST_F(DrawHistoryFileTest, MissingFileReadsAsEmptyAndIsCreated) {
     EXPECT_EQ(DrawHistoryFile::countDraws(path), 0);
@@ -83,13 +69,7 @@ TEST_F(DrawHistoryFileTest, InsertsKeepDateOrderAndLeaveTheWritersStaleCounts) {
 
     const auto draws = DrawHistoryFile::readAllDraws(path);
     ASSERT_EQ(draws.size(), 3u);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(draws[static_cast<size_t>(i)].position, i + 1);
-    EXPECT_EQ(draws[0].day, 2);
-    EXPECT_EQ(draws[1].day, 5);
-    EXPECT_EQ(draws[2].day, 9);
-    EXPECT_EQ(draws[2].balls, kC.main);
-    EXPECT_EQ(draws[2].bonus, kC.bonus);
+    EXPECT_EQ(draws[2].toBytes(), julyDraw(3, 3, 9, kC));
     EXPECT_EQ(DrawHistoryFile::countDraws(path), 3);
     EXPECT_EQ(DrawHistoryFile::findDraw(path, 9, 7, 2003), 3);
 }

@@ -72,8 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(EntryDisplayLine, TwoDigitNumbersAndTheGameTag) {
     EXPECT_EQ(entryDisplayLine(MegaMillions, EntryLine{{1, 2, 3, 4, 52}, 9}),
               "01 02 03 04 52 MB 09");
-    EXPECT_EQ(entryDisplayLine(Powerball, EntryLine{{3, 12, 25, 33, 41}, 7}),
-              "03 12 25 33 41 PB 07");
     EXPECT_EQ(entryDisplayLine(Powerball, EntryLine{{10, 9, 0, 53, 1}, 42}),
               "10 09 00 53 01 PB 42");
 }
@@ -83,7 +81,7 @@ class EntryFileTest : public ::testing::Test {
     TempFolder folder;
     QString path = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
 
-    QByteArray onDisk() const { return readFileBytes(path); }
+    QByteArray onDisk() const { return fileBytes(path); }
 
     // Three lines whose records differ in every field a writer might copy.
     void writeThreeLines() {
@@ -117,14 +115,12 @@ TEST_F(EntryFileTest, DeletingLineOneOfThreeLeavesTwoZeroRecords) {
     EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kL2, kL3}));
 }
 
-TEST_F(EntryFileTest, DeletingTheLastLine) {
+TEST_F(EntryFileTest, DeletingTheLastOrOnlyLine) {
     writeThreeLines();
     ASSERT_TRUE(EntryFile::deleteLine(path, 3));
     EXPECT_EQ(onDisk(), entry(2, kL1, 1, 5, 5) + entry(1, kL2, 2, 6, 6) + zeroRecords(2));
-}
 
-TEST_F(EntryFileTest, DeletingTheOnlyLineEmptiesRecordOne) {
-    EntryFile::appendLine(path, kL1);
+    writeFileBytes(path, entry(1, kL1));
     ASSERT_TRUE(EntryFile::deleteLine(path, 1));
     EXPECT_EQ(onDisk(), zeroRecords(2));
     EXPECT_EQ(EntryFile::countLines(path), 0);
@@ -149,49 +145,33 @@ TEST_F(EntryFileTest, ReplaceLineChangesOnlyTheSixNumbers) {
     EXPECT_EQ(onDisk(), before);
 }
 
-TEST_F(EntryFileTest, MissingFileHoldsNoLinesAndIsCreated) {
+TEST_F(EntryFileTest, AVisitCreatesTheFileAndMovingOnDeletesItWhileEmpty) {
+    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path)); // missing: not created either
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(QString()));
+
     EXPECT_EQ(EntryFile::countLines(path), 0);
     EXPECT_TRUE(EntryFile::readLines(path).empty());
-    EXPECT_TRUE(QFile::exists(path));
-}
-
-TEST_F(EntryFileTest, EmptyFileIsDeletedWhenTheUserMovesOn) {
-    EXPECT_EQ(EntryFile::countLines(path), 0); // a visit creates the file
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_TRUE(EntryFile::deleteEmptyEntryFile(path));
     EXPECT_FALSE(QFile::exists(path));
-}
 
-TEST_F(EntryFileTest, FileEmptiedByDeletesIsDeletedToo) {
+    // Emptied by deletes.
     EntryFile::appendLine(path, kL1);
     EntryFile::deleteLine(path, 1);
     EXPECT_TRUE(EntryFile::deleteEmptyEntryFile(path));
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(EntryFileTest, FileWithLinesIsKept) {
+TEST_F(EntryFileTest, FilesWithLinesOrDamagedAreNeverDeleted) {
     writeThreeLines();
-    const QByteArray before = onDisk();
-    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
-    EXPECT_EQ(onDisk(), before);
-}
-
-TEST_F(EntryFileTest, DeleteEmptyEntryFileIgnoresMissingFilesAndEmptyNames) {
-    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(QString()));
-    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
-    EXPECT_FALSE(QFile::exists(path)); // and does not create it either
-}
-
-TEST_F(EntryFileTest, DamagedFileIsNeverDeleted) {
     // The count claims lines that are not there: that is not an empty file.
-    folder.writeFile(QStringLiteral("PwrB05JUL2003.lot"), withCount(entry(0, kL1), 2));
-    const QByteArray before = onDisk();
-    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
-    EXPECT_EQ(onDisk(), before);
-
-    writeFileBytes(path, withCount(entry(0, kL1), -1));
-    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
-    EXPECT_TRUE(QFile::exists(path));
+    for (const QByteArray& bytes :
+         {onDisk(), withCount(entry(0, kL1), 2), withCount(entry(0, kL1), -1)}) {
+        writeFileBytes(path, bytes);
+        EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
+        EXPECT_EQ(onDisk(), bytes);
+    }
 }
 
 } // namespace

@@ -22,11 +22,11 @@ TEST(LastGameFile, HoldsMinusOneForPowerballAndZeroForMegaMillions) {
     const QString path = folder.filePath(QStringLiteral("game.dat"));
 
     writeLastGame(folder.path(), Powerball);
-    EXPECT_EQ(readFileBytes(path), QByteArray("\xff\xff", 2));
+    EXPECT_EQ(fileBytes(path), QByteArray("\xff\xff", 2));
     EXPECT_EQ(readLastGame(folder.path()), Powerball);
 
     writeLastGame(folder.path(), MegaMillions);
-    EXPECT_EQ(readFileBytes(path), QByteArray("\x00\x00", 2));
+    EXPECT_EQ(fileBytes(path), QByteArray("\x00\x00", 2));
     EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
 }
 

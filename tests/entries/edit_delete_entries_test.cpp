@@ -1,22 +1,15 @@
 #include "data/record_file.h"
 #include "entries/entry_test_helpers.h"
 #include "support/main_window_fixture.h"
-#include "support/screen_finder.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-const QString kWheelModify = QStringLiteral(
-    "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
-    "continue?");
+const char* const kNotANumber = "One or more of your entries is not a number!";
+const char* const kOutOfRange = "One or more of your numbers are out of range for the game!";
 } // namespace
 
 class EditAndDelete : public MainWindowTest {
@@ -35,24 +28,22 @@ class EditAndDelete : public MainWindowTest {
         for (int row : rows)
             list()->item(row)->setSelected(true);
     }
-    QStringList listed() const {
-        QStringList items;
-        for (int i = 0; i < list()->count(); ++i)
-            items << list()->item(i)->text();
-        return items;
-    }
     QString count() const { return child<QLineEdit>("Text2")->text(); }
-    void edit() { child<QPushButton>("Command6")->click(); }
     void remove() { child<QPushButton>("Command5")->click(); }
-    QLineEdit* box(QWidget* screen, int i) const {
+    // Selects the row and presses Edit; the edit screen or nullptr.
+    QWidget* edit(std::initializer_list<int> rows = {}) {
+        select(rows);
+        child<QPushButton>("Command6")->click();
+        return visibleScreen("editEntry");
+    }
+    static QLineEdit* box(QWidget* screen, int i) {
         return screen->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
     }
-    void type(QWidget* screen, std::array<const char*, 6> texts) {
+    // Types the six numbers and presses Change.
+    static void change(QWidget* screen, std::array<const char*, 6> texts) {
         for (int i = 0; i < 6; ++i)
             box(screen, i)->setText(QString::fromLatin1(texts[static_cast<size_t>(i)]));
-    }
-    void change(QWidget* screen) {
-        screen->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+        clickOn(screen, "Command6");
     }
 };
 
@@ -66,41 +57,35 @@ TEST_F(EditAndDelete, EditRefusals) {
     startWithFiveLines();
     edit();
     EXPECT_EQ(dialogs.last(), QStringLiteral("You have not selected an entry to edit."));
-    select({1, 3});
-    edit();
+    EXPECT_EQ(edit({1, 3}), nullptr);
     EXPECT_EQ(dialogs.last(), QStringLiteral("You have more than one entry selected. You must "
                                              "only select one entry at a time for editing."));
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
     EXPECT_TRUE(window->isEnabled());
 }
 
 TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
-    select({1});
-    edit();
-    QWidget* screen = visibleScreen("editEntry");
+    QWidget* screen = edit({1});
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Edit Entry"));
     EXPECT_FALSE(window->isEnabled());
     EXPECT_EQ(box(screen, 0)->text(), QStringLiteral("02"));
     EXPECT_EQ(box(screen, 4)->text(), QStringLiteral("42"));
     EXPECT_EQ(box(screen, 5)->text(), QStringLiteral("02"));
-    EXPECT_EQ(screen->findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("MB"));
+    EXPECT_EQ(control<QLabel>(screen, "Label1")->text(), QStringLiteral("MB"));
 
-    type(screen, {"22", "7", "41", "3", "15", "9"});
-    change(screen);
+    change(screen, {"22", "7", "41", "3", "15", "9"});
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(visibleScreen("editEntry"), nullptr);
     EXPECT_TRUE(window->isEnabled());
 
     // Only the six numbers of record 2 change; its stale count (1) stays.
     QByteArray expected = before;
-    EntryRecord r = EntryRecord::fromBytes(before.mid(kRecordSize, kRecordSize));
-    EXPECT_EQ(r.count, 1);
-    r.line = EntryLine{{3, 7, 15, 22, 41}, 9};
-    expected.replace(kRecordSize, kRecordSize, r.toBytes());
+    expected.replace(kRecordSize + 12, 12,
+                     le16(3) + le16(7) + le16(15) + le16(22) + le16(41) + le16(9));
     EXPECT_EQ(fileBytes(entryFile()), expected);
+    EXPECT_EQ(before.mid(kRecordSize, 4), le32(1));
 
     EXPECT_EQ(list()->count(), 5);
     EXPECT_EQ(list()->item(1)->text(), QStringLiteral("03 07 15 22 41 MB 09"));
@@ -111,26 +96,20 @@ TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
 TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndWritesNothing) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
-    select({0});
-    edit();
-    QWidget* screen = visibleScreen("editEntry");
+    QWidget* screen = edit({0});
     ASSERT_NE(screen, nullptr);
-    type(screen, {"1", "2", "3", "4", "5", ""});
-    change(screen);
-    EXPECT_EQ(dialogs.last(), QStringLiteral("One or more of your entries is not a number!"));
-    type(screen, {"1", "2", "3", "4", "5", "53"});
-    change(screen);
-    EXPECT_EQ(dialogs.last(),
-              QStringLiteral("One or more of your numbers are out of range for the game!"));
-    type(screen, {"1", "2", "2", "4", "5", "5"});
-    change(screen);
+    change(screen, {"1", "2", "3", "4", "5", ""});
+    EXPECT_EQ(dialogs.last(), QString::fromLatin1(kNotANumber));
+    change(screen, {"1", "2", "3", "4", "5", "53"}); // a Mega Ball of 53
+    EXPECT_EQ(dialogs.last(), QString::fromLatin1(kOutOfRange));
+    change(screen, {"1", "2", "2", "4", "5", "5"});
     EXPECT_EQ(dialogs.last(), QStringLiteral("One or more of your numbers are the same!"));
     EXPECT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(visibleScreen("editEntry"), screen);
     EXPECT_EQ(box(screen, 2)->text(), QStringLiteral("2"));
     EXPECT_EQ(fileBytes(entryFile()), before);
 
-    screen->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    clickOn(screen, "Command5");
     EXPECT_EQ(visibleScreen("editEntry"), nullptr);
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(fileBytes(entryFile()), before);
@@ -139,18 +118,12 @@ TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndWritesNothing) {
 
 TEST_F(EditAndDelete, PowerballRangesApplyToAPowerballLine) {
     EntryFile::appendLine(file(QStringLiteral("PwrB05JUL2003.lot")), lineNo(1));
-    startWindow();
-    child<QRadioButton>("Option3")->click();
-    select({0});
-    edit();
-    QWidget* screen = visibleScreen("editEntry");
+    startOn(Powerball);
+    QWidget* screen = edit({0});
     ASSERT_NE(screen, nullptr);
-    type(screen, {"1", "2", "3", "4", "53", "43"});
-    change(screen);
-    EXPECT_EQ(dialogs.last(),
-              QStringLiteral("One or more of your numbers are out of range for the game!"));
-    type(screen, {"1", "2", "3", "4", "53", "42"});
-    change(screen);
+    change(screen, {"1", "2", "3", "4", "53", "43"});
+    EXPECT_EQ(dialogs.last(), QString::fromLatin1(kOutOfRange));
+    change(screen, {"1", "2", "3", "4", "53", "42"});
     EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 02 03 04 53 PB 42"));
 }
 
@@ -160,15 +133,14 @@ TEST_F(EditAndDelete, WheelEntriesAskBeforeEditOrDelete) {
     startWindow();
     state.currentEntryFile = wheel;
     window->listEntryFile(wheel);
-    select({0});
     dialogs.answerNo(2);
-    edit();
+    EXPECT_EQ(edit({0}), nullptr);
     remove();
     EXPECT_EQ(dialogs.texts(),
-              (QStringList{QStringLiteral("Editing a wheel entry can change the guarantee of the "
-                                          "wheel. Are you sure you want to continue?"),
-                           kWheelModify}));
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
+              (QStringList{"Editing a wheel entry can change the guarantee of the wheel. Are you "
+                           "sure you want to continue?",
+                           "Modifying a wheel entry can change the guarantee of the wheel. Are "
+                           "you sure you want to continue?"}));
     EXPECT_EQ(EntryFile::countLines(wheel), 1);
 
     dialogs.answerYes(2);
@@ -208,15 +180,14 @@ TEST_F(EditAndDelete, DeletingLinesTwoAndFourLeavesThreeWithoutDone) {
     select({1, 3});
     dialogs.answerYes();
     remove();
-    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral(
-                                   "Are you sure you want to delete the 2 selected entries?")});
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"Are you sure you want to delete the 2 selected entries?"});
     EXPECT_EQ(EntryFile::readLines(entryFile()),
               (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
-    EXPECT_EQ(listed(), (QStringList{QStringLiteral("01 11 21 31 41 MB 01"),
-                                     QStringLiteral("03 13 23 33 43 MB 03"),
-                                     QStringLiteral("05 15 25 35 45 MB 05")}));
+    EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "03 13 23 33 43 MB 03",
+                                          "05 15 25 35 45 MB 05"}));
     EXPECT_EQ(count(), QStringLiteral("3"));
-    EXPECT_EQ(child<QListWidget>("List2")->count(), 0);
+    EXPECT_TRUE(rows("List2").isEmpty());
     // The record after the remaining lines is all zeros.
     EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
               QByteArray(kRecordSize, '\0'));
@@ -238,10 +209,8 @@ TEST_F(EditAndDelete, AFileChangedBehindTheListIsReportedNotCorrupted) {
     // Another screen took the last two lines away.
     ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 5));
     ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 4));
-    select({4});
-    edit();
+    EXPECT_EQ(edit({4}), nullptr);
     EXPECT_TRUE(dialogs.last().contains(QStringLiteral("no longer holds")));
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
     dialogs.answerYes();
     remove();
     EXPECT_TRUE(dialogs.last().contains(QStringLiteral("Mega05JUL2003.lot")));

@@ -3,24 +3,26 @@
 #include "data/draw_history_file.h"
 #include "data/draw_record.h"
 #include "data/entry_file.h"
+#include "support/file_bytes.h"
 
-#include <QFile>
+#include <algorithm>
+#include <numeric>
 #include <random>
 #include <vector>
 
 namespace numbrava::testing {
 
+inline std::int16_t i16(int v) {
+    return static_cast<std::int16_t>(v);
+}
+
 // Draw d (1-based) of this history holds d, d+10, d+20, d+30, d+33 and bonus d,
 // so a suggested number tells which record each position came from.
 inline std::vector<DrawRecord> tracingHistory(int draws) {
-    std::vector<DrawRecord> history;
+    std::vector<DrawRecord> history(static_cast<size_t>(draws));
     for (int d = 1; d <= draws; ++d) {
-        DrawRecord r;
-        const auto n = static_cast<std::int16_t>(d);
-        r.balls = {n, static_cast<std::int16_t>(n + 10), static_cast<std::int16_t>(n + 20),
-                   static_cast<std::int16_t>(n + 30), static_cast<std::int16_t>(n + 33)};
-        r.bonus = n;
-        history.push_back(r);
+        history[d - 1].balls = {i16(d), i16(d + 10), i16(d + 20), i16(d + 30), i16(d + 33)};
+        history[d - 1].bonus = i16(d);
     }
     return history;
 }
@@ -29,27 +31,21 @@ inline std::vector<DrawRecord> tracingHistory(int draws) {
 inline std::vector<DrawRecord> randomHistory(int draws, int mainMax, int bonusMax,
                                              unsigned seed = 7) {
     std::mt19937 engine(seed);
-    std::vector<DrawRecord> history;
-    for (int d = 0; d < draws; ++d) {
+    std::vector<DrawRecord> history(static_cast<size_t>(draws));
+    for (DrawRecord& r : history) {
         std::vector<std::int16_t> pool(static_cast<size_t>(mainMax));
-        for (int i = 0; i < mainMax; ++i)
-            pool[static_cast<size_t>(i)] = static_cast<std::int16_t>(i + 1);
+        std::iota(pool.begin(), pool.end(), std::int16_t{1});
         std::shuffle(pool.begin(), pool.end(), engine);
         std::sort(pool.begin(), pool.begin() + 5);
-        DrawRecord r;
         std::copy(pool.begin(), pool.begin() + 5, r.balls.begin());
-        r.bonus = static_cast<std::int16_t>(1 + engine() % static_cast<unsigned>(bonusMax));
-        history.push_back(r);
+        r.bonus = i16(1 + static_cast<int>(engine() % static_cast<unsigned>(bonusMax)));
     }
     return history;
 }
 
 // Line i: i, i+10, i+20, i+30, i+40 and bonus i (i up to 12 fits every game).
 inline EntryLine lineNo(int i) {
-    const auto n = static_cast<std::int16_t>(i);
-    return EntryLine{{n, static_cast<std::int16_t>(n + 10), static_cast<std::int16_t>(n + 20),
-                      static_cast<std::int16_t>(n + 30), static_cast<std::int16_t>(n + 40)},
-                     n};
+    return EntryLine{{i16(i), i16(i + 10), i16(i + 20), i16(i + 30), i16(i + 40)}, i16(i)};
 }
 
 // A fixed stream of uniform numbers on [0, 1).
@@ -75,26 +71,12 @@ inline double pick(int r, int n) {
 }
 
 inline void writeHistory(const QString& path, const std::vector<DrawRecord>& draws) {
-    int day = 0;
+    QDate date(2003, 1, 1);
     for (const DrawRecord& r : draws) {
-        const QDate date = QDate(2003, 1, 1).addDays(day++);
         DrawHistoryFile::insertDraw(path, r.balls, r.bonus, date.day(), date.month(), date.year());
+        date = date.addDays(1);
     }
 }
-
-inline void appendLines(const QString& path, const std::vector<EntryLine>& lines) {
-    for (const EntryLine& line : lines)
-        EntryFile::appendLine(path, line);
-}
-
-inline QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace numbrava::testing
-
-namespace numbrava::testing {
 
 // Writes a whole entry file at once (record 1 carries the count).
 inline void writeEntryFile(const QString& path, const std::vector<EntryLine>& lines) {
@@ -105,9 +87,7 @@ inline void writeEntryFile(const QString& path, const std::vector<EntryLine>& li
         r.line = lines[i];
         bytes += r.toBytes();
     }
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    writeFileBytes(path, bytes);
 }
 
 } // namespace numbrava::testing

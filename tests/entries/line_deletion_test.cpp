@@ -49,17 +49,6 @@ TEST_F(LineDeletion, DeletingTheFirstLineMovesLineTwoIntoRecordOneWithTheCount) 
     EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{0, 4}}));
 }
 
-TEST_F(LineDeletion, LinesTwoAndFourOfFiveLeaveOneThreeFiveAndDoNotCountAsAllGone) {
-    EXPECT_FALSE(remove({false, true, false, true, false}));
-    EXPECT_EQ(EntryFile::readLines(path),
-              (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
-    EXPECT_EQ(EntryFile::countLines(path), 3);
-    // The list index of line 4 is 2 once line 2 is gone.
-    EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{1, 4}, {2, 3}}));
-    const QByteArray bytes = fileBytes(path);
-    EXPECT_EQ(bytes.mid(3 * kRecordSize, kRecordSize), QByteArray(kRecordSize, '\0'));
-}
-
 TEST_F(LineDeletion, AFileShorterThanTheListStopsWithAMessageAfterWhatWasDeleted) {
     ASSERT_TRUE(EntryFile::deleteLine(path, 5)); // changed behind the list's back
     try {
@@ -70,11 +59,4 @@ TEST_F(LineDeletion, AFileShorterThanTheListStopsWithAMessageAfterWhatWasDeleted
     }
     EXPECT_EQ(EntryFile::readLines(path),
               (std::vector<EntryLine>{lineNo(2), lineNo(3), lineNo(4)}));
-}
-
-TEST(DeleteQuestion, OneOrMany) {
-    EXPECT_EQ(deleteQuestion(1),
-              QStringLiteral("Are you sure you want to delete the selected entry?"));
-    EXPECT_EQ(deleteQuestion(3),
-              QStringLiteral("Are you sure you want to delete the 3 selected entries?"));
 }

@@ -1,5 +1,3 @@
-#include "data/draw_history_file.h"
-#include "data/entry_file.h"
 #include "payouts/payout_files.h"
 #include "support/main_window_fixture.h"
 #include "support/payout_file_bytes.h"
@@ -7,9 +5,6 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -21,25 +16,28 @@ const EntryLine kThreeAndBonus{{5, 12, 25, 40, 44}, 7};
 const EntryLine kThree{{5, 12, 25, 40, 44}, 9};
 const EntryLine kBonusOnly{{1, 2, 3, 4, 6}, 7};
 const EntryLine kNothing{{5, 12, 30, 40, 44}, 9};
+
+// The payout files a check finds beside the lines.
+enum Payouts { NoPayouts = 0, Confirmed = 1, Provisional = 2, Defaults = 4, EmptyDefaults = 8 };
 } // namespace
 
 class CheckScreen : public MainWindowTest {
   protected:
     void SetUp() override {
-        DrawHistoryFile::insertDraw(historyFilePath(folder(), Powerball), {5, 12, 25, 33, 41}, 7,
-                                    kDrawDate.day(), kDrawDate.month(), kDrawDate.year());
+        storeDraw(Powerball, kDrawDate, {5, 12, 25, 33, 41}, 7);
         writeFileBytes(file("game.dat"), QByteArray(2, '\xff')); // start with Powerball
     }
-    void addLines(const std::vector<EntryLine>& lines, GameCode game = Powerball) {
-        for (const EntryLine& line : lines)
-            EntryFile::appendLine(datedEntryFileName(folder(), game, kDrawDate), line);
-    }
-    void writeActualTable(int flag) {
-        writeFileBytes(file("USRES.rtl"), actualRecordBytes("05JUL2003", flag, 1,
-                                                            {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
-    }
-    void writeDefaults() {
-        DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {100000, 5000, 100, 100, 7, 7, 4, 3});
+    void addLines(const std::vector<EntryLine>& lines) { storeLines(Powerball, kDrawDate, lines); }
+    void writePayouts(int payouts) {
+        if (payouts & (Confirmed | Provisional))
+            writeFileBytes(file("USRES.rtl"),
+                           actualRecordBytes("05JUL2003", payouts & Confirmed ? -1 : 0, 1,
+                                             {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
+        if (payouts & Defaults)
+            DefaultPayoutFile::writeAmounts(file("Defaults.rtl"),
+                                            {100000, 5000, 100, 100, 7, 7, 4, 3});
+        if (payouts & EmptyDefaults)
+            writeFileBytes(file("Defaults.rtl"), QByteArray(32, '\0'));
     }
     // Starts (which may check by itself) and then presses Check.
     void startAndCheck() {
@@ -47,13 +45,6 @@ class CheckScreen : public MainWindowTest {
         dialogs.clear();
         sound.played.clear();
         child<QPushButton>("Command14")->click();
-    }
-    QStringList rows(const char* list) const {
-        QStringList all;
-        auto* w = child<QListWidget>(list);
-        for (int i = 0; i < w->count(); ++i)
-            all << w->item(i)->text();
-        return all;
     }
     std::vector<int> selectedRows() const {
         std::vector<int> selected;
@@ -84,61 +75,65 @@ TEST_F(CheckScreen, ThreeWinnersOutOfTenAreListedSelectedAndCounted) {
     EXPECT_TRUE(sound.played.isEmpty());
 }
 
-TEST_F(CheckScreen, ConfirmedTableGivesTheExactTotal) {
-    writeActualTable(-1);
-    writeDefaults(); // ignored: the actual table of the date comes first
-    addLines({kThree, kNothing, kBonusOnly});
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"Won $10 using confirmed payout data."});
+struct ReportCase {
+    const char* name;
+    int payouts;
+    std::vector<EntryLine> lines;
+    const char* message;
+    const char* winners; // Text3
+};
+
+void PrintTo(const ReportCase& c, std::ostream* os) {
+    *os << c.name;
 }
 
-TEST_F(CheckScreen, ProvisionalTableIsUnconfirmed) {
-    writeActualTable(0);
-    addLines({kThree, kThreeAndBonus});
+class CheckReport : public CheckScreen, public ::testing::WithParamInterface<ReportCase> {};
+
+TEST_P(CheckReport, NamesTheTotalAndWhereTheAmountsCameFrom) {
+    const ReportCase& c = GetParam();
+    writePayouts(c.payouts);
+    addLines(c.lines);
     startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"Won $107 using unconfirmed payout data."});
+    EXPECT_EQ(dialogs.texts(), QStringList{QString::fromLatin1(c.message)});
+    EXPECT_EQ(text3(), QString::fromLatin1(c.winners));
+    // A default file without a first amount above 0 goes.
+    EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), (c.payouts & Defaults) != 0);
 }
 
-TEST_F(CheckScreen, DefaultsLeaveTheJackpotOutAndSayWhy) {
-    writeDefaults();
+INSTANTIATE_TEST_SUITE_P(
+    Tables, CheckReport,
+    ::testing::Values(
+        // The actual table of the date comes before the defaults.
+        ReportCase{"Confirmed",
+                   Confirmed | Defaults,
+                   {kThree, kNothing, kBonusOnly},
+                   "Won $10 using confirmed payout data.",
+                   " 2"},
+        ReportCase{"Unconfirmed",
+                   Provisional,
+                   {kThree, kThreeAndBonus},
+                   "Won $107 using unconfirmed payout data.",
+                   " 2"},
+        ReportCase{"DefaultsWithoutTheJackpot",
+                   Defaults,
+                   {kJackpot, kThree, kJackpot},
+                   "Won $7 using default payout data. This does not include your Jackpot win !!!!",
+                   " 3"},
+        ReportCase{
+            "NoPayoutData", EmptyDefaults, {kThree}, "Won $0 using unconfirmed payout data.", " 1"},
+        ReportCase{"NoWin", NoPayouts, {kNothing, kNothing}, "No wins this time!", " 0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CheckScreen, EachJackpotLinePlaysTheFanfare) {
     addLines({kJackpot, kThree, kJackpot});
     startAndCheck();
-    EXPECT_EQ(dialogs.texts(),
-              QStringList{"Won $7 using default payout data. This does not include your Jackpot "
-                          "win !!!!"});
     EXPECT_EQ(rows("List2").first(), QStringLiteral("05 12 25 33 41 PB 07 (5+PB)"));
-    // One fanfare per jackpot line, from the data folder.
     EXPECT_EQ(sound.played, QStringList(2, file("tada.wav")));
-}
-
-TEST_F(CheckScreen, DefaultsWithoutAJackpot) {
-    writeDefaults();
-    addLines({kThree, kThreeAndBonus, kBonusOnly});
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"Won $110 using default payout data."});
-}
-
-TEST_F(CheckScreen, NoPayoutDataStillListsTheWinsAndDropsAnEmptyDefaultFile) {
-    writeFileBytes(file("Defaults.rtl"), QByteArray(32, '\0'));
-    addLines({kThree});
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"Won $0 using unconfirmed payout data."});
-    EXPECT_EQ(text3(), QStringLiteral(" 1"));
-    EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
-}
-
-TEST_F(CheckScreen, NoWinningLine) {
-    addLines({kNothing, kNothing});
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"No wins this time!"});
-    EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_TRUE(selectedRows().empty());
-    EXPECT_EQ(text3(), QStringLiteral(" 0"));
 }
 
 TEST_F(CheckScreen, LinesAreTestedBeforeTheDrawAndThePrizeLookUpRunsFirst) {
     clock.date = QDate(2003, 7, 9); // no draw stored, no lines for this date
-    writeFileBytes(file("Defaults.rtl"), QByteArray(32, '\0'));
+    writePayouts(EmptyDefaults);
     startAndCheck();
     EXPECT_EQ(dialogs.texts(), QStringList{"You do not have any entries listed to check!"});
     EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
@@ -178,12 +173,8 @@ TEST_F(CheckScreen, SwitchingToAGameWithLinesAndADrawChecksAtOnce) {
 
 TEST_F(CheckScreen, MegaMillionsLabelsCarryMB) {
     clock.date = QDate(2003, 7, 4); // a Friday
-    DrawHistoryFile::insertDraw(historyFilePath(folder(), MegaMillions), {3, 14, 25, 36, 47}, 12, 4,
-                                7, 2003);
-    EntryFile::appendLine(datedEntryFileName(folder(), MegaMillions, clock.date),
-                          EntryLine{{3, 14, 25, 36, 1}, 12});
-    EntryFile::appendLine(datedEntryFileName(folder(), MegaMillions, clock.date),
-                          EntryLine{{2, 4, 6, 8, 10}, 12});
+    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
+    storeLines(MegaMillions, clock.date, {{{3, 14, 25, 36, 1}, 12}, {{2, 4, 6, 8, 10}, 12}});
     writeFileBytes(file("game.dat"), QByteArray(2, '\0'));
     startAndCheck();
     EXPECT_EQ(rows("List2"),
@@ -193,7 +184,7 @@ TEST_F(CheckScreen, MegaMillionsLabelsCarryMB) {
 TEST_F(CheckScreen, DamagedPayoutFileIsReportedOnceKeptAndTheDefaultsServe) {
     const QByteArray damaged = actualRecordBytes("05JUL2003", -1, 9, {1, 1, 1, 1, 1, 1, 1, 1, 1});
     writeFileBytes(file("USRES.rtl"), damaged);
-    writeDefaults();
+    writePayouts(Defaults);
     addLines({kThree});
     startWindow(); // its own check meets the damaged file first
     ASSERT_EQ(dialogs.shown.size(), 2u) << dialogs.texts().join('|').toStdString();

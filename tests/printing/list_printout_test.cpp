@@ -1,22 +1,12 @@
 #include "printing/list_printout.h"
-#include "support/fake_services.h"
-
-#include <QApplication>
-#include <gtest/gtest.h>
+#include "support/main_window_fixture.h"
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-class ListPrintout : public ::testing::Test {
+class ListPrintout : public ::testing::Test, protected FakeServices {
   protected:
-    AppState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeSound sound;
-    FixedClock clock;
-    ScriptedRandom random;
-    AppContext context{state, dialogs, printer, sound, clock, random};
     const QString indent = QString(16, QLatin1Char(' '));
 };
 } // namespace
@@ -30,8 +20,7 @@ TEST_F(ListPrintout, ThreeEmptyLinesThenEveryItemIndentedBy16BlanksInCourier10) 
                                           indent + " 1 Match 5+PB", indent}));
     EXPECT_EQ(printer.fontFamily, QStringLiteral("Courier"));
     EXPECT_EQ(printer.fontSize, 10);
-    ASSERT_EQ(printer.settingsApplied.size(), 1u);
-    EXPECT_EQ(printer.settingsApplied[0], std::make_pair(2, 7));
+    EXPECT_EQ(printer.settingsApplied, (std::vector<std::pair<int, int>>{{2, 7}}));
     EXPECT_EQ(printer.documentsEnded, 1);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass must go away";
@@ -46,15 +35,13 @@ TEST_F(ListPrintout, AnEmptyListIsRefusedAndNothingIsPrinted) {
     EXPECT_EQ(printer.documentsEnded, 0);
 }
 
-TEST_F(ListPrintout, AFailedLineIsSkippedAndTheRestStillPrints) {
-    printer.failOnLine = indent + "second";
+TEST_F(ListPrintout, PrinterFailuresNeitherCrashNorComplainNorKeepTheHourglass) {
+    printer.failOnLine = indent + "second"; // that line is skipped, the rest prints
     printList(context, {"first", "second", "third"});
     EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
     EXPECT_EQ(printer.documentsEnded, 1);
-    EXPECT_TRUE(dialogs.shown.empty());
-}
 
-TEST_F(ListPrintout, ABrokenPrinterNeitherCrashesNorComplainsNorKeepsTheHourglass) {
+    printer.lines.clear();
     printer.failing = true;
     printList(context, {"first"});
     EXPECT_TRUE(printer.lines.isEmpty());

@@ -56,27 +56,3 @@ INSTANTIATE_TEST_SUITE_P(
         StartUpCase{"OnlyNamelessPrinters", {""}, std::nullopt, false, ""},
         StartUpCase{"NoPrinterInstalled", {}, "Alpha", false, ""}),
     [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
-
-TEST(PrinterChoice, TheSettingsComeFromTheChosenPrinter) {
-    QTemporaryDir dir;
-    AppState state;
-    state.installFolder = dir.path();
-    FakePrinter printer;
-    printer.printers = {"Alpha", "Beta", "Gamma"};
-    printer.settingsOf = {{"Alpha", {1, 3}}, {"Beta", {2, 8}}, {"Gamma", {1, 7}}};
-    writeSavedPrinterName(dir.path(), QStringLiteral("Beta"));
-
-    ASSERT_TRUE(selectSavedPrinter(printer, state));
-    EXPECT_EQ(state.printSetting1, 2);
-    EXPECT_EQ(state.printSetting2, 8);
-}
-
-TEST(PrinterChoice, AFailingPrinterSystemMeansNoPrinter) {
-    QTemporaryDir dir;
-    AppState state;
-    state.installFolder = dir.path();
-    FakePrinter printer;
-    printer.printers = {"Alpha"};
-    printer.failing = true;
-    EXPECT_FALSE(selectSavedPrinter(printer, state));
-}

@@ -1,74 +1,54 @@
 #include "printing/saved_printer_file.h"
 
 #include "data/file_error.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace numbrava;
+using namespace numbrava::testing;
 
 namespace {
 class SavedPrinterFile : public ::testing::Test {
   protected:
-    QTemporaryDir dir;
-    QString path() const { return dir.path() + QStringLiteral("/print.dat"); }
-    QByteArray bytes() const {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    void writeRaw(const QByteArray& raw) const {
-        QFile f(path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(raw);
-    }
+    TempFolder dir;
+    QString path() const { return dir.filePath(QStringLiteral("print.dat")); }
+    QString read() const { return readSavedPrinterName(dir.path()); }
+    void write(const QString& name) const { writeSavedPrinterName(dir.path(), name); }
 };
 } // namespace
 
 TEST_F(SavedPrinterFile, MissingFileIsCreatedEmptyAndNamesNoPrinter) {
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QString());
+    EXPECT_EQ(read(), QString());
     EXPECT_TRUE(QFile::exists(path()));
-    EXPECT_EQ(bytes(), QByteArray());
+    EXPECT_EQ(fileBytes(path()), QByteArray());
 }
 
 TEST_F(SavedPrinterFile, NameIsWrittenAsOneBlankFilledRecordOf255Bytes) {
-    writeSavedPrinterName(dir.path(), QStringLiteral("Office_LaserJet"));
-    const QByteArray expected = QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' ');
-    EXPECT_EQ(bytes(), expected);
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QStringLiteral("Office_LaserJet"));
-}
+    write(QStringLiteral("Long printer name in the hall"));
+    write(QStringLiteral("Office_LaserJet")); // nothing of the longer name stays
+    EXPECT_EQ(fileBytes(path()), QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' '));
+    EXPECT_EQ(read(), QStringLiteral("Office_LaserJet"));
 
-TEST_F(SavedPrinterFile, AShorterNameLeavesNothingOfTheLongerOne) {
-    writeSavedPrinterName(dir.path(), QStringLiteral("Long printer name in the hall"));
-    writeSavedPrinterName(dir.path(), QStringLiteral("PDF"));
-    EXPECT_EQ(bytes(), QByteArray("PDF") + QByteArray(252, ' '));
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QStringLiteral("PDF"));
-}
-
-TEST_F(SavedPrinterFile, ReadingTrimsBlanksAtBothEndsButKeepsInnerOnes) {
-    writeRaw(QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QStringLiteral("Kitchen  Printer"));
-}
-
-TEST_F(SavedPrinterFile, AShortFileReadsWhatItHolds) {
-    // Reading past the end gives zeros, which are no part of the name.
-    writeRaw(QByteArray("Basement"));
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QStringLiteral("Basement"));
-}
-
-TEST_F(SavedPrinterFile, OnlyTheFirst255BytesOfAVeryLongNameAreKept) {
     const QString longName(300, QLatin1Char('x'));
-    writeSavedPrinterName(dir.path(), longName);
-    EXPECT_EQ(bytes().size(), 255);
-    EXPECT_EQ(readSavedPrinterName(dir.path()), longName.left(255));
+    write(longName);
+    EXPECT_EQ(fileBytes(path()).size(), 255);
+    EXPECT_EQ(read(), longName.left(255));
+}
+
+TEST_F(SavedPrinterFile, ReadingTrimsBlanksAtBothEndsAndStopsAtTheEnd) {
+    writeFileBytes(path(), QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
+    EXPECT_EQ(read(), QStringLiteral("Kitchen  Printer"));
+    // Reading past the end gives zeros, which are no part of the name.
+    writeFileBytes(path(), QByteArray("Basement"));
+    EXPECT_EQ(read(), QStringLiteral("Basement"));
 }
 
 TEST_F(SavedPrinterFile, AnUnusableFileReadsAsNoNameAndRefusesWritingWithItsName) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("print.dat")));
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QString());
+    EXPECT_EQ(read(), QString());
     try {
-        writeSavedPrinterName(dir.path(), QStringLiteral("PDF"));
+        write(QStringLiteral("PDF"));
         FAIL() << "writing into a folder must be refused";
     } catch (const FileError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("print.dat"))) << error.what();

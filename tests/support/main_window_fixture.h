@@ -1,21 +1,24 @@
 #pragma once
 
 #include "data/app_state.h"
+#include "data/draw_history_file.h"
+#include "data/entry_file.h"
 #include "main/main_window.h"
 #include "support/fake_services.h"
+#include "support/file_bytes.h"
+#include "support/screen_finder.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace numbrava::testing {
 
-// A main window on a temporary data folder with test doubles for every
-// service. Tests prepare files in folder() and then call startWindow().
-class MainWindowTest : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
+// Test doubles for every service, joined in one context.
+struct FakeServices {
     AppState state;
     FakeDialogs dialogs;
     FakePrinter printer;
@@ -23,6 +26,13 @@ class MainWindowTest : public ::testing::Test {
     FixedClock clock;
     ScriptedRandom random;
     AppContext context{state, dialogs, printer, sound, clock, random};
+};
+
+// A main window on a temporary data folder with test doubles for every
+// service. Tests prepare files in folder() and then call startWindow().
+class MainWindowTest : public ::testing::Test, protected FakeServices {
+  protected:
+    QTemporaryDir dir;
     std::unique_ptr<MainWindow> window;
 
     QString folder() const { return dir.path(); }
@@ -34,13 +44,39 @@ class MainWindowTest : public ::testing::Test {
         window->start();
         return *window;
     }
+    // Starts and picks the game on the main screen.
+    MainWindow& startOn(GameCode game) {
+        startWindow();
+        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        return *window;
+    }
 
     template <typename T> T* child(const char* name) const {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return control<T>(window.get(), name);
     }
     QAction* action(const char* name) const { return child<QAction>(name); }
+    QStringList rows(const char* list) const {
+        return modelTexts(child<QListWidget>(list)->model());
+    }
+
+    // The numbers of the ball pictures shown on the main screen, in slot order.
+    std::vector<int> shownBalls() const {
+        std::vector<int> numbers;
+        for (QLabel* image : window->controls().Image2)
+            if (!image->isHidden())
+                numbers.push_back(image->property("pictureNumber").toInt());
+        return numbers;
+    }
+
+    void storeDraw(GameCode game, QDate date, std::array<std::int16_t, 5> balls, int bonus) {
+        DrawHistoryFile::insertDraw(historyFilePath(folder(), game), balls,
+                                    static_cast<std::int16_t>(bonus), date.day(), date.month(),
+                                    date.year());
+    }
+    void storeLines(GameCode game, QDate date, const std::vector<EntryLine>& lines) {
+        for (const EntryLine& line : lines)
+            EntryFile::appendLine(datedEntryFileName(folder(), game, date), line);
+    }
 };
 
 } // namespace numbrava::testing

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/file_bytes.h"
+
+#include <QDate>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -23,32 +25,29 @@ struct RawRecord {
     std::int16_t word24 = 0; // a draw's spare word; an entry's mark
 
     QByteArray bytes() const {
-        QByteArray out;
-        putLittleEndian(out, static_cast<std::uint32_t>(count), 4);
+        QByteArray out = le32(count);
         for (std::int16_t w : {word4, day, month, year})
-            putLittleEndian(out, static_cast<std::uint16_t>(w), 2);
+            out += le16(w);
         for (std::int16_t w : numbers)
-            putLittleEndian(out, static_cast<std::uint16_t>(w), 2);
-        putLittleEndian(out, static_cast<std::uint16_t>(bonus), 2);
-        putLittleEndian(out, static_cast<std::uint16_t>(word24), 2);
-        return out;
-    }
-
-  private:
-    static void putLittleEndian(QByteArray& out, std::uint32_t value, int width) {
-        for (int i = 0; i < width; ++i)
-            out.append(static_cast<char>((value >> (8 * i)) & 0xff));
+            out += le16(w);
+        return out + le16(bonus) + le16(word24);
     }
 };
 
 constexpr int kRawRecordSize = 26;
 
-// Records laid end to end, as a file holds them.
-inline QByteArray recordsBytes(std::initializer_list<RawRecord> records) {
-    QByteArray out;
-    for (const RawRecord& r : records)
-        out += r.bytes();
-    return out;
+// A draw record as the history file holds it.
+inline QByteArray drawBytes(int count, int position, QDate date, std::array<std::int16_t, 5> balls,
+                            int bonus, int spare = 0) {
+    return RawRecord{.count = count,
+                     .word4 = static_cast<std::int16_t>(position),
+                     .day = static_cast<std::int16_t>(date.day()),
+                     .month = static_cast<std::int16_t>(date.month()),
+                     .year = static_cast<std::int16_t>(date.year()),
+                     .numbers = balls,
+                     .bonus = static_cast<std::int16_t>(bonus),
+                     .word24 = static_cast<std::int16_t>(spare)}
+        .bytes();
 }
 
 inline QByteArray zeroRecords(int n) {
@@ -70,12 +69,9 @@ inline std::int32_t storedCount(const QByteArray& file) {
 
 // The same bytes with another value in the count field of record 1.
 inline QByteArray withCount(QByteArray file, std::int32_t count) {
-    while (file.size() < 4)
-        file.append('\0');
-    const auto u = static_cast<std::uint32_t>(count);
-    for (int i = 0; i < 4; ++i)
-        file[i] = static_cast<char>((u >> (8 * i)) & 0xff);
-    return file;
+    if (file.size() < 4)
+        file.resize(4, '\0');
+    return file.replace(0, 4, le32(count));
 }
 
 } // namespace numbrava::testing

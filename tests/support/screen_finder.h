@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
+#include <ostream>
 
 namespace numbrava::testing {
 
@@ -31,6 +37,41 @@ inline void discardScreens(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String(name))
             delete window;
+}
+
+// A control of a screen by its objectName; a missing one fails the test.
+template <typename T> T* control(const QWidget* screen, const char* name) {
+    T* found = screen ? screen->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+inline void clickOn(const QWidget* screen, const char* button) {
+    control<QPushButton>(screen, button)->click();
+}
+
+// The texts of a list or combo box, row by row.
+inline QStringList modelTexts(const QAbstractItemModel* model) {
+    QStringList all;
+    for (int row = 0; row < model->rowCount(); ++row)
+        all << model->index(row, 0).data().toString();
+    return all;
+}
+
+// The three ways a user leaves a screen: its close button, Escape, the title bar.
+enum class CloseWay { Button, Escape, TitleBar };
+
+inline void closeBy(QWidget* screen, CloseWay way, const char* closeButton) {
+    if (way == CloseWay::Button)
+        clickOn(screen, closeButton);
+    else if (way == CloseWay::Escape)
+        QTest::keyClick(screen, Qt::Key_Escape);
+    else
+        screen->close();
+}
+
+inline void PrintTo(CloseWay way, std::ostream* os) {
+    *os << (way == CloseWay::Button ? "Button" : way == CloseWay::Escape ? "Escape" : "TitleBar");
 }
 
 } // namespace numbrava::testing

@@ -1,5 +1,7 @@
 #include "data/draw_history_file.h"
 #include "data/record_file.h"
+#include "support/record_bytes.h"
+#include "support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 #include <ostream>
 
 using namespace numbrava;
+using namespace numbrava::testing;
 
 namespace {
 
@@ -31,65 +34,37 @@ Conversion convert(const QString& game, const QString& csv, const QString& rtl) 
     return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-// One record as the history format lays it out, written field by field.
-QByteArray record(int count, int position, int day, int month, int year,
-                  std::array<int, 6> numbers) {
-    QByteArray bytes(kRecordSize, '\0');
-    writeInt32(bytes, 0, count);
-    writeInt16(bytes, 4, static_cast<std::int16_t>(position));
-    writeInt16(bytes, 6, static_cast<std::int16_t>(day));
-    writeInt16(bytes, 8, static_cast<std::int16_t>(month));
-    writeInt16(bytes, 10, static_cast<std::int16_t>(year));
-    for (int i = 0; i < 6; ++i)
-        writeInt16(bytes, 12 + 2 * i, static_cast<std::int16_t>(numbers[i]));
-    return bytes;
-}
-
 class Csv2Rtl : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-    QString path(const QString& name) const { return dir_.filePath(name); }
-
-  private:
-    QTemporaryDir dir_;
+    TempFolder dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
 };
 
 TEST_F(Csv2Rtl, GoodFileConvertsByteExactly) {
-    writeBytes(path("pb.csv"), kHeader + "2003-07-02,1,2,3,4,53,42\r\n"
-                                         "2003-07-05,10,20,30,40,50,1\n"
-                                         "2003-07-09,5,15,25,35,45,7\n\n");
+    writeFileBytes(path("pb.csv"), kHeader + "2003-07-02,1,2,3,4,53,42\r\n"
+                                             "2003-07-05,10,20,30,40,50,1\n"
+                                             "2003-07-09,5,15,25,35,45,7\n\n");
     const Conversion run = convert("powerball", path("pb.csv"), path("pbk.rtl"));
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     // Record 1 carries the final count; each later record keeps the count it
     // was appended with, as when the draws are typed in one by one.
-    const QByteArray expected = record(3, 1, 2, 7, 2003, {1, 2, 3, 4, 53, 42}) +
-                                record(2, 2, 5, 7, 2003, {10, 20, 30, 40, 50, 1}) +
-                                record(3, 3, 9, 7, 2003, {5, 15, 25, 35, 45, 7});
+    const QByteArray expected = drawBytes(3, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 53}, 42) +
+                                drawBytes(2, 2, QDate(2003, 7, 5), {10, 20, 30, 40, 50}, 1) +
+                                drawBytes(3, 3, QDate(2003, 7, 9), {5, 15, 25, 35, 45}, 7);
     EXPECT_EQ(fileBytes(path("pbk.rtl")), expected);
     EXPECT_FALSE(QFile::exists(path("pbk.rtl.part")));
 }
 
 TEST_F(Csv2Rtl, HeaderOnlyGivesAnEmptyHistory) {
-    writeBytes(path("mm.csv"), kHeader);
+    writeFileBytes(path("mm.csv"), kHeader);
     ASSERT_EQ(convert("megamillions", path("mm.csv"), path("million.rtl")).exitCode, 0);
     EXPECT_TRUE(QFile::exists(path("million.rtl")));
     EXPECT_EQ(DrawHistoryFile::countDraws(path("million.rtl")), 0);
 }
 
 TEST_F(Csv2Rtl, ExistingOutputIsNeverReplaced) {
-    writeBytes(path("pb.csv"), kHeader + "2003-07-02,1,2,3,4,5,6\n");
-    writeBytes(path("pbk.rtl"), "typed results");
+    writeFileBytes(path("pb.csv"), kHeader + "2003-07-02,1,2,3,4,5,6\n");
+    writeFileBytes(path("pbk.rtl"), "typed results");
     const Conversion run = convert("powerball", path("pb.csv"), path("pbk.rtl"));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.errors.contains("already exists")) << run.errors.toStdString();
@@ -111,7 +86,7 @@ class Csv2RtlRefuses : public Csv2Rtl, public ::testing::WithParamInterface<BadR
 
 TEST_P(Csv2RtlRefuses, BadRowWithItsRowNumberAndWritesNothing) {
     const BadRow& c = GetParam();
-    writeBytes(path("in.csv"), kHeader + c.rows);
+    writeFileBytes(path("in.csv"), kHeader + c.rows);
     const Conversion run = convert(c.game, path("in.csv"), path("out.rtl"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.errors.contains(QString::fromLatin1(c.expected))) << run.errors.toStdString();
@@ -147,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Csv2Rtl, WrongHeaderIsRefused) {
-    writeBytes(path("in.csv"), "2003-07-02,1,2,3,4,5,6\n");
+    writeFileBytes(path("in.csv"), "2003-07-02,1,2,3,4,5,6\n");
     EXPECT_TRUE(convert("powerball", path("in.csv"), path("out.rtl")).errors.contains("row 1"));
     EXPECT_FALSE(QFile::exists(path("out.rtl")));
 }
@@ -187,8 +162,9 @@ TEST_P(DemoHistories, ConvertToTheWholeHistoryInDateOrder) {
         if (k > 0)
             EXPECT_LT(draws[k - 1].dateNumber(), draws[k].dateNumber());
     }
-    // The build ships exactly this file.
+    // The build ships exactly this file, and a fresh data folder gets it.
     EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + h.rtl), fileBytes(rtl));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + h.rtl));
 }
 
 TEST_P(DemoHistories, RebuildKeepsAHistoryThatIsAlreadyThere) {
@@ -196,10 +172,10 @@ TEST_P(DemoHistories, RebuildKeepsAHistoryThatIsAlreadyThere) {
     QDir().mkpath(path("shipped"));
     QDir().mkpath(path("datafolder"));
     ASSERT_EQ(convert(h.game, kDataDir + "/" + h.csv, path("shipped/") + h.rtl).exitCode, 0);
-    writeBytes(path("shipped/Readme.txt"), "program file");
+    writeFileBytes(path("shipped/Readme.txt"), "program file");
     const QByteArray mine = "my own results";
-    writeBytes(path("datafolder/") + h.rtl, mine);
-    writeBytes(path("datafolder/Readme.txt"), "old program file");
+    writeFileBytes(path("datafolder/") + h.rtl, mine);
+    writeFileBytes(path("datafolder/Readme.txt"), "old program file");
 
     // The same step the build runs to place shipped files beside the program.
     QProcess copy;
@@ -211,11 +187,6 @@ TEST_P(DemoHistories, RebuildKeepsAHistoryThatIsAlreadyThere) {
 
     EXPECT_EQ(fileBytes(path("datafolder/") + h.rtl), mine);
     EXPECT_EQ(fileBytes(path("datafolder/Readme.txt")), QByteArray("program file"));
-}
-
-TEST_P(DemoHistories, FreshDataFolderGetsTheDemoHistory) {
-    const DemoHistory& h = GetParam();
-    EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + h.rtl));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, DemoHistories,

@@ -89,19 +89,6 @@ TEST_P(ShippedWheelFile, HoldsExactlyItsLinesAndMeetsItsGuarantee) {
                             << kind.guaranteedMatch;
 }
 
-TEST(ShippedWheelFiles, FullWheelIsInLexicographicOrder) {
-    std::vector<int> group(10);
-    std::iota(group.begin(), group.end(), 1);
-    const WheelFileLines read = readWheel(kInstallFolder, 1, group);
-    ASSERT_TRUE(read.ok());
-    ASSERT_EQ(read.lines.size(), 252u);
-    EXPECT_EQ(read.lines.front().numbers, (std::array<std::int16_t, 5>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(read.lines.back().numbers, (std::array<std::int16_t, 5>{6, 7, 8, 9, 10}));
-    EXPECT_TRUE(std::is_sorted(
-        read.lines.begin(), read.lines.end(),
-        [](const EntryLine& a, const EntryLine& b) { return a.numbers < b.numbers; }));
-}
-
 TEST(ShippedWheelFiles, AreCopiedBesideTheProgram) {
     for (const ShippedWheel& wheel : allWheels()) {
         const QString shipped =

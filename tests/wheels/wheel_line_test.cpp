@@ -16,13 +16,13 @@ struct LineCase {
     std::optional<std::array<std::int16_t, 5>> numbers; // nothing = corrupt
 };
 
-// A group of ten whose numbers differ from their positions, so a decoder
-// that returns positions instead of numbers fails.
-const std::vector<int> kGroup{3, 7, 11, 19, 20, 28, 33, 41, 47, 52};
-
 void PrintTo(const LineCase& c, std::ostream* os) {
     *os << c.name;
 }
+
+// A group of ten whose numbers differ from their positions, so a decoder
+// that returns positions instead of numbers fails.
+const std::vector<int> kGroup{3, 7, 11, 19, 20, 28, 33, 41, 47, 52};
 
 class WheelLineDecoding : public ::testing::TestWithParam<LineCase> {};
 
