@@ -12,6 +12,7 @@
 #include "ui/help_viewer.h"
 #include "ui/list_font.h"
 #include "ui/secondary_screen.h"
+#include "wheels/wheel_catalogue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -272,14 +273,11 @@ void MainWindow::buildMenus() {
     ui_.mnuWheels = topMenu("mnuWheels", QStringLiteral("&Wheels"));
     ui_.mnuWheelCreate = action(ui_.mnuWheels, "mnuWheelCreate", QStringLiteral("Create"));
     ui_.mnuWheelOpen = menu(ui_.mnuWheels, "mnuWheelOpen", QStringLiteral("Open"));
-    const char* wheelNames[] = {"mnu555", "mnu554", "mnu553", "mnu544", "mnu543", "mnu533"};
-    const char* wheelCaptions[] = {
-        "Guarantee Match 5 if 5 Picked from Group", "Guarantee Match 4 if 5 Picked from Group",
-        "Guarantee Match 3 if 5 Picked from Group", "Guarantee Match 4 if 4 Picked from Group",
-        "Guarantee Match 3 if 4 Picked from Group", "Guarantee Match 3 if 3 Picked from Group"};
-    for (size_t i = 0; i < 6; ++i)
-        ui_.mnuWheelOpenType[i] =
-            action(ui_.mnuWheelOpen, wheelNames[i], QString::fromLatin1(wheelCaptions[i]));
+    for (const WheelKind& kind : wheelCatalogue()) {
+        QAction* open = ui_.mnuWheelOpen->addAction(kind.menuCaption);
+        open->setObjectName(kind.menuObjectName);
+        ui_.mnuWheelOpenType[static_cast<size_t>(kind.type - 1)] = open;
+    }
 
     ui_.mnustand = topMenu("mnustand", QStringLiteral("&Standing Entry"));
     ui_.mnustandsave =

@@ -59,6 +59,7 @@ TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->objectName(), QStringLiteral("Form1"));
     EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked());
+    window->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
     window->close();
-    EXPECT_EQ(readAll(data.filePath(QStringLiteral("game.dat"))), QByteArray(2, '\xff'));
+    EXPECT_EQ(readAll(data.filePath(QStringLiteral("game.dat"))), QByteArray(2, '\0'));
 }
