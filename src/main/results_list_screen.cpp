@@ -68,6 +68,8 @@ void ResultsListScreen::buildUi() {
     setTabOrder(list_, printButton_);
     setTabOrder(printButton_, closeButton_);
     list_->setFocus();
+    // The newest draws are the ones a player looks for; they stand last.
+    list_->scrollToBottom();
     resize(sizeHint().width(), 420);
 }
 
