@@ -17,8 +17,12 @@ SecondaryScreen::~SecondaryScreen() {
 }
 
 void SecondaryScreen::openScreen() {
-    if (opener_)
+    if (opener_) {
         opener_->setEnabled(false);
+        // Over the screen that opened it, as a dialog would stand.
+        const QSize own = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
+        move(opener_->frameGeometry().center() - QPoint(own.width() / 2, own.height() / 2));
+    }
     show();
     raise();
     activateWindow();
