@@ -8,6 +8,7 @@
 #include "entries/typed_line.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
+#include "ui/screen_parts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,14 +23,6 @@
 #include <QVBoxLayout>
 
 namespace numbrava {
-
-namespace {
-QPushButton* namedButton(const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-} // namespace
 
 AddEntriesScreen::AddEntriesScreen(MainView& main, const QString& caption)
     : SecondaryScreen(main.asWidget()), main_(main), ctx_(main.context()) {
@@ -52,10 +45,7 @@ void AddEntriesScreen::buildUi() {
     lineBoxes_ = new LineBoxes(ctx_.state.selectedGame, "Label2");
     Command6 = namedButton("Command6", QStringLiteral("Add"));
     Command5 = namedButton("Command5", QStringLiteral("Clear"));
-    auto* manualButtons = new QHBoxLayout;
-    manualButtons->addStretch();
-    manualButtons->addWidget(Command6);
-    manualButtons->addWidget(Command5);
+    auto* manualButtons = buttonRow({Command6, Command5});
     auto* manual = new QVBoxLayout(Frame1);
     manual->addWidget(lineBoxes_);
     manual->addLayout(manualButtons);
@@ -82,10 +72,7 @@ void AddEntriesScreen::buildUi() {
     suggested->addWidget(Option1, 0, 2);
     suggested->addWidget(Option2, 0, 3);
     suggested->setColumnStretch(4, 1);
-    auto* runButtons = new QHBoxLayout;
-    runButtons->addStretch();
-    runButtons->addWidget(Command4);
-    runButtons->addWidget(Command1);
+    auto* runButtons = buttonRow({Command4, Command1});
     suggested->addLayout(runButtons, 1, 0, 1, 5);
 
     Command3 = namedButton("Command3", QStringLiteral("Close"));

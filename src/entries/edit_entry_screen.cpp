@@ -5,6 +5,7 @@
 #include "entries/typed_line.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
+#include "ui/screen_parts.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,10 +33,7 @@ EditEntryScreen::EditEntryScreen(MainView& main, int lineNumber, const EntryLine
     Command6->setObjectName(QStringLiteral("Command6"));
     auto* Command5 = new QPushButton(QStringLiteral("Cancel"));
     Command5->setObjectName(QStringLiteral("Command5"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command6);
-    buttons->addWidget(Command5);
+    auto* buttons = buttonRow({Command6, Command5});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);

@@ -1,6 +1,7 @@
 #include "main/about_screen.h"
 
 #include "ui/decoration_pictures.h"
+#include "ui/screen_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,10 +38,7 @@ AboutScreen::AboutScreen(QWidget* opener, AppContext& context)
                              QStringLiteral("System Information"));
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(sysInfo);
+    auto* buttons = buttonRow({ok, sysInfo});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(logo);
     layout->addWidget(title);

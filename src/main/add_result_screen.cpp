@@ -6,6 +6,7 @@
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
+#include "ui/screen_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,10 +67,7 @@ void AddResultScreen::buildUi() {
         connect(box, &QLineEdit::returnPressed, this, &AddResultScreen::addResult);
     connect(bonusBox_, &QLineEdit::returnPressed, this, &AddResultScreen::addResult);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addButton_);
-    buttons->addWidget(cancelButton_);
+    auto* buttons = buttonRow({addButton_, cancelButton_});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(numbers);

@@ -11,6 +11,7 @@
 #include "ui/file_guard.h"
 #include "ui/help_viewer.h"
 #include "ui/list_font.h"
+#include "ui/screen_parts.h"
 #include "ui/secondary_screen.h"
 #include "wheels/wheel_catalogue.h"
 
@@ -37,10 +38,6 @@ namespace {
 template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-QPushButton* button(const char* name, const QString& caption) {
-    return named(new QPushButton(caption), name);
 }
 
 QLineEdit* countBox(const char* name) {
@@ -94,8 +91,8 @@ void MainWindow::buildUi() {
 
     ui_.Frame3 = named(new QGroupBox(QStringLiteral("Draw Date")), "Frame3");
     ui_.DTPicker1 = named(new DatePicker, "DTPicker1");
-    ui_.Command1 = button("Command1", QStringLiteral("Add Draw Result"));
-    ui_.Command2 = button("Command2", QStringLiteral("Delete Draw"));
+    ui_.Command1 = namedButton("Command1", QStringLiteral("Add Draw Result"));
+    ui_.Command2 = namedButton("Command2", QStringLiteral("Delete Draw"));
     auto* dateBox = new QVBoxLayout(ui_.Frame3);
     dateBox->addWidget(ui_.DTPicker1);
     auto* drawButtons = new QHBoxLayout;
@@ -175,13 +172,13 @@ void MainWindow::buildUi() {
     ui_.List1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ui_.Text2 = countBox("Text2");
     ui_.Label5 = named(new QLabel(QStringLiteral("Entries")), "Label5");
-    ui_.Command4 = button("Command4", QStringLiteral("Add"));
-    ui_.Command6 = button("Command6", QStringLiteral("Edit"));
-    ui_.Command5 = button("Command5", QStringLiteral("Delete"));
-    ui_.Command14 = button("Command14", QStringLiteral("Check"));
-    ui_.Command12 = button("Command12", QStringLiteral("History"));
-    ui_.Command9 = button("Command9", QStringLiteral("Print"));
-    ui_.Command3 = button("Command3", QStringLiteral("Dated Entry"));
+    ui_.Command4 = namedButton("Command4", QStringLiteral("Add"));
+    ui_.Command6 = namedButton("Command6", QStringLiteral("Edit"));
+    ui_.Command5 = namedButton("Command5", QStringLiteral("Delete"));
+    ui_.Command14 = namedButton("Command14", QStringLiteral("Check"));
+    ui_.Command12 = namedButton("Command12", QStringLiteral("History"));
+    ui_.Command9 = namedButton("Command9", QStringLiteral("Print"));
+    ui_.Command3 = namedButton("Command3", QStringLiteral("Dated Entry"));
     QFont strong = ui_.Command14->font();
     strong.setBold(true);
     ui_.Command14->setFont(strong);
@@ -208,7 +205,7 @@ void MainWindow::buildUi() {
     ui_.List2->setSelectionMode(QAbstractItemView::SingleSelection);
     ui_.Text3 = countBox("Text3");
     ui_.Label6 = named(new QLabel(QStringLiteral("Total Wins")), "Label6");
-    ui_.Command10 = button("Command10", QStringLiteral("Print"));
+    ui_.Command10 = namedButton("Command10", QStringLiteral("Print"));
     auto* winButtons = new QVBoxLayout;
     winButtons->addWidget(ui_.Label6);
     winButtons->addWidget(ui_.Text3);

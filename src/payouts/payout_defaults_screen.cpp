@@ -4,6 +4,7 @@
 #include "payouts/payout_files.h"
 #include "payouts/prize_category.h"
 #include "ui/file_guard.h"
+#include "ui/screen_parts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -61,10 +62,7 @@ void PayoutDefaultsScreen::buildUi() {
     for (size_t i = 1; i < boxes_.size(); ++i)
         connect(boxes_[i], &QLineEdit::returnPressed, this, &PayoutDefaultsScreen::update);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(update_);
-    buttons->addWidget(cancel_);
+    auto* buttons = buttonRow({update_, cancel_});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();

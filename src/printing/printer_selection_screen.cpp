@@ -3,6 +3,7 @@
 #include "printing/printer_choice.h"
 #include "printing/saved_printer_file.h"
 #include "ui/file_guard.h"
+#include "ui/screen_parts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -38,9 +39,7 @@ void PrinterSelectionScreen::buildUi() {
     Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Command1);
+    auto* buttons = buttonRow({Command1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addStretch();
