@@ -193,7 +193,10 @@ void MainWindow::buildUi() {
     entryCount->addWidget(ui_.Text2);
     entryCount->addStretch();
     auto* entries = new QGridLayout(ui_.Frame5);
-    entries->addWidget(ui_.DTPicker2, 0, 0);
+    auto* entriesDate = new QHBoxLayout;
+    entriesDate->addWidget(ui_.DTPicker2);
+    entriesDate->addStretch();
+    entries->addLayout(entriesDate, 0, 0);
     entries->addWidget(ui_.List1, 1, 0);
     entries->addLayout(entryButtons, 1, 1);
     entries->addLayout(entryCount, 2, 0);
@@ -222,6 +225,8 @@ void MainWindow::buildUi() {
     auto* columns = new QHBoxLayout(central);
     columns->addWidget(ui_.Frame1, 0);
     columns->addLayout(right, 1);
+
+    ui_.DTPicker2->setMinimumWidth(ui_.DTPicker1->sizeHint().width() + 40);
 
     // The two equal-width button columns line up.
     const int buttonWidth = qMax(ui_.Command3->sizeHint().width(), 110);
