@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace numbrava {
@@ -57,21 +58,41 @@ void openAddEntries(MainWindow& main) {
         new AddEntriesScreen(main, addScreenCaption(kind, ctx.state.selectedGame, date)));
 }
 
-void editSelectedEntry(MainWindow& main) {
+// The refusals Edit and Delete share, in their order: no lines shown, the
+// wheel question, nothing selected. Returns the selection when they pass.
+struct SelectionRefusals {
+    QString noLines;
+    QString wheelQuestion;
+    QString noneSelected;
+};
+
+std::optional<std::vector<bool>> selectionToChange(MainWindow& main,
+                                                   const SelectionRefusals& refusals) {
     AppContext& ctx = main.context();
     Form1Controls& ui = main.controls();
     if (noLinesShown(ui)) {
-        ctx.dialogs.message(QStringLiteral("There are no entries displayed to edit."));
-        return;
+        ctx.dialogs.message(refusals.noLines);
+        return std::nullopt;
     }
-    if (isWheelEntry(ctx.state) && !ctx.dialogs.ask(wheelEditQuestion()))
+    if (isWheelEntry(ctx.state) && !ctx.dialogs.ask(refusals.wheelQuestion))
+        return std::nullopt;
+    std::vector<bool> selected = shownSelection(ui);
+    if (countSelected(selected) == 0) {
+        ctx.dialogs.message(refusals.noneSelected);
+        return std::nullopt;
+    }
+    return selected;
+}
+
+void editSelectedEntry(MainWindow& main) {
+    AppContext& ctx = main.context();
+    const auto chosen = selectionToChange(
+        main, {QStringLiteral("There are no entries displayed to edit."), wheelEditQuestion(),
+               QStringLiteral("You have not selected an entry to edit.")});
+    if (!chosen)
         return;
-    const std::vector<bool> selected = shownSelection(ui);
+    const std::vector<bool>& selected = *chosen;
     const int s = countSelected(selected);
-    if (s == 0) {
-        ctx.dialogs.message(QStringLiteral("You have not selected an entry to edit."));
-        return;
-    }
     if (s > 1) {
         ctx.dialogs.message(QStringLiteral("You have more than one entry selected. You must only "
                                            "select one entry at a time for editing."));
@@ -94,18 +115,13 @@ void editSelectedEntry(MainWindow& main) {
 void deleteSelectedEntries(MainWindow& main) {
     AppContext& ctx = main.context();
     Form1Controls& ui = main.controls();
-    if (noLinesShown(ui)) {
-        ctx.dialogs.message(QStringLiteral("There are no entries to delete"));
+    const auto chosen = selectionToChange(
+        main, {QStringLiteral("There are no entries to delete"), wheelModifyQuestion(),
+               QStringLiteral("You have not selected any entries for deletion.")});
+    if (!chosen)
         return;
-    }
-    if (isWheelEntry(ctx.state) && !ctx.dialogs.ask(wheelModifyQuestion()))
-        return;
-    const std::vector<bool> selected = shownSelection(ui);
+    const std::vector<bool>& selected = *chosen;
     const int s = countSelected(selected);
-    if (s == 0) {
-        ctx.dialogs.message(QStringLiteral("You have not selected any entries for deletion."));
-        return;
-    }
     if (!ctx.dialogs.ask(deleteQuestion(s)))
         return;
     main.clearWinningLines();
