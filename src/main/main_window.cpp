@@ -68,6 +68,15 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     setupCheckActions();
     setupEntryActions();
     setupPrintingActions();
+    setupWheelActions();
+    setupHistoryActions();
+    setupStatsActions();
+    setupOptimizerActions();
+    setupStandingActions();
+    setupFilterActions();
+    setupPayoutActions();
+    setupDownloadActions();
+    setupImportActions();
 }
 
 MainWindow::~MainWindow() = default;
@@ -293,16 +302,6 @@ void MainWindow::buildMenus() {
     ui_.mnuHelp = action(ui_.mnuHlp, "mnuHelp", QStringLiteral("Contents"));
     ui_.mnuHelp->setShortcut(QKeySequence::HelpContents);
     ui_.mnuAbout = action(ui_.mnuHlp, "mnuAbout", QStringLiteral("About Numbrava"));
-
-    // Screens that are not part of this program yet.
-    for (QAction* a :
-         {ui_.mnuUpdateResults, ui_.mnuDelete, ui_.mnufilter, ui_.mnuImport, ui_.mnuactualpayouts,
-          ui_.mnuWheelCreate, ui_.mnustandsave, ui_.mnustandopen, ui_.mnuoptcreate})
-        a->setEnabled(false);
-    for (QAction* a : ui_.mnuWheelOpenType)
-        a->setEnabled(false);
-    ui_.Image3->setEnabled(false);
-    ui_.Command12->setEnabled(false);
 }
 
 void MainWindow::connectControls() {

@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow, public MainView {
     void listEntryFile(const QString& path) override;
     void addEntryLine(const EntryLine& line) override;
     void clearWinningLines() override;
+    void showFixedEntryFile(const QString& path, bool hideEntriesDate) override;
+    void showDatedEntries() override;
 
     // Opens a screen the secondary way: this window waits disabled until it closes.
     void openSecondary(SecondaryScreen* screen);
@@ -74,6 +76,15 @@ class MainWindow : public QMainWindow, public MainView {
     void setupCheckActions();
     void setupEntryActions();
     void setupPrintingActions();
+    void setupWheelActions();
+    void setupHistoryActions();
+    void setupStatsActions();
+    void setupOptimizerActions();
+    void setupStandingActions();
+    void setupFilterActions();
+    void setupPayoutActions();
+    void setupDownloadActions();
+    void setupImportActions();
     void selectSavedPrinter();
     void openPrinterSelection();
     void checkEntries();

@@ -143,6 +143,26 @@ void MainWindow::setupEntryActions() {
     connect(ui_.Command4, &QPushButton::clicked, this, [this] { openAddEntries(*this); });
     connect(ui_.Command6, &QPushButton::clicked, this, [this] { editSelectedEntry(*this); });
     connect(ui_.Command5, &QPushButton::clicked, this, [this] { deleteSelectedEntries(*this); });
+    connect(ui_.Command3, &QPushButton::clicked, this, &MainWindow::showDatedEntries);
+}
+
+void MainWindow::showFixedEntryFile(const QString& path, bool hideEntriesDate) {
+    ui_.Command3->setVisible(true);
+    if (hideEntriesDate)
+        ui_.DTPicker2->setVisible(false);
+    clearWinningLines();
+    ui_.List1->clear();
+    ui_.Text2->setText(QStringLiteral("0"));
+    EntryFile::deleteEmptyEntryFile(ctx_.state.currentEntryFile);
+    ctx_.state.currentEntryFile = path;
+    listEntryFile(path);
+}
+
+void MainWindow::showDatedEntries() {
+    ctx_.state.openWheelType = 0;
+    ui_.Command3->hide();
+    loadDatedEntryFile();
+    ui_.DTPicker2->setVisible(true);
 }
 
 } // namespace numbrava

@@ -40,6 +40,12 @@ class MainView {
     virtual void listEntryFile(const QString& path) = 0;
     virtual void addEntryLine(const EntryLine& line) = 0;
     virtual void clearWinningLines() = 0;
+    // Lists a standing or wheel entry file in place of the dated entries: the
+    // file being left is dropped when it holds no lines, and "Dated Entry"
+    // shows. The caller has checked that the file exists.
+    virtual void showFixedEntryFile(const QString& path, bool hideEntriesDate) = 0;
+    // "Dated Entry": back from a standing or wheel entry to the entries date.
+    virtual void showDatedEntries() = 0;
 
     // Shows a file problem once; the same problem again right after is not repeated.
     virtual void reportFileError(const FileError& error) = 0;
