@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/numbrava.h"
+#include "app/results_server.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,6 +23,12 @@ int main(int argc, char** argv) {
                                      QStringLiteral("Keep every data file in <folder>."),
                                      QStringLiteral("folder"));
     parser.addOption(dataDir);
+    const QCommandLineOption resultsUrl(
+        QStringLiteral("results-url"),
+        QStringLiteral("Download draw histories from the results server at <url> (else "
+                       "$NUMBRAVA_RESULTS_URL, else http://127.0.0.1:8000/)."),
+        QStringLiteral("url"));
+    parser.addOption(resultsUrl);
     parser.process(app);
 
     const QString programFolder = QApplication::applicationDirPath();
@@ -31,7 +38,13 @@ int main(int argc, char** argv) {
     if (!parser.value(dataDir).isEmpty())
         numbrava::copyShippedFiles(programFolder, folder);
 
-    auto window = numbrava::createMainWindow(folder);
+    const QString resultsServer = numbrava::resultsServerAddress(parser.value(resultsUrl));
+    if (resultsServer.isEmpty()) {
+        std::fprintf(stderr, "numbrava: the results server must be an http:// or https:// "
+                             "address\n");
+        return 2;
+    }
+    auto window = numbrava::createMainWindow(folder, resultsServer);
     window->show();
     return app.exec();
 }

@@ -14,8 +14,12 @@ struct ServicesHolder {
 
 class ProductionMainWindow : private ServicesHolder, public MainWindow {
   public:
-    explicit ProductionMainWindow(const QString& dataFolder)
-        : ServicesHolder(), MainWindow(prepared(*services, dataFolder)) {}
+    ProductionMainWindow(const QString& dataFolder, const QString& resultsServer)
+        : ServicesHolder(), MainWindow(prepared(*services, dataFolder)) {
+        if (!resultsServer.isEmpty())
+            services->download.resultsServer = resultsServer;
+        setDownloadServices(&services->download);
+    }
 
   private:
     static AppContext& prepared(ProductionServices& services, const QString& dataFolder) {
@@ -25,8 +29,9 @@ class ProductionMainWindow : private ServicesHolder, public MainWindow {
 };
 } // namespace
 
-std::unique_ptr<QWidget> createMainWindow(const QString& dataFolder) {
-    auto window = std::make_unique<ProductionMainWindow>(dataFolder);
+std::unique_ptr<QWidget> createMainWindow(const QString& dataFolder,
+                                          const QString& resultsServer) {
+    auto window = std::make_unique<ProductionMainWindow>(dataFolder, resultsServer);
     window->start();
     return window;
 }

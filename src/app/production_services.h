@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/app_state.h"
+#include "download/download_services.h"
 #include "ui/app_context.h"
 
 #include <memory>
@@ -20,6 +21,10 @@ struct ProductionServices {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<RandomSource> random;
     AppContext context;
+    std::unique_ptr<HttpClient> http;
+    std::unique_ptr<DialupService> dialup;
+    // The results downloader's own services, handed to the main window.
+    DownloadServices download;
 };
 
 } // namespace numbrava

@@ -12,6 +12,7 @@ namespace numbrava {
 
 class FileError;
 class SecondaryScreen;
+struct DownloadServices;
 
 // Form1: the program's main window. It holds the run's view of the data (the
 // game, the entries and the draw shown), switches games and opens every
@@ -59,6 +60,10 @@ class MainWindow : public QMainWindow, public MainView {
 
     void shutDown();
 
+    // What the results downloader works with; "Update Results" stays
+    // disabled until it is given.
+    void setDownloadServices(DownloadServices* services);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +98,7 @@ class MainWindow : public QMainWindow, public MainView {
     Form1Controls ui_;
     bool shutDownDone_ = false;
     QString lastFileProblem_;
+    DownloadServices* downloadServices_ = nullptr;
 };
 
 } // namespace numbrava

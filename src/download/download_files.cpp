@@ -1,0 +1,83 @@
+#include "download/download_files.h"
+
+#include "data/draw_history_file.h"
+#include "data/file_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+namespace numbrava {
+
+namespace {
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+// Removes a file if it is there; a file that stays is an error.
+void removeIfPresent(const QString& path) {
+    QFile file(path);
+    if (file.exists() && !file.remove())
+        throw FileError(QStringLiteral("The file %1 cannot be deleted: %2")
+                            .arg(QFileInfo(path).fileName(), file.errorString()));
+}
+} // namespace
+
+QString resultsFileUrl(const QString& resultsServer, GameCode game) {
+    return resultsServer + QStringLiteral("dwnld/") + gameInfo(game).historyFile;
+}
+
+int localDrawCount(const QString& historyPath) {
+    if (!QFileInfo::exists(historyPath))
+        return 0;
+    try {
+        return DrawHistoryFile::countDraws(historyPath);
+    } catch (const FileError&) {
+        return 0;
+    }
+}
+
+QString downloadedFilePath(const QString& folder, GameCode game) {
+    return historyFilePath(folder, game) + QStringLiteral(".download");
+}
+
+QString backupFilePath(const QString& folder) {
+    return folder + QStringLiteral("/temp.rtl");
+}
+
+void backUpHistory(const QString& folder, GameCode game) {
+    const QString backup = backupFilePath(folder);
+    removeIfPresent(backup);
+    removeIfPresent(downloadedFilePath(folder, game));
+    const QString history = historyFilePath(folder, game);
+    if (QFileInfo::exists(history) && !QFile::copy(history, backup))
+        throw FileError(QStringLiteral("The file %1 cannot be copied to temp.rtl.")
+                            .arg(QFileInfo(history).fileName()));
+}
+
+void settleDownload(const QString& folder, GameCode game, bool keep) {
+    const QString downloaded = downloadedFilePath(folder, game);
+    // A failed clean-up must not hide the outcome: the leftovers are cleared
+    // at the next download.
+    auto cleanUp = [&] {
+        QFile::remove(downloaded);
+        QFile::remove(backupFilePath(folder));
+    };
+    if (keep) {
+        // The rename replaces the history in one step: it is either the old
+        // file or the new one, never a mixture, even if the program stops.
+        std::error_code error;
+        std::filesystem::rename(nativePath(downloaded),
+                                nativePath(historyFilePath(folder, game)), error);
+        if (error) {
+            cleanUp();
+            throw FileError(QStringLiteral("The file %1 cannot be replaced: %2")
+                                .arg(gameInfo(game).historyFile,
+                                     QString::fromStdString(error.message())));
+        }
+    }
+    cleanUp();
+}
+
+} // namespace numbrava

@@ -1,0 +1,61 @@
+#include "download/downloaded_history.h"
+
+#include "data/file_error.h"
+#include "data/record_file.h"
+
+#include <QDate>
+#include <QFileInfo>
+
+namespace numbrava {
+
+namespace {
+bool ballsInRange(const DrawRecord& draw, const GameInfo& info) {
+    for (std::int16_t ball : draw.balls)
+        if (ball < 1 || ball > info.mainMax)
+            return false;
+    return draw.bonus >= 1 && draw.bonus <= info.bonusMax;
+}
+} // namespace
+
+DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
+    DownloadedHistory found;
+    if (!QFileInfo::exists(path))
+        return found;
+    const GameInfo& info = gameInfo(game);
+    try {
+        RecordFile file(path, kRecordSize, RecordFile::Mode::Read);
+        const int count = file.count();
+        if (count < 1)
+            return found;
+        long long previousDate = 0;
+        for (int i = 1; i <= count; ++i) {
+            const DrawRecord draw = DrawRecord::fromBytes(file.read(i));
+            if (!ballsInRange(draw, info) || !QDate(draw.year, draw.month, draw.day).isValid() ||
+                draw.dateNumber() < previousDate)
+                return found;
+            previousDate = draw.dateNumber();
+            found.latest = draw;
+        }
+        found.count = count;
+        found.corrupt = false;
+    } catch (const FileError&) {
+        // A damaged count or an unreadable file: corrupt as it stands.
+    }
+    return found;
+}
+
+QString replaceQuestion(GameCode game, int localCount, const DownloadedHistory& downloaded) {
+    const QString& name = gameInfo(game).name;
+    if (localCount > downloaded.count)
+        return QStringLiteral("You seem to have more results in your history file for ") + name +
+               QStringLiteral(" than the downloaded ones. Do you still want to overwrite your "
+                              "current result history with the downloaded result history.");
+    const DrawRecord& latest = downloaded.latest;
+    return QStringLiteral("Do you want to replace your current results for ") + name +
+           QStringLiteral(" with those up to %1/%2/%3")
+               .arg(latest.month)
+               .arg(latest.day)
+               .arg(latest.year);
+}
+
+} // namespace numbrava

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/draw_record.h"
+#include "data/game.h"
+
+#include <QString>
+
+namespace numbrava {
+
+// What the check of a downloaded history found.
+struct DownloadedHistory {
+    bool corrupt = true;
+    int count = 0;
+    DrawRecord latest;
+};
+
+// A downloaded file is corrupt unless its count is 1..32767 and fits in the
+// file, and its counted draws have balls within the game's ranges and real
+// dates, each no earlier than the draw before it.
+DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game);
+
+// The question asked before a sound download replaces the local history.
+QString replaceQuestion(GameCode game, int localCount, const DownloadedHistory& downloaded);
+
+} // namespace numbrava

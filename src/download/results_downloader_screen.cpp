@@ -1,0 +1,240 @@
+#include "download/results_downloader_screen.h"
+
+#include "data/draw_history_file.h"
+#include "data/file_error.h"
+#include "download/download_files.h"
+#include "download/download_services.h"
+#include "download/downloaded_history.h"
+#include "download/inet_states.h"
+#include "download/results_transfer.h"
+#include "ui/file_guard.h"
+#include "ui/main_view.h"
+#include "ui/screen_parts.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace numbrava {
+
+namespace {
+template <typename W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QGroupBox* frame(const char* name, const QString& caption, QWidget* content) {
+    auto* box = named(new QGroupBox(caption), name);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(content);
+    return box;
+}
+} // namespace
+
+ResultsDownloaderScreen::ResultsDownloaderScreen(MainView& mainWindow, DownloadServices& services)
+    : SecondaryScreen(mainWindow.asWidget()), main_(mainWindow), services_(services),
+      transfer_(new ResultsTransfer(services.http, services.transferDeadline)) {
+    transfer_->setParent(this);
+    setObjectName(QStringLiteral("RDL"));
+    setWindowTitle(QStringLiteral("Results Downloader"));
+    buildUi();
+    connect(transfer_, &ResultsTransfer::stateReported, this, &ResultsDownloaderScreen::showState);
+    connect(transfer_, &ResultsTransfer::progressed, progress_, &QProgressBar::setValue);
+    setRunning(false);
+}
+
+void ResultsDownloaderScreen::buildUi() {
+    auto* menuBar = new QMenuBar;
+    QMenu* checkMenu = menuBar->addMenu(QStringLiteral("Check Before Overwriting"));
+    checkMenu->menuAction()->setObjectName(QStringLiteral("mnuCBO"));
+    auto* choice = new QActionGroup(this);
+    askFirst_ = named(checkMenu->addAction(QStringLiteral("Yes")), "mnuYes");
+    QAction* replaceAtOnce = named(checkMenu->addAction(QStringLiteral("No")), "mnuNo");
+    for (QAction* item : {askFirst_, replaceAtOnce}) {
+        item->setCheckable(true);
+        choice->addAction(item);
+    }
+    askFirst_->setChecked(true);
+
+    auto* games = named(new QGroupBox(QStringLiteral("Select/Deselect Result(s) To Be Downloaded")),
+                        "Frame3");
+    powerballBox_ = named(new QCheckBox(QStringLiteral("Powerball")), "Check1");
+    megaMillionsBox_ = named(new QCheckBox(QStringLiteral("Mega Millions")), "Check2");
+    powerballBox_->setChecked(true);
+    megaMillionsBox_->setChecked(true);
+    auto* gamesLayout = new QVBoxLayout(games);
+    gamesLayout->addWidget(powerballBox_);
+    gamesLayout->addWidget(megaMillionsBox_);
+
+    hangUpBox_ = named(new QCheckBox(QStringLiteral("Disconnect Dial Modem when done")), "Check8");
+    hangUpBox_->setVisible(services_.dialup.available());
+
+    downloadingText_ = named(new QLineEdit, "Text1");
+    downloadingText_->setReadOnly(true);
+    downloadingText_->setFocusPolicy(Qt::NoFocus);
+    progress_ = named(new QProgressBar, "ProgressBar1");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    status_ = named(new QLabel, "Label1");
+    status_->setWordWrap(true);
+    status_->setMinimumHeight(status_->fontMetrics().height() * 2);
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    downloadButton_ = namedButton("Command1", QStringLiteral("Download Results"));
+    cancelButton_ = namedButton("Command2", QStringLiteral("Cancel"));
+    closeButton_ = namedButton("Command3", QStringLiteral("Close"));
+    downloadButton_->setDefault(true);
+    connect(downloadButton_, &QPushButton::clicked, this,
+            &ResultsDownloaderScreen::downloadResults);
+    connect(cancelButton_, &QPushButton::clicked, transfer_, &ResultsTransfer::cancel);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(games);
+    layout->addWidget(hangUpBox_);
+    layout->addWidget(frame("Frame1", QStringLiteral("Downloading"), downloadingText_));
+    layout->addWidget(frame("Frame4", QStringLiteral("Progress"), progress_));
+    layout->addWidget(frame("Frame2", QStringLiteral("Status"), status_));
+    layout->addLayout(buttonRow({downloadButton_, cancelButton_, closeButton_}));
+    setMinimumWidth(460);
+}
+
+void ResultsDownloaderScreen::closeEvent(QCloseEvent* event) {
+    // As with the disabled Close button: a run is ended with Cancel first.
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    SecondaryScreen::closeEvent(event);
+}
+
+void ResultsDownloaderScreen::setRunning(bool running) {
+    running_ = running;
+    downloadButton_->setEnabled(!running);
+    closeButton_->setEnabled(!running);
+    cancelButton_->setEnabled(running);
+}
+
+void ResultsDownloaderScreen::showState(int state) {
+    status_->setText(describeInetState(state));
+}
+
+void ResultsDownloaderScreen::downloadResults() {
+    setRunning(true);
+    if (!powerballBox_->isChecked() && !megaMillionsBox_->isChecked()) {
+        main_.context().dialogs.message(QStringLiteral("Nothing selected for download!"));
+        setRunning(false);
+        return;
+    }
+    const DialupService::Connection connection = services_.dialup.attemptConnect();
+    if (!connection.connected) {
+        if (connection.usable) {
+            status_->setText(QStringLiteral(
+                "Download Failed or Was Cancelled. Results may not have been updated."));
+            setRunning(false);
+            return;
+        }
+        // No service to ask: the machine may still reach the server.
+        hangUpBox_->hide();
+    }
+    bool failureNoted = false;
+    const std::pair<QCheckBox*, GameCode> games[] = {{powerballBox_, Powerball},
+                                                     {megaMillionsBox_, MegaMillions}};
+    for (const auto& [box, game] : games)
+        if (box->isChecked() && !downloadAndReport(game, failureNoted)) {
+            setRunning(false);
+            return;
+        }
+    finishRun(failureNoted);
+}
+
+bool ResultsDownloaderScreen::downloadAndReport(GameCode game, bool& failureNoted) {
+    Dialogs& dialogs = main_.context().dialogs;
+    const QString& name = gameInfo(game).name;
+    const QString goOn = QStringLiteral(" Do you want to continue downloading the other results?");
+    switch (downloadGame(game)) {
+    case GameOutcome::Kept:
+        return true;
+    case GameOutcome::Declined:
+        status_->setText(QStringLiteral("You cancelled the update for ") + name);
+        return true;
+    case GameOutcome::Failed:
+        failureNoted = true;
+        if (dialogs.ask(QStringLiteral("The download failed or was cancelled for ") + name + goOn))
+            return true;
+        status_->setText(QStringLiteral(
+            "Download Failed or Was Cancelled. Some results may not have been updated."));
+        return false;
+    case GameOutcome::Corrupt:
+        failureNoted = true;
+        if (dialogs.ask(QStringLiteral("The download was corrupt for ") + name + goOn))
+            return true;
+        status_->setText(
+            QStringLiteral("Download Failed. Some results may not have been updated."));
+        return false;
+    }
+    return true;
+}
+
+ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::downloadGame(GameCode game) {
+    Dialogs& dialogs = main_.context().dialogs;
+    const QString folder = main_.context().state.installFolder;
+    const int localCount = localDrawCount(historyFilePath(folder, game));
+    progress_->setValue(0);
+    if (!guardFileOperation(dialogs, [&] { backUpHistory(folder, game); }))
+        return GameOutcome::Failed;
+
+    downloadingText_->setText(QStringLiteral("Downloading ") + gameInfo(game).name);
+    const TransferOutcome transfer = transfer_->run(
+        resultsFileUrl(services_.resultsServer, game), downloadedFilePath(folder, game));
+    GameOutcome outcome = GameOutcome::Failed;
+    if (transfer == TransferOutcome::Completed)
+        outcome = judgeDownload(game, localCount);
+    else if (transfer == TransferOutcome::ErrorPage)
+        outcome = GameOutcome::Corrupt; // an error page is no history
+    if (!guardFileOperation(dialogs, [&] {
+            settleDownload(folder, game, outcome == GameOutcome::Kept);
+        }))
+        return GameOutcome::Failed;
+    return outcome;
+}
+
+ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::judgeDownload(GameCode game,
+                                                                            int localCount) {
+    const QString folder = main_.context().state.installFolder;
+    const DownloadedHistory downloaded =
+        inspectDownloadedHistory(downloadedFilePath(folder, game), game);
+    if (downloaded.corrupt)
+        return GameOutcome::Corrupt;
+    if (!askFirst_->isChecked())
+        return GameOutcome::Kept;
+    return main_.context().dialogs.ask(replaceQuestion(game, localCount, downloaded))
+               ? GameOutcome::Kept
+               : GameOutcome::Declined;
+}
+
+void ResultsDownloaderScreen::finishRun(bool failureNoted) {
+    Dialogs& dialogs = main_.context().dialogs;
+    bool hangUp = false;
+    if (failureNoted) {
+        status_->setText(QStringLiteral("Some Selected Results Failed to Download."));
+        hangUp = hangUpBox_->isChecked() &&
+                 dialogs.ask(QStringLiteral("Would you still like to disconnect the modem?"));
+    } else {
+        status_->setText(QStringLiteral("All Selected Results Downloaded Successfully."));
+        hangUp = hangUpBox_->isChecked() && !hangUpBox_->isHidden();
+    }
+    if (hangUp && !services_.dialup.hangUp())
+        dialogs.message(QStringLiteral("Cannot auto disconnect. Please disconnect manually"));
+    setRunning(false);
+}
+
+} // namespace numbrava
