@@ -29,8 +29,7 @@ class ProductionMainWindow : private ServicesHolder, public MainWindow {
 };
 } // namespace
 
-std::unique_ptr<QWidget> createMainWindow(const QString& dataFolder,
-                                          const QString& resultsServer) {
+std::unique_ptr<QWidget> createMainWindow(const QString& dataFolder, const QString& resultsServer) {
     auto window = std::make_unique<ProductionMainWindow>(dataFolder, resultsServer);
     window->start();
     return window;

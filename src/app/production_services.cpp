@@ -10,8 +10,9 @@ ProductionServices::ProductionServices()
       sound(std::make_unique<QtSoundPlayer>()), clock(std::make_unique<SystemClock>()),
       random(std::make_unique<StandardRandomSource>()), context{state,  *dialogs, *printer,
                                                                 *sound, *clock,   *random},
-      http(std::make_unique<QtHttpClient>()), dialup(std::make_unique<NoDialupService>()),
-      download{*http, *dialup, resultsServerAddress({})} {
+      http(std::make_unique<QtHttpClient>()),
+      dialup(std::make_unique<NoDialupService>()), download{*http, *dialup,
+                                                            resultsServerAddress({})} {
     // One seed per run, from the time of day.
     random->seed(clock->secondsSinceMidnight());
 }

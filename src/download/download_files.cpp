@@ -68,13 +68,13 @@ void settleDownload(const QString& folder, GameCode game, bool keep) {
         // The rename replaces the history in one step: it is either the old
         // file or the new one, never a mixture, even if the program stops.
         std::error_code error;
-        std::filesystem::rename(nativePath(downloaded),
-                                nativePath(historyFilePath(folder, game)), error);
+        std::filesystem::rename(nativePath(downloaded), nativePath(historyFilePath(folder, game)),
+                                error);
         if (error) {
             cleanUp();
-            throw FileError(QStringLiteral("The file %1 cannot be replaced: %2")
-                                .arg(gameInfo(game).historyFile,
-                                     QString::fromStdString(error.message())));
+            throw FileError(
+                QStringLiteral("The file %1 cannot be replaced: %2")
+                    .arg(gameInfo(game).historyFile, QString::fromStdString(error.message())));
         }
     }
     cleanUp();

@@ -193,16 +193,15 @@ ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::downloadGame(GameC
         return GameOutcome::Failed;
 
     downloadingText_->setText(QStringLiteral("Downloading ") + gameInfo(game).name);
-    const TransferOutcome transfer = transfer_->run(
-        resultsFileUrl(services_.resultsServer, game), downloadedFilePath(folder, game));
+    const TransferOutcome transfer = transfer_->run(resultsFileUrl(services_.resultsServer, game),
+                                                    downloadedFilePath(folder, game));
     GameOutcome outcome = GameOutcome::Failed;
     if (transfer == TransferOutcome::Completed)
         outcome = judgeDownload(game, localCount);
     else if (transfer == TransferOutcome::ErrorPage)
         outcome = GameOutcome::Corrupt; // an error page is no history
-    if (!guardFileOperation(dialogs, [&] {
-            settleDownload(folder, game, outcome == GameOutcome::Kept);
-        }))
+    if (!guardFileOperation(dialogs,
+                            [&] { settleDownload(folder, game, outcome == GameOutcome::Kept); }))
         return GameOutcome::Failed;
     return outcome;
 }

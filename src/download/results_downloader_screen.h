@@ -46,12 +46,12 @@ class ResultsDownloaderScreen : public SecondaryScreen {
     ResultsTransfer* transfer_ = nullptr;
     bool running_ = false;
 
-    QCheckBox* powerballBox_ = nullptr;    // Check1
-    QCheckBox* megaMillionsBox_ = nullptr; // Check2
-    QCheckBox* hangUpBox_ = nullptr;       // Check8
-    QLineEdit* downloadingText_ = nullptr; // Text1
-    QProgressBar* progress_ = nullptr;     // ProgressBar1
-    QLabel* status_ = nullptr;             // Label1
+    QCheckBox* powerballBox_ = nullptr;     // Check1
+    QCheckBox* megaMillionsBox_ = nullptr;  // Check2
+    QCheckBox* hangUpBox_ = nullptr;        // Check8
+    QLineEdit* downloadingText_ = nullptr;  // Text1
+    QProgressBar* progress_ = nullptr;      // ProgressBar1
+    QLabel* status_ = nullptr;              // Label1
     QPushButton* downloadButton_ = nullptr; // Command1
     QPushButton* cancelButton_ = nullptr;   // Command2
     QPushButton* closeButton_ = nullptr;    // Command3

@@ -34,7 +34,9 @@ void QtHttpClient::get(const QUrl& url) {
     QNetworkReply* reply = manager_->get(request);
     reply_ = reply;
     connect(reply, &QNetworkReply::metaDataChanged, this, [this] {
-        if (headersReported_)
+        // A redirection is followed: the response is the one it leads to.
+        const int status = statusCode();
+        if (headersReported_ || (status >= 300 && status < 400))
             return;
         headersReported_ = true;
         emit stateChanged(HttpState::ReceivingResponse);

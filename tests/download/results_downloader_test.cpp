@@ -34,9 +34,9 @@ QByteArray patched(QByteArray bytes, int record, int offset, int value) {
 
 QByteArray response(const QByteArray& body, const QByteArray& status = "200 OK",
                     qint64 length = -1) {
-    return "HTTP/1.1 " + status + "\r\nContent-Length: " +
-           QByteArray::number(length < 0 ? body.size() : length) + "\r\nConnection: close\r\n\r\n" +
-           body;
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Length: " + QByteArray::number(length < 0 ? body.size() : length) +
+           "\r\nConnection: close\r\n\r\n" + body;
 }
 
 // A results server on 127.0.0.1 that answers each path with fixed bytes; a
@@ -53,10 +53,13 @@ class CannedServer {
         EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
         QObject::connect(&server_, &QTcpServer::newConnection, [this] {
             while (QTcpSocket* socket = server_.nextPendingConnection())
-                QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] { answer(socket); });
+                QObject::connect(socket, &QTcpSocket::readyRead,
+                                 [this, socket] { answer(socket); });
         });
     }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort()); }
+    QString address() const {
+        return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
+    }
 
   private:
     void answer(QTcpSocket* socket) {
@@ -65,8 +68,8 @@ class CannedServer {
         if (!request.contains("\r\n\r\n") || socket->property("answered").toBool())
             return;
         socket->setProperty("answered", true);
-        const Reply reply = replies.value(request.split(' ').value(1),
-                                          {response("no such file", "404 Not Found")});
+        const Reply reply =
+            replies.value(request.split(' ').value(1), {response("no such file", "404 Not Found")});
         socket->write(reply.bytes);
         if (!reply.hold)
             socket->disconnectFromHost();
@@ -79,8 +82,8 @@ class PythonFileServer {
   public:
     explicit PythonFileServer(const QString& folder) {
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(QStringLiteral("python3"),
-                       {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
+        process_.start(QStringLiteral("python3"), {"-u", "-m", "http.server", "0", "--bind",
+                                                   "127.0.0.1", "--directory", folder});
         QElapsedTimer waited;
         waited.start();
         const QRegularExpression serving(QStringLiteral("port (\\d+)"));
@@ -119,11 +122,12 @@ class ResultsDownloader : public MainWindowTest {
 
     // Starts the program on Powerball with a local history of `localDraws`
     // draws and opens the downloader for the games ticked.
-    void open(const QString& address, int localDraws, bool megaMillionsToo = false) {
+    void open(const QString& address, int localDraws, bool megaMillionsToo = false,
+              DownloadServices* chosen = nullptr) {
         writeFileBytes(file("pbk.rtl"), history(localDraws));
         services.resultsServer = address;
         startOn(Powerball);
-        window->setDownloadServices(&services);
+        window->setDownloadServices(chosen ? chosen : &services);
         action("mnuUpdateResults")->trigger();
         rdl = visibleScreen("RDL");
         ASSERT_NE(rdl, nullptr);
@@ -211,6 +215,10 @@ struct FaultCase {
     bool corrupt;
 };
 
+void PrintTo(const FaultCase& fault, std::ostream* os) {
+    *os << fault.name;
+}
+
 class DownloadFault : public ResultsDownloader, public ::testing::WithParamInterface<FaultCase> {};
 
 TEST_P(DownloadFault, LeavesTheLocalHistoryAsItWas) {
@@ -244,9 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"NotFound", response("<html>Not Found</html>", "404 Not Found"), false, true},
         FaultCase{"ServerErrorWithAHistoryBody", response(kThree, "500 Oops"), false, true},
         FaultCase{"NoLength", kHeadersOnly + "\r\n" + kThree, false, false},
-        FaultCase{"Chunked", kHeadersOnly + "Transfer-Encoding: chunked\r\n\r\n" +
-                                 QByteArray::number(kThree.size(), 16) + "\r\n" + kThree +
-                                 "\r\n0\r\n\r\n",
+        FaultCase{"Chunked",
+                  kHeadersOnly + "Transfer-Encoding: chunked\r\n\r\n" +
+                      QByteArray::number(kThree.size(), 16) + "\r\n" + kThree + "\r\n0\r\n\r\n",
                   false, false},
         FaultCase{"TruncatedBody", response(kThree, "200 OK", 10 * kRawRecordSize), false, false},
         FaultCase{"LongerThanAnyHistory",
@@ -268,10 +276,15 @@ TEST_F(ResultsDownloader, CancelInTheFirstGameStillDownloadsTheSecond) {
     const QByteArray megaMillions = history(2, 2);
     server.replies["/dwnld/pbk.rtl"] = {response(kThree.left(30), "200 OK", 100 * 26), true};
     server.replies["/dwnld/million.rtl"] = {response(megaMillions)};
-    open(server.address(), 2, true);
+    // Only Cancel can end this transfer soon: the client waits a minute for the stalled server.
+    QtHttpClient patient(60000);
+    DownloadServices patientServices{patient, noDialup, server.address(), std::chrono::minutes(1)};
+    open(server.address(), 2, true, &patientServices);
     const QByteArray local = fileBytes(file("pbk.rtl"));
     replaceWithoutAsking();
     bool cancelled = false;
+    QElapsedTimer run;
+    run.start();
     QObject::connect(control<QProgressBar>(rdl, "ProgressBar1"), &QProgressBar::valueChanged, rdl,
                      [&](int percent) {
                          if (cancelled || percent == 0)
@@ -286,11 +299,55 @@ TEST_F(ResultsDownloader, CancelInTheFirstGameStillDownloadsTheSecond) {
     clickOn(rdl, "Command1");
 
     EXPECT_TRUE(cancelled);
+    EXPECT_LT(run.elapsed(), 20000);
     EXPECT_EQ(dialogs.texts(), QStringList{kFailedQuestion});
     EXPECT_EQ(fileBytes(file("pbk.rtl")), local);
     EXPECT_EQ(fileBytes(file("million.rtl")), megaMillions);
     expectNoLeftovers();
     EXPECT_EQ(status(), "Some Selected Results Failed to Download.");
+}
+
+TEST_F(ResultsDownloader, FollowsARedirection) {
+    server.replies["/dwnld/pbk.rtl"] = {
+        "HTTP/1.1 302 Found\r\nLocation: /moved/pbk.rtl\r\nContent-Length: 0\r\n\r\n"};
+    server.replies["/moved/pbk.rtl"] = {response(kThree)};
+    open(server.address(), 2);
+    replaceWithoutAsking();
+    clickOn(rdl, "Command1");
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
+    EXPECT_EQ(status(), "All Selected Results Downloaded Successfully.");
+}
+
+// A dial-up line that connects and hangs up as told, counting the hang-ups.
+struct FakeDialup : DialupService {
+    Connection connection{true, true};
+    bool hangUpWorks = true;
+    int hangUps = 0;
+    bool available() const override { return true; }
+    Connection attemptConnect() override { return connection; }
+    bool hangUp() override { return ++hangUps, hangUpWorks; }
+};
+
+TEST_F(ResultsDownloader, HangsUpTheDialUpLineAfterASuccessfulRunWithoutAsking) {
+    FakeDialup dialup;
+    DownloadServices withDialup{http, dialup, server.address()};
+    server.replies["/dwnld/pbk.rtl"] = {response(kThree)};
+    open(server.address(), 2, false, &withDialup);
+    replaceWithoutAsking();
+    control<QCheckBox>(rdl, "Check8")->setChecked(true);
+    dialup.hangUpWorks = false;
+    clickOn(rdl, "Command1");
+    EXPECT_EQ(dialup.hangUps, 1);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Cannot auto disconnect. Please disconnect manually"});
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
+
+    // No line to be had: nothing is fetched.
+    dialup.connection.connected = false;
+    server.replies["/dwnld/pbk.rtl"] = {response(history(4, 1))};
+    clickOn(rdl, "Command1");
+    EXPECT_EQ(status(), "Download Failed or Was Cancelled. Results may not have been updated.");
+    EXPECT_EQ(dialup.hangUps, 1);
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
 }
 
 TEST(ResultsServerAddress, CommandLineThenEnvironmentThenDefaultAlwaysEndingInASlash) {
