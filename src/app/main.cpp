@@ -28,8 +28,6 @@ int main(int argc, char** argv) {
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString folder =
         numbrava::chooseDataFolder(parser.value(dataDir), programFolder, perUser);
-    if (!parser.value(dataDir).isEmpty())
-        numbrava::copyShippedFiles(programFolder, folder);
 
     auto window = numbrava::createMainWindow(folder);
     window->show();

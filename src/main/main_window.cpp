@@ -317,7 +317,7 @@ void MainWindow::connectControls() {
     connect(ui_.DTPicker2, &DatePicker::changed, this, &MainWindow::loadDatedEntryFile);
     connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::deleteDraw);
     connect(ui_.mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui_.mnuHelp, &QAction::triggered, this, &MainWindow::openHelp);
+    connect(ui_.mnuHelp, &QAction::triggered, this, [this] { openHelpAt(QString()); });
     connect(ui_.mnuAbout, &QAction::triggered, this, &MainWindow::openAbout);
 }
 
@@ -497,9 +497,9 @@ void MainWindow::openSecondary(SecondaryScreen* screen) {
     screen->openScreen();
 }
 
-void MainWindow::openHelp() {
+void MainWindow::openHelpAt(const QString& section) {
     const QString helpFile = ctx_.state.dataFile(QStringLiteral("NUMBRAVA.HLP"));
-    if (!QFile::exists(helpFile) || !HelpViewer::open(helpFile))
+    if (!QFile::exists(helpFile) || !HelpViewer::open(helpFile, section))
         ctx_.dialogs.message(QStringLiteral("Cannot find Help file in the installation directory"));
 }
 

@@ -1,5 +1,7 @@
 #include "ui/secondary_screen.h"
 
+#include "ui/main_view.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -40,7 +42,18 @@ void SecondaryScreen::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        requestHelp(objectName());
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+void SecondaryScreen::requestHelp(const QString& section) {
+    if (auto* screen = qobject_cast<SecondaryScreen*>(opener_.data()))
+        screen->requestHelp(section);
+    else if (auto* main = dynamic_cast<MainView*>(opener_.data()))
+        main->openHelpAt(section);
 }
 
 void SecondaryScreen::releaseOpener() {

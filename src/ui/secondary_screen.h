@@ -26,6 +26,9 @@ class SecondaryScreen : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // F1: the help at this screen's section, asked of the main screen at the
+    // start of the chain of openers.
+    void requestHelp(const QString& section);
     // Runs once, before the opener is enabled again.
     virtual void onClosing() {}
 
