@@ -44,6 +44,7 @@ QLineEdit* totalBox(const char* name) {
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(80);
+    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 
