@@ -8,8 +8,9 @@ namespace numbrava {
 class HelpViewer : public QWidget {
     Q_OBJECT
   public:
-    // Returns nullptr when the file cannot be read.
-    static HelpViewer* open(const QString& helpFile);
+    // Shows the help over the middle of opener. Returns nullptr when the file
+    // cannot be read.
+    static HelpViewer* open(const QString& helpFile, const QWidget* opener);
 
   private:
     explicit HelpViewer(const QString& html, const QString& folder);
