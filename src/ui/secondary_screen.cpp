@@ -28,7 +28,9 @@ void SecondaryScreen::openScreen() {
     // Wide enough for the whole caption: some captions are the only place that
     // names what the screen works on (a game and a date).
     const QSize own = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
-    resize(qMax(own.width(), titleBarWidth(windowTitle(), font())), own.height());
+    const int captionWidth = titleBarWidth(windowTitle(), font());
+    if (own.width() < captionWidth)
+        resize(captionWidth, own.height());
     if (opener_) {
         opener_->setEnabled(false);
         centreOver(this, opener_);
