@@ -1,5 +1,7 @@
 #include "ui/help_viewer.h"
 
+#include "ui/secondary_screen.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -9,12 +11,15 @@
 
 namespace numbrava {
 
-HelpViewer* HelpViewer::open(const QString& helpFile, const QString& section) {
+HelpViewer* HelpViewer::open(const QString& helpFile, const QWidget* opener,
+                             const QString& section) {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
     auto* viewer = new HelpViewer(QString::fromUtf8(file.readAll()),
                                   QFileInfo(helpFile).absolutePath(), section);
+    if (opener)
+        centreOver(viewer, opener);
     viewer->show();
     return viewer;
 }

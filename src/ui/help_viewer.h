@@ -8,9 +8,10 @@ namespace numbrava {
 class HelpViewer : public QWidget {
     Q_OBJECT
   public:
-    // Opens at the section named, or at the top. Returns nullptr when the
-    // file cannot be read.
-    static HelpViewer* open(const QString& helpFile, const QString& section = QString());
+    // Shows the help over the middle of opener, at the section named or at
+    // the top. Returns nullptr when the file cannot be read.
+    static HelpViewer* open(const QString& helpFile, const QWidget* opener,
+                            const QString& section = QString());
 
   private:
     explicit HelpViewer(const QString& html, const QString& folder, const QString& section);
