@@ -7,36 +7,61 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstring>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Numbrava"));
-    QApplication::setApplicationVersion(QStringLiteral(NUMBRAVA_VERSION));
+namespace {
 
-    QCommandLineParser parser;
+void describeProgram(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(QStringLiteral("Numbrava"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUMBRAVA_VERSION));
     parser.setApplicationDescription(
         QStringLiteral("Numbrava keeps Powerball and Mega Millions lines and draw results, checks "
                        "them and adds up the prizes."));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+// --help and --version only print: they are answered before the windowing
+// system is reached, so they work on a terminal without a display.
+bool asksOnlyToPrint(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+[[noreturn]] void printAndExit(int argc, char** argv, const QList<QCommandLineOption>& options) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    describeProgram(parser);
+    parser.addOptions(options);
+    // Display options such as -platform mean nothing here: no complaint.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    parser.showHelp(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep every data file in <folder>."),
                                      QStringLiteral("folder"));
-    parser.addOption(dataDir);
     const QCommandLineOption resultsUrl(
         QStringLiteral("results-url"),
         QStringLiteral("Download draw histories from the results server at <url> (else "
                        "$NUMBRAVA_RESULTS_URL, else http://127.0.0.1:8000/)."),
         QStringLiteral("url"));
-    parser.addOption(resultsUrl);
-    parser.process(app);
+    if (asksOnlyToPrint(argc, argv))
+        printAndExit(argc, argv, {dataDir, resultsUrl});
 
-    const QString programFolder = QApplication::applicationDirPath();
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString folder =
-        numbrava::chooseDataFolder(parser.value(dataDir), programFolder, perUser);
-    if (!parser.value(dataDir).isEmpty())
-        numbrava::copyShippedFiles(programFolder, folder);
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    describeProgram(parser);
+    parser.addOptions({dataDir, resultsUrl});
+    parser.process(app);
 
     const QString resultsServer = numbrava::resultsServerAddress(parser.value(resultsUrl));
     if (resultsServer.isEmpty()) {
@@ -44,6 +69,11 @@ int main(int argc, char** argv) {
                              "address\n");
         return 2;
     }
+    const QString programFolder = QApplication::applicationDirPath();
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString folder =
+        numbrava::chooseDataFolder(parser.value(dataDir), programFolder, perUser);
+
     auto window = numbrava::createMainWindow(folder, resultsServer);
     window->show();
     return app.exec();
