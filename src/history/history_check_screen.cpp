@@ -249,19 +249,20 @@ void HistoryCheckScreen::runDraws() {
 
 void HistoryCheckScreen::showNewLines() {
     const HistoryPages& pages = run_->pages();
-    pageModels_[static_cast<size_t>(pages.currentPage())]->catchUp(pages.page(pages.currentPage()));
-    // A page that fills up is completed, and the first page comes into view.
+    // A page that fills up brings the first page into view.
     if (pages.pagesFilled() > pagesFilledSeen_) {
         pagesFilledSeen_ = pages.pagesFilled();
-        for (int p = 0; p < HistoryPages::kPageCount; ++p)
-            pageModels_[static_cast<size_t>(p)]->catchUp(pages.page(p));
         showPage(0);
+    } else if (shownPage() == pages.currentPage()) {
+        showPage(shownPage());
     }
 }
 
 void HistoryCheckScreen::endRun() {
     ProgressBar1->setValue(0);
     setRunning(false);
+    for (int p = 0; p < HistoryPages::kPageCount; ++p)
+        catchUpPage(p);
     for (int c = 1; c <= kPrizeCategories; ++c)
         Text[static_cast<size_t>(c - 1)]->setText(asWritten(run_->total(c)));
     showPage(0);
@@ -279,7 +280,15 @@ void HistoryCheckScreen::setRunning(bool running) {
     Command2->setEnabled(!running);
 }
 
+void HistoryCheckScreen::catchUpPage(int page) {
+    if (run_)
+        pageModels_[static_cast<size_t>(page)]->catchUp(run_->pages().page(page));
+}
+
+// Only the page in view takes new lines as they come: laying out a growing
+// list after every draw where nobody sees it would cost more than the check.
 void HistoryCheckScreen::showPage(int page) {
+    catchUpPage(page);
     pageStack_->setCurrentIndex(page);
 }
 

@@ -47,6 +47,7 @@ class HistoryCheckScreen : public SecondaryScreen {
     void showNewLines();
     void endRun();
     void setRunning(bool running);
+    void catchUpPage(int page);
     void showPage(int page);
     void nextPage();
     void previousPage();

@@ -237,10 +237,11 @@ struct PagingCase {
     std::vector<qsizetype> pageSizes;
     bool fullMessage;
 };
-class HistoryPaging : public HistoryScreen, public ::testing::WithParamInterface<PagingCase> {};
+class HistoryScreenPaging : public HistoryScreen,
+                            public ::testing::WithParamInterface<PagingCase> {};
 } // namespace
 
-TEST_P(HistoryPaging, PagesFillInTurnAndTheButtonsWalkThem) {
+TEST_P(HistoryScreenPaging, PagesFillInTurnAndTheButtonsWalkThem) {
     const PagingCase& c = GetParam();
     storeHistory();
     storeTodaysLines();
@@ -269,7 +270,7 @@ TEST_P(HistoryPaging, PagesFillInTurnAndTheButtonsWalkThem) {
 }
 
 // Six lines are counted in all: three headings, three winning lines.
-INSTANTIATE_TEST_SUITE_P(Limits, HistoryPaging,
+INSTANTIATE_TEST_SUITE_P(Limits, HistoryScreenPaging,
                          ::testing::Values(PagingCase{100, 1, {6, 0, 0, 0}, false},
                                            PagingCase{2, 0, {2, 2, 2, 0}, false},
                                            PagingCase{1, 0, {1, 1, 1, 1}, true}));
