@@ -7,13 +7,13 @@
 #include "history/history_texts.h"
 #include "history/line_page_model.h"
 #include "ui/busy_cursor.h"
+#include "ui/close_during_run.h"
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
 #include "ui/list_font.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -308,13 +308,8 @@ void HistoryCheckScreen::previousPage() {
 }
 
 void HistoryCheckScreen::closeEvent(QCloseEvent* event) {
-    // The run is still on the call stack: ask it to stop, then close.
-    if (running_) {
-        closeAfterRun_ = true;
-        ctx_.state.cancelRequested = true;
-        event->ignore();
+    if (putOffCloseDuringRun(event, running_, closeAfterRun_, ctx_.state.cancelRequested))
         return;
-    }
     SecondaryScreen::closeEvent(event);
 }
 
