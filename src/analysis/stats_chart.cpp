@@ -4,6 +4,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCursor>
+#include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -15,6 +16,7 @@ const QColor kBarColour(0x2f, 0x6d, 0xb5);
 const QColor kHoverColour(0xe0, 0x8a, 0x1e);
 const QColor kTextColour(0x33, 0x33, 0x33);
 const QColor kGridColour(0xdd, 0xdd, 0xdd);
+constexpr qreal kLabelGap = 3;
 
 QFont chartFont(int pointSize, bool bold = false) {
     QFont font;
@@ -22,11 +24,29 @@ QFont chartFont(int pointSize, bool bold = false) {
     font.setBold(bold);
     return font;
 }
+
+// Writes a label centred on x, hanging below y (under a bar) or standing on
+// it (over a bar); upright labels read from the bottom up.
+void drawLabel(QPainter& painter, QPointF at, const QString& text, bool upright, bool below) {
+    const QFontMetricsF metrics(painter.font());
+    const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+    painter.save();
+    painter.translate(at);
+    QRectF box;
+    if (upright) {
+        painter.rotate(-90);
+        box = QRectF(below ? -size.width() : 0, -size.height() / 2, size.width(), size.height());
+    } else {
+        box = QRectF(-size.width() / 2, below ? 0 : -size.height(), size.width(), size.height());
+    }
+    painter.drawText(box, Qt::AlignCenter, text);
+    painter.restore();
+}
 } // namespace
 
 CountAxisScale countAxisScale(int largestCount) {
-    // A tenth more than the tallest bar leaves room for its count above it.
-    const int wanted = std::max(5, largestCount + std::max(1, largestCount / 10));
+    // Some room above the tallest bar for its count.
+    const int wanted = std::max(5, largestCount + std::max(1, largestCount * 3 / 20));
     for (int power = 1;; power *= 10)
         for (int factor : {1, 2, 5}) {
             const int step = factor * power;
@@ -46,21 +66,20 @@ StatsChart::StatsChart(QWidget* parent) : QChartView(parent) {
     counts_->setColor(kBarColour);
     counts_->setBorderColor(kBarColour.darker(130));
     counts_->setSelectedColor(kHoverColour);
-    counts_->setLabelColor(kTextColour);
-    counts_->setLabelFont(chartFont(8));
     series_ = new QBarSeries;
     series_->append(counts_);
     series_->setBarWidth(0.75);
-    series_->setLabelsVisible(true);
-    series_->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    series_->setLabelsFormat(QStringLiteral("@value"));
     chart->addSeries(series_);
 
     ballAxis_ = new QBarCategoryAxis;
     ballAxis_->setTitleText(QStringLiteral("Ball"));
     ballAxis_->setTitleFont(chartFont(9, true));
+    // The axis keeps the room of upright labels, but the chart writes them
+    // itself: the axis would drop the first and last label of a crowded chart.
     ballAxis_->setLabelsFont(chartFont(8));
-    ballAxis_->setLabelsColor(kTextColour);
+    ballAxis_->setLabelsAngle(-90);
+    ballAxis_->setLabelsColor(Qt::transparent);
+    ballAxis_->setTruncateLabels(false);
     ballAxis_->setGridLineVisible(false);
     countAxis_ = new QValueAxis;
     countAxis_->setTitleText(QStringLiteral("Times drawn"));
@@ -99,7 +118,7 @@ void StatsChart::setRows(const std::vector<BallCount>& rows) {
     const CountAxisScale scale = countAxisScale(largest);
     countAxis_->setRange(0, scale.top);
     countAxis_->setTickCount(scale.top / scale.step + 1);
-    fitLabels();
+    viewport()->update();
 }
 
 QPoint StatsChart::barCentre(int row) const {
@@ -108,26 +127,34 @@ QPoint StatsChart::barCentre(int row) const {
     return mapFromScene(chart()->mapToScene(inChart));
 }
 
-void StatsChart::resizeEvent(QResizeEvent* event) {
-    QChartView::resizeEvent(event);
-    fitLabels();
-}
-
-// Ball numbers and counts stand side by side while each fits in its bar's
-// slot, and turn upright once the chart is too narrow for that.
-void StatsChart::fitLabels() {
+// Ball numbers under the bars and counts over them, side by side while the
+// widest fits in a bar's slot and upright once the chart is too narrow.
+void StatsChart::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
     if (rows_.empty())
         return;
-    const qreal slot = chart()->plotArea().width() / static_cast<qreal>(rows_.size());
-    const QFontMetrics labelMetrics(ballAxis_->labelsFont());
-    const bool ballsFit = labelMetrics.horizontalAdvance(QStringLiteral(" 53")) + 2 <= slot;
-    ballAxis_->setLabelsAngle(ballsFit ? 0 : -90);
-    int largest = 0;
-    for (const BallCount& row : rows_)
-        largest = std::max(largest, row.count);
-    const QFontMetrics countMetrics(counts_->labelFont());
-    const bool countsFit = countMetrics.horizontalAdvance(QString::number(largest)) + 2 <= slot;
-    series_->setLabelsAngle(countsFit ? 0 : -90);
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    const qreal slot = plot.width() / static_cast<qreal>(rows_.size());
+    painter->setFont(ballAxis_->labelsFont());
+    painter->setPen(kTextColour);
+    const QFontMetricsF metrics(painter->font());
+    qreal widestBall = 0;
+    qreal widestCount = 0;
+    for (const BallCount& row : rows_) {
+        widestBall = std::max(widestBall, metrics.horizontalAdvance(QString::number(row.ball)));
+        widestCount = std::max(widestCount, metrics.horizontalAdvance(QString::number(row.count)));
+    }
+    const bool uprightBalls = widestBall + 2 > slot;
+    const bool uprightCounts = widestCount + 2 > slot;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const qreal x = plot.left() + slot * (static_cast<qreal>(i) + 0.5);
+        const QPointF top = chart()->mapToScene(
+            chart()->mapToPosition(QPointF(static_cast<qreal>(i), rows_[i].count), series_));
+        drawLabel(*painter, QPointF(x, plot.bottom() + kLabelGap), QString::number(rows_[i].ball),
+                  uprightBalls, true);
+        drawLabel(*painter, QPointF(x, top.y() - kLabelGap), QString::number(rows_[i].count),
+                  uprightCounts, false);
+    }
 }
 
 void StatsChart::showBarTip(bool over, int index) {

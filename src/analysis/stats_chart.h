@@ -13,7 +13,7 @@ class QValueAxis;
 namespace numbrava {
 
 // The bar chart of the statistics screen: one labelled bar per row, in row
-// order, with its count written on it. Labels turn upright when the bars are
+// order, with its count written over it. Labels turn upright when the bars are
 // too narrow for them to stand side by side.
 class StatsChart : public QChartView {
     Q_OBJECT
@@ -29,10 +29,9 @@ class StatsChart : public QChartView {
     void barClicked(int row);
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
 
   private:
-    void fitLabels();
     void showBarTip(bool over, int index);
 
     std::vector<BallCount> rows_;
