@@ -10,6 +10,7 @@ packages=(
   qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   poppler-utils
+  desktop-file-utils appstream file dpkg-dev
 )
 
 missing=()

@@ -26,6 +26,11 @@ bool folderIsWritable(const QString& folder) {
 }
 } // namespace
 
+QString shippedFolderFor(const QString& programFolder) {
+    const QString installed = QDir::cleanPath(programFolder + QStringLiteral("/../share/numbrava"));
+    return QFileInfo(installed).isDir() ? installed : programFolder;
+}
+
 QString installFolderFor(const QString& folder) {
     QString cleaned = QDir::cleanPath(QDir(folder).absolutePath());
     while (cleaned.endsWith(QLatin1Char('/')))
@@ -57,15 +62,17 @@ QStringList copyShippedFiles(const QString& programFolder, const QString& dataFo
 
 QString chooseDataFolder(const QString& requested, const QString& programFolder,
                          const QString& perUserFolder) {
-    if (!requested.isEmpty()) {
-        QDir().mkpath(requested);
-        return QDir(requested).absolutePath();
-    }
-    if (folderIsWritable(programFolder))
+    const QString shipped = shippedFolderFor(programFolder);
+    QString folder;
+    if (!requested.isEmpty())
+        folder = QDir(requested).absolutePath();
+    else if (shipped == programFolder && folderIsWritable(programFolder))
         return programFolder;
-    QDir().mkpath(perUserFolder);
-    copyShippedFiles(programFolder, perUserFolder);
-    return perUserFolder;
+    else
+        folder = perUserFolder;
+    QDir().mkpath(folder);
+    copyShippedFiles(shipped, folder);
+    return folder;
 }
 
 } // namespace numbrava

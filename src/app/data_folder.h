@@ -4,11 +4,16 @@
 
 namespace numbrava {
 
+// Where the files that ship with the program are: ../share/numbrava beside
+// an installed program (so a relocated prefix works), else the program's own
+// folder, as in the build folder.
+QString shippedFolderFor(const QString& programFolder);
+
 // Chooses the folder of every data file: the one asked for on the command
-// line, else the program's own folder, else (when that cannot be written,
-// as in a system-wide install) the per-user data folder, which receives the
-// shipped files on first start. Shipped files are copied only where missing,
-// so nothing a user changed is ever overwritten.
+// line, else for an installed program the per-user data folder, else the
+// program's own folder, else (when that cannot be written) the per-user data
+// folder. A folder other than the program's own receives the shipped files
+// where they are missing, so nothing a user changed is ever overwritten.
 QString chooseDataFolder(const QString& requested, const QString& programFolder,
                          const QString& perUserFolder);
 

@@ -5,22 +5,54 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
-#include <cstdio>
+#include <cstring>
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Numbrava"));
-    QApplication::setApplicationVersion(QStringLiteral(NUMBRAVA_VERSION));
+namespace {
 
-    QCommandLineParser parser;
+void describeProgram(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(QStringLiteral("Numbrava"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NUMBRAVA_VERSION));
     parser.setApplicationDescription(
         QStringLiteral("Numbrava keeps Powerball and Mega Millions lines and draw results, checks "
                        "them and adds up the prizes."));
     parser.addHelpOption();
     parser.addVersionOption();
+}
+
+// --help and --version only print: they are answered before the windowing
+// system is reached, so they work on a terminal without a display.
+bool asksOnlyToPrint(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+[[noreturn]] void printAndExit(int argc, char** argv, const QCommandLineOption& dataDir) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    describeProgram(parser);
+    parser.addOption(dataDir);
+    // Display options such as -platform mean nothing here: no complaint.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    parser.showHelp(0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep every data file in <folder>."),
                                      QStringLiteral("folder"));
+    if (asksOnlyToPrint(argc, argv))
+        printAndExit(argc, argv, dataDir);
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    describeProgram(parser);
     parser.addOption(dataDir);
     parser.process(app);
 
@@ -28,8 +60,6 @@ int main(int argc, char** argv) {
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     const QString folder =
         numbrava::chooseDataFolder(parser.value(dataDir), programFolder, perUser);
-    if (!parser.value(dataDir).isEmpty())
-        numbrava::copyShippedFiles(programFolder, folder);
 
     auto window = numbrava::createMainWindow(folder);
     window->show();

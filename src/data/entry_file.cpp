@@ -67,18 +67,41 @@ std::vector<EntryLine> readLines(const QString& path) {
     return lines;
 }
 
+namespace {
+// Refuses before anything is written when `adding` more lines would not fit.
+void requireRoomFor(RecordFile& file, int held, size_t adding) {
+    if (held + adding > static_cast<size_t>(kMaxRecords))
+        throw FileError(QStringLiteral("The file %1 already holds %2 lines and cannot hold more.")
+                            .arg(file.fileName())
+                            .arg(held));
+}
+} // namespace
+
 void appendLine(const QString& path, const EntryLine& line) {
     RecordFile file(path, kRecordSize, Mode::ReadWrite);
     const int n = file.count();
-    if (n >= kMaxRecords)
-        throw FileError(QStringLiteral("The file %1 already holds %2 lines and cannot hold more.")
-                            .arg(file.fileName())
-                            .arg(kMaxRecords));
+    requireRoomFor(file, n, 1);
     // The new record starts from record 1's bytes, so its stale count is n.
     EntryRecord r = readRecord(file, 1);
     r.line = line;
     file.write(n + 1, r.toBytes());
     file.setCount(n + 1);
+}
+
+void appendDatedLines(const QString& path, const std::vector<EntryLine>& lines, const QDate& date) {
+    RecordFile file(path, kRecordSize, Mode::ReadWrite);
+    const int n = file.count();
+    requireRoomFor(file, n, lines.size());
+    EntryRecord r;
+    r.day = static_cast<std::int16_t>(date.day());
+    r.month = static_cast<std::int16_t>(date.month());
+    r.year = static_cast<std::int16_t>(date.year());
+    int k = n;
+    for (const EntryLine& line : lines) {
+        r.line = line;
+        file.write(++k, r.toBytes());
+    }
+    file.setCount(k);
 }
 
 void replaceLine(const QString& path, int k, const EntryLine& line) {

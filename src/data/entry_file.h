@@ -29,6 +29,10 @@ std::vector<EntryRecord> readRecords(const QString& path);
 std::vector<EntryLine> readLines(const QString& path);
 // Stores a line after the last one.
 void appendLine(const QString& path, const EntryLine& line);
+// Stores lines after the last one, each record holding the entry date in its
+// day, month and year fields and 0 in the fields no line uses. The count is
+// raised once the lines are on disk; nothing is written when they would not fit.
+void appendDatedLines(const QString& path, const std::vector<EntryLine>& lines, const QDate& date);
 // Replaces the six numbers of line k (1-based), keeping the rest of the record.
 void replaceLine(const QString& path, int k, const EntryLine& line);
 // Removes line k (1-based); the record after the remaining lines ends up all

@@ -29,7 +29,7 @@ AboutScreen::AboutScreen(QWidget* opener, AppContext& context)
 
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setDefault(true);
+    setDefaultButton(ok);
     auto* sysInfo = new QPushButton(QStringLiteral("&System Info..."));
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
@@ -38,16 +38,24 @@ AboutScreen::AboutScreen(QWidget* opener, AppContext& context)
                              QStringLiteral("System Information"));
     });
 
-    auto* buttons = buttonRow({ok, sysInfo});
+    auto* text = new QVBoxLayout;
+    text->addWidget(title);
+    text->addWidget(version);
+    text->addWidget(description);
+    // As wide as about forty characters of the description, so it wraps to a
+    // few lines and the box has no empty area.
+    description->setFixedWidth(description->fontMetrics().averageCharWidth() * 40);
+    auto* top = new QHBoxLayout;
+    top->addWidget(logo, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(text);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(logo);
-    layout->addWidget(title);
-    layout->addWidget(version);
-    layout->addWidget(description);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(buttonRow({ok, sysInfo}));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     ok->setFocus();
-    resize(380, 240);
 }
 
 QString AboutScreen::systemInformation(const QString& dataFolder) {

@@ -5,6 +5,7 @@
 #include "data/file_error.h"
 #include "data/last_game_file.h"
 #include "main/about_screen.h"
+#include "main/draw_check.h"
 #include "ui/ball_pictures.h"
 #include "ui/date_picker.h"
 #include "ui/decoration_pictures.h"
@@ -29,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -60,7 +62,10 @@ QListWidget* lineList(const char* name) {
 MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(parent), ctx_(context) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Numbrava Multi-State Powerball and Mega Millions"));
-    setWindowIcon(QIcon(logoPicture(2.0).copy(80, 0, 88, 88)));
+    const QIcon icon(logoPicture(2.0).copy(80, 0, 88, 88));
+    setWindowIcon(icon);
+    // Message boxes and the help carry it too, whichever window opened them.
+    QApplication::setWindowIcon(icon);
     buildUi();
     buildMenus();
     connectControls();
@@ -244,6 +249,13 @@ void MainWindow::buildUi() {
         b->setMinimumWidth(buttonWidth);
     ui_.Text3->setMaximumWidth(buttonWidth);
 
+    // The smallest window still shows a whole winning line with its prize
+    // label, beside a scroll bar.
+    const QString widest = winningLineText(Powerball, EntryLine{{1, 2, 3, 4, 5}, 6}, 1);
+    ui_.List2->setMinimumWidth(QFontMetrics(ui_.List2->font()).horizontalAdvance(widest) +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                               2 * ui_.List2->frameWidth() + 12);
+
     resize(900, 600);
 }
 
@@ -317,7 +329,7 @@ void MainWindow::connectControls() {
     connect(ui_.DTPicker2, &DatePicker::changed, this, &MainWindow::loadDatedEntryFile);
     connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::deleteDraw);
     connect(ui_.mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(ui_.mnuHelp, &QAction::triggered, this, &MainWindow::openHelp);
+    connect(ui_.mnuHelp, &QAction::triggered, this, [this] { openHelpAt(QString()); });
     connect(ui_.mnuAbout, &QAction::triggered, this, &MainWindow::openAbout);
 }
 
@@ -497,9 +509,9 @@ void MainWindow::openSecondary(SecondaryScreen* screen) {
     screen->openScreen();
 }
 
-void MainWindow::openHelp() {
+void MainWindow::openHelpAt(const QString& section) {
     const QString helpFile = ctx_.state.dataFile(QStringLiteral("NUMBRAVA.HLP"));
-    if (!QFile::exists(helpFile) || !HelpViewer::open(helpFile))
+    if (!QFile::exists(helpFile) || !HelpViewer::open(helpFile, this, section))
         ctx_.dialogs.message(QStringLiteral("Cannot find Help file in the installation directory"));
 }
 

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow, public MainView {
 
     // Shows a file problem once; the same problem again right after is not repeated.
     void reportFileError(const FileError& error) override;
+    void openHelpAt(const QString& section) override;
 
     void shutDown();
 
@@ -67,7 +68,6 @@ class MainWindow : public QMainWindow, public MainView {
     void buildMenus();
     void connectControls();
     void deleteDraw();
-    void openHelp();
     void openAbout();
     void setFrameCaptions(GameCode game);
 

@@ -1,15 +1,49 @@
 // Filtering the entry shown.
 #include "main/main_window.h"
 
+#include "data/entry_file.h"
+#include "entries/entry_filter_screen.h"
+
 #include <QAction>
-#include <QPushButton>
-#include <QToolButton>
+#include <QLineEdit>
 
 namespace numbrava {
 
+namespace {
+
+// After the filter the main screen lists its file again, so that removed
+// lines disappear: the entries date for a dated entry, the same file in the
+// same view for a standing or wheel entry.
+void reloadShownEntries(MainWindow& main) {
+    const QString shown = main.context().state.currentEntryFile;
+    const EntryKind kind = entryKindOf(shown);
+    if (shown.isEmpty() || kind == EntryKind::Dated)
+        main.loadDatedEntryFile();
+    else
+        main.showFixedEntryFile(shown, /*hideEntriesDate=*/kind == EntryKind::Wheel);
+}
+
+void openEntryFilter(MainWindow& main) {
+    AppContext& ctx = main.context();
+    if (entryKindOf(ctx.state.currentEntryFile) == EntryKind::Wheel &&
+        !ctx.dialogs.ask(QStringLiteral("If you filter a wheel, the guarantee will no longer "
+                                        "apply. Are you sure you want to continue?")))
+        return;
+    const QString shown = main.controls().Text2->text();
+    if (shown.isEmpty() || shown == QStringLiteral("0")) {
+        ctx.dialogs.message(QStringLiteral("You have no entries displayed to filter."));
+        return;
+    }
+    auto* screen = new EntryFilterScreen(main);
+    QObject::connect(screen, &SecondaryScreen::closed, &main,
+                     [&main] { reloadShownEntries(main); });
+    main.openSecondary(screen);
+}
+
+} // namespace
+
 void MainWindow::setupFilterActions() {
-    // Not part of the program yet.
-    ui_.mnufilter->setEnabled(false);
+    connect(ui_.mnufilter, &QAction::triggered, this, [this] { openEntryFilter(*this); });
 }
 
 } // namespace numbrava

@@ -1,15 +1,15 @@
 // Maintaining the actual payouts.
 #include "main/main_window.h"
 
+#include "payouts/actual_payouts_screen.h"
+
 #include <QAction>
-#include <QPushButton>
-#include <QToolButton>
 
 namespace numbrava {
 
 void MainWindow::setupPayoutActions() {
-    // Not part of the program yet.
-    ui_.mnuactualpayouts->setEnabled(false);
+    connect(ui_.mnuactualpayouts, &QAction::triggered, this,
+            [this] { openSecondary(new ActualPayoutsScreen(*this)); });
 }
 
 } // namespace numbrava

@@ -10,6 +10,7 @@
 #include "ui/main_view.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -46,12 +47,13 @@ void ResultsListScreen::buildUi() {
         QFontMetrics(list_->font()).horizontalAdvance(QString(38, QLatin1Char('0')));
     list_->setMinimumWidth(lineWidth + 40);
     connect(list_, &QListView::doubleClicked, this, &ResultsListScreen::showSelectedDraw);
+    list_->installEventFilter(this);
 
     printButton_ = new QPushButton(QStringLiteral("Print List"));
     printButton_->setObjectName(QStringLiteral("Command2"));
     closeButton_ = new QPushButton(QStringLiteral("Close"));
     closeButton_->setObjectName(QStringLiteral("Command1"));
-    closeButton_->setDefault(true);
+    setDefaultButton(closeButton_);
     connect(printButton_, &QPushButton::clicked, this, &ResultsListScreen::printDraws);
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
@@ -68,8 +70,6 @@ void ResultsListScreen::buildUi() {
     setTabOrder(list_, printButton_);
     setTabOrder(printButton_, closeButton_);
     list_->setFocus();
-    // The newest draws are the ones a player looks for; they stand last.
-    list_->scrollToBottom();
     resize(sizeHint().width(), 420);
 }
 
@@ -80,6 +80,42 @@ void ResultsListScreen::loadDraws() {
     guardFileOperation(main_.context().dialogs, [&] {
         lines_->setStringList(resultsListLines(game, DrawHistoryFile::readAllDraws(path)));
     });
+}
+
+void ResultsListScreen::showEvent(QShowEvent* event) {
+    SecondaryScreen::showEvent(event);
+    if (scrolledToNewest_)
+        return;
+    // The newest draws are the ones a player looks for; they stand last. Only
+    // a shown list knows its height, so this waits for the first showing.
+    scrolledToNewest_ = true;
+    const int rows = lines_->rowCount();
+    if (rows == 0)
+        return;
+    // The arrow keys start from the newest draw too; nothing gets selected.
+    const QModelIndex newest = lines_->index(rows - 1);
+    list_->selectionModel()->setCurrentIndex(newest, QItemSelectionModel::NoUpdate);
+    list_->scrollTo(newest, QAbstractItemView::PositionAtBottom);
+}
+
+// Enter on a line does what a double-click does.
+bool ResultsListScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showCurrentDraw();
+            return true;
+        }
+    }
+    return SecondaryScreen::eventFilter(watched, event);
+}
+
+void ResultsListScreen::showCurrentDraw() {
+    const QModelIndex current = list_->currentIndex();
+    if (!current.isValid())
+        return;
+    list_->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    showSelectedDraw();
 }
 
 void ResultsListScreen::showSelectedDraw() {

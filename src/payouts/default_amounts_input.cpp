@@ -7,7 +7,6 @@
 namespace numbrava {
 
 namespace {
-const QString kEmptyMessage = QStringLiteral("You must add amounts for each of the payouts!");
 const QString kFormatMessage =
     QStringLiteral("One or more of the values you entered is not in the correct format");
 
@@ -28,10 +27,10 @@ std::optional<std::int32_t> prizeAmount(const QString& text) {
 std::variant<DefaultAmounts, QString> defaultAmountsFromText(const QStringList& boxes) {
     DefaultAmounts amounts{};
     if (boxes.size() != static_cast<qsizetype>(amounts.size()))
-        return kEmptyMessage;
+        return missingAmountMessage();
     for (const QString& box : boxes)
         if (box.isEmpty())
-            return kEmptyMessage;
+            return missingAmountMessage();
     for (size_t i = 0; i < amounts.size(); ++i) {
         const std::optional<std::int32_t> amount = prizeAmount(boxes[static_cast<qsizetype>(i)]);
         if (!amount)
@@ -39,6 +38,10 @@ std::variant<DefaultAmounts, QString> defaultAmountsFromText(const QStringList& 
         amounts[i] = *amount;
     }
     return amounts;
+}
+
+QString missingAmountMessage() {
+    return QStringLiteral("You must add amounts for each of the payouts!");
 }
 
 QString defaultAmountText(std::int32_t amount) {

@@ -13,6 +13,9 @@ namespace numbrava {
 // the amounts, or the one message that refuses them.
 std::variant<DefaultAmounts, QString> defaultAmountsFromText(const QStringList& boxes);
 
+// "You must add amounts for each of the payouts!": a payout box left empty.
+QString missingAmountMessage();
+
 // How a stored amount is shown in its box.
 QString defaultAmountText(std::int32_t amount);
 

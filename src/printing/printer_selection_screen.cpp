@@ -35,8 +35,7 @@ void PrinterSelectionScreen::buildUi() {
 
     Command1 = new QPushButton(QStringLiteral("Close"));
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setDefault(true);
-    Command1->setAutoDefault(true);
+    setDefaultButton(Command1);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
     auto* buttons = buttonRow({Command1});

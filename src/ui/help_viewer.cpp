@@ -1,5 +1,7 @@
 #include "ui/help_viewer.h"
 
+#include "ui/secondary_screen.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -9,17 +11,21 @@
 
 namespace numbrava {
 
-HelpViewer* HelpViewer::open(const QString& helpFile) {
+HelpViewer* HelpViewer::open(const QString& helpFile, const QWidget* opener,
+                             const QString& section) {
     QFile file(helpFile);
     if (!file.open(QIODevice::ReadOnly))
         return nullptr;
-    auto* viewer =
-        new HelpViewer(QString::fromUtf8(file.readAll()), QFileInfo(helpFile).absolutePath());
+    auto* viewer = new HelpViewer(QString::fromUtf8(file.readAll()),
+                                  QFileInfo(helpFile).absolutePath(), section);
+    if (opener)
+        centreOver(viewer, opener);
     viewer->show();
     return viewer;
 }
 
-HelpViewer::HelpViewer(const QString& html, const QString& folder) : QWidget(nullptr) {
+HelpViewer::HelpViewer(const QString& html, const QString& folder, const QString& section)
+    : QWidget(nullptr) {
     setObjectName(QStringLiteral("helpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Numbrava Help"));
@@ -28,6 +34,8 @@ HelpViewer::HelpViewer(const QString& html, const QString& folder) : QWidget(nul
     browser->setOpenExternalLinks(false);
     browser->setSearchPaths({folder});
     browser->setHtml(html);
+    if (!section.isEmpty())
+        browser->scrollToAnchor(section);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);

@@ -8,11 +8,13 @@ namespace numbrava {
 class HelpViewer : public QWidget {
     Q_OBJECT
   public:
-    // Returns nullptr when the file cannot be read.
-    static HelpViewer* open(const QString& helpFile);
+    // Shows the help over the middle of opener, at the section named or at
+    // the top. Returns nullptr when the file cannot be read.
+    static HelpViewer* open(const QString& helpFile, const QWidget* opener,
+                            const QString& section = QString());
 
   private:
-    explicit HelpViewer(const QString& html, const QString& folder);
+    explicit HelpViewer(const QString& html, const QString& folder, const QString& section);
 };
 
 } // namespace numbrava

@@ -47,6 +47,9 @@ class MainView {
     // "Dated Entry": back from a standing or wheel entry to the entries date.
     virtual void showDatedEntries() = 0;
 
+    // Opens the help at the section of a screen (its object name); the top when empty.
+    virtual void openHelpAt(const QString& section) = 0;
+
     // Shows a file problem once; the same problem again right after is not repeated.
     virtual void reportFileError(const FileError& error) = 0;
 };

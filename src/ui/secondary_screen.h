@@ -3,7 +3,12 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPushButton;
+
 namespace numbrava {
+
+// Moves a window over the middle of the one that opened it, as a dialog stands.
+void centreOver(QWidget* window, const QWidget* opener);
 
 // A screen opened from another one. Opening disables the opener and shows
 // this screen as its own top-level window; every way of closing it (its
@@ -26,13 +31,20 @@ class SecondaryScreen : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // F1: the help at this screen's section, asked of the main screen at the
+    // start of the chain of openers.
+    void requestHelp(const QString& section);
     // Runs once, before the opener is enabled again.
     virtual void onClosing() {}
+    // Enter presses this button (a focused push button presses itself), as
+    // in a dialog; a plain window has no default button of its own.
+    void setDefaultButton(QPushButton* button);
 
   private:
     void releaseOpener();
 
     QPointer<QWidget> opener_;
+    QPointer<QPushButton> defaultButton_;
     bool released_ = false;
 };
 

@@ -52,6 +52,20 @@ TEST(DataFolder, ARequestedFolderIsCreatedAndUsed) {
               base.path());
 }
 
+TEST(DataFolder, AnInstalledProgramKeepsDataInTheUsersFolder) {
+    QTemporaryDir prefix;
+    const QString bin = prefix.filePath(QStringLiteral("bin"));
+    const QString user = prefix.filePath(QStringLiteral("home/data"));
+    QDir().mkpath(bin);
+    writeText(prefix.filePath(QStringLiteral("share/numbrava/pbk.rtl")), "shipped draws");
+    EXPECT_EQ(shippedFolderFor(bin), prefix.filePath(QStringLiteral("share/numbrava")));
+    EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
+    EXPECT_EQ(readAll(user + QStringLiteral("/pbk.rtl")), "shipped draws");
+    writeText(user + QStringLiteral("/pbk.rtl"), "the user's own draws");
+    EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
+    EXPECT_EQ(readAll(user + QStringLiteral("/pbk.rtl")), "the user's own draws");
+}
+
 TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
     QTemporaryDir data;
     writeText(data.filePath(QStringLiteral("game.dat")), QByteArray(2, '\xff'));

@@ -1,33 +1,15 @@
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-// Lets no file grow past a size while it lives, as a full disk would. Works
-// for root too, where permission bits stop nothing.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
-};
-
 void addDraw(const QString& path, int day) {
     DrawHistoryFile::insertDraw(path, {1, 2, 3, 4, static_cast<std::int16_t>(4 + day)}, 1, day, 7,
                                 2003);

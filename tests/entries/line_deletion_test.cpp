@@ -17,46 +17,91 @@ QByteArray record(int count, const EntryLine& line) {
     r.line = line;
     return r.toBytes();
 }
+
+// "x.x.." selects lines 1 and 3 of five shown.
+std::vector<bool> selection(const char* marks) {
+    std::vector<bool> selected;
+    for (const char* c = marks; *c; ++c)
+        selected.push_back(*c == 'x');
+    return selected;
+}
+
+// The deletion as the list used to run it: the first selected line, one
+// whole rewrite per line, then the selection again from the top.
+void deleteOneAtATime(const QString& path, std::vector<bool> selected) {
+    for (auto first = std::find(selected.begin(), selected.end(), true); first != selected.end();
+         first = std::find(selected.begin(), selected.end(), true)) {
+        ASSERT_TRUE(EntryFile::deleteLine(path, static_cast<int>(first - selected.begin()) + 1));
+        selected.erase(first);
+    }
+}
+
+// How many lines a file holds, and whatever follows them on disk: nothing,
+// stale records, a stale record and part of one.
+struct FileShape {
+    int lines;
+    QByteArray after;
+};
+
+const FileShape kShapes[] = {
+    {5, {}},
+    {5, record(9, lineNo(7)) + record(3, lineNo(8)) + record(0, lineNo(9))},
+    {5, record(4, lineNo(6)) + QByteArray(11, '\x5a')},
+    {7, {}}, // two lines more than shown
+};
+
+const char* const kSelections[] = {"x....", "....x", ".x.x.", "...xx", "xxxxx", ".....", "x"};
 } // namespace
 
 class LineDeletion : public ::testing::Test {
   protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("PwrB05JUL2003.lot"));
-    std::vector<std::pair<int, int>> removed;
 
     void SetUp() override {
         for (int i = 1; i <= 5; ++i)
             EntryFile::appendLine(path, lineNo(i));
     }
-    bool remove(std::vector<bool> selected) {
-        return deleteSelectedLines(path, std::move(selected), [&](int index, int count) {
-            removed.emplace_back(index, count);
-        });
-    }
 };
 
-TEST_F(LineDeletion, DeletingTheFirstLineMovesLineTwoIntoRecordOneWithTheCount) {
-    EXPECT_FALSE(remove({true, false, false, false, false}));
-    const QByteArray bytes = fileBytes(path);
-    // The old record 2 carried the stale count 1; as record 1 it holds the count.
-    EXPECT_EQ(bytes.mid(0, kRecordSize), record(4, lineNo(2)));
-    EXPECT_EQ(bytes.mid(kRecordSize, kRecordSize), record(2, lineNo(3)));
-    EXPECT_EQ(bytes.mid(3 * kRecordSize, kRecordSize), record(4, lineNo(5)));
-    // The records after the remaining lines are zeros (the file grew by one).
-    EXPECT_EQ(bytes.size(), 6 * kRecordSize);
-    EXPECT_EQ(bytes.mid(4 * kRecordSize), QByteArray(2 * kRecordSize, '\0'));
-    EXPECT_EQ(removed, (std::vector<std::pair<int, int>>{{0, 4}}));
-}
-
-TEST_F(LineDeletion, AFileShorterThanTheListStopsWithAMessageAfterWhatWasDeleted) {
+TEST_F(LineDeletion, AFileShorterThanTheListIsLeftAsItWas) {
     ASSERT_TRUE(EntryFile::deleteLine(path, 5)); // changed behind the list's back
+    const QByteArray before = fileBytes(path);
     try {
-        remove({true, false, false, false, true});
+        deleteSelectedLines(path, selection("x...."));
         FAIL() << "expected a FileError";
     } catch (const FileError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("PwrB05JUL2003.lot")));
     }
-    EXPECT_EQ(EntryFile::readLines(path),
-              (std::vector<EntryLine>{lineNo(2), lineNo(3), lineNo(4)}));
+    EXPECT_EQ(fileBytes(path), before);
 }
+
+// The one rewrite leaves exactly the bytes that deleting line by line left,
+// stale records after the lines and a part record at the end included.
+class OnePassDeletion : public ::testing::TestWithParam<std::tuple<FileShape, const char*>> {};
+
+TEST_P(OnePassDeletion, LeavesTheBytesOfDeletingLineByLine) {
+    const auto& [shape, marks] = GetParam();
+    const std::vector<bool> selected = selection(marks);
+    QTemporaryDir dir;
+    const QString onePass = dir.filePath(QStringLiteral("a.lot"));
+    const QString lineByLine = dir.filePath(QStringLiteral("b.lot"));
+    QByteArray start;
+    for (int i = 1; i <= shape.lines; ++i)
+        start += record(i == 1 ? shape.lines : i - 1, lineNo(i));
+    start += shape.after;
+    writeFileBytes(onePass, start);
+    writeFileBytes(lineByLine, start);
+
+    const LinesDeleted result = deleteSelectedLines(onePass, selected);
+    deleteOneAtATime(lineByLine, selected);
+
+    EXPECT_EQ(fileBytes(onePass).toHex(' '), fileBytes(lineByLine).toHex(' '));
+    const auto deleted = std::count(selected.begin(), selected.end(), true);
+    EXPECT_EQ(result.remaining, shape.lines - deleted);
+    EXPECT_EQ(result.allGone, deleted == static_cast<long>(selected.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, OnePassDeletion,
+                         ::testing::Combine(::testing::ValuesIn(kShapes),
+                                            ::testing::ValuesIn(kSelections)));

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -203,6 +206,16 @@ TEST_F(MainScreen, HelpAndAbout) {
     EXPECT_FALSE(window->isEnabled());
     clickOn(about, "cmdSysInfo");
     EXPECT_TRUE(dialogs.last().contains(folder()));
+
+    // F1 on a screen opens the help at that screen's own section.
+    writeFileBytes(file("NUMBRAVA.HLP"), "<html><body>" +
+                                             QByteArray("<p>filler</p>").repeated(300) +
+                                             "<a name=\"frmAbout\">About</a></body></html>");
+    QTest::keyClick(about, Qt::Key_F1);
+    help = visibleScreen("helpViewer");
+    ASSERT_NE(help, nullptr);
+    EXPECT_GT(help->findChild<QTextBrowser*>("helpText")->verticalScrollBar()->value(), 0);
+    help->close();
     about->close();
     EXPECT_TRUE(window->isEnabled());
 }

@@ -68,6 +68,29 @@ TEST_F(ResultsList, DoubleClickShowsThatDrawOnTheMainScreenAndStaysOpen) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+// A long history opens at its newest draw, still oldest first and with nothing
+// selected; Enter on a line does what a double-click does.
+TEST_F(ResultsList, OpensAtTheNewestDrawAndEnterShowsTheLineReached) {
+    const QDate first(2003, 1, 1);
+    for (int day = 0; day < 80; ++day)
+        storeDraw(Powerball, first.addDays(day),
+                  {1, 2, 3, 4, static_cast<std::int16_t>(5 + day % 40)}, 7);
+    startOn(Powerball);
+    QWidget* form3 = openList();
+    ASSERT_NE(form3, nullptr);
+    QListView* view = list(form3);
+    EXPECT_TRUE(lines(form3).first().startsWith(QStringLiteral("00001 01 01 2003")));
+    EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->model()->index(79, 0))));
+    EXPECT_FALSE(view->selectionModel()->hasSelection());
+
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(window->controls().DTPicker1->value(), first.addDays(79));
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window->controls().DTPicker1->value(), first.addDays(78));
+    EXPECT_EQ(view->selectionModel()->selectedRows().value(0).row(), 78);
+}
+
 TEST_F(ResultsList, DoubleClickOffTheLinesChangesNothing) {
     startOn(Powerball);
     QWidget* form3 = openList();

@@ -55,8 +55,12 @@ TEST_F(PrinterSelection, SavedPrinterThatIsInstalledIsCurrentAndPreselected) {
     EXPECT_EQ(offered(), QStringList({"Alpha", "Beta", "Gamma"}));
     EXPECT_EQ(combo()->currentText(), QStringLiteral("Beta"));
     EXPECT_FALSE(window->isEnabled());
-    clickOn(form11, "Command1");
+    // Close is the default button: Enter in the list of printers presses it.
+    combo()->setCurrentIndex(2);
+    QTest::keyClick(combo(), Qt::Key_Return);
+    EXPECT_EQ(visibleScreen("Form11"), nullptr);
     EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(printDat(), padded("Gamma"));
 }
 
 TEST_F(PrinterSelection, WithoutPrintDatTheLastIsCurrentButForm11OffersTheFirst) {

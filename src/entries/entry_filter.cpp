@@ -1,0 +1,182 @@
+#include "entries/entry_filter.h"
+
+#include "data/file_error.h"
+#include "data/record_file.h"
+#include "data/safe_file.h"
+#include "entries/entry_file_copy.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <bit>
+
+namespace numbrava {
+
+QString filterWorkFile(const QString& folder) {
+    return folder + QStringLiteral("/temp.lot");
+}
+
+SumWindow sumWindow(GameCode game, int sliderPosition) {
+    const SumWindow base = game == Powerball ? SumWindow{73, 191} : SumWindow{75, 195};
+    const int narrowing = 10 * (qBound(1, sliderPosition, 5) - 1);
+    return {base.low + narrowing, base.high - narrowing};
+}
+
+namespace {
+
+bool isChecked(const EntryRecord& r) {
+    return r.mark == kCheckedMark;
+}
+
+void check(EntryRecord& r, int& checkedCount) {
+    r.mark = kCheckedMark;
+    ++checkedCount;
+}
+
+// The main numbers of a line as a set of bits, when the line can be told
+// that way: five different numbers from 0 to 63.
+std::optional<std::uint64_t> numberSet(const EntryLine& line) {
+    std::uint64_t set = 0;
+    for (auto n : line.numbers) {
+        if (n < 0 || n > 63 || (set & (std::uint64_t{1} << n)))
+            return std::nullopt;
+        set |= std::uint64_t{1} << n;
+    }
+    return set;
+}
+
+// How many (number of a, number of b) pairs are equal. For lines of five
+// different numbers that is the count of shared numbers, found from the sets.
+int equalPairs(const EntryLine& a, const std::optional<std::uint64_t>& setA, const EntryLine& b,
+               const std::optional<std::uint64_t>& setB) {
+    if (setA && setB)
+        return std::popcount(*setA & *setB);
+    int m = 0;
+    for (auto x : a.numbers)
+        for (auto y : b.numbers)
+            m += x == y ? 1 : 0;
+    return m;
+}
+
+} // namespace
+
+int checkOutsideSum(std::vector<EntryRecord>& lines, SumWindow window) {
+    int checkedCount = 0;
+    for (EntryRecord& r : lines) {
+        int sum = 0;
+        for (auto n : r.line.numbers)
+            sum += n;
+        if (!isChecked(r) && (sum > window.high || sum < window.low))
+            check(r, checkedCount);
+    }
+    return checkedCount;
+}
+
+int checkDuplicates(std::vector<EntryRecord>& lines, int sharedLimit,
+                    const std::function<void(int, int)>& lineDone) {
+    const int total = static_cast<int>(lines.size());
+    std::vector<std::optional<std::uint64_t>> sets;
+    sets.reserve(lines.size());
+    for (const EntryRecord& r : lines)
+        sets.push_back(numberSet(r.line));
+    int checkedCount = 0;
+    for (int i = 0; i < total; ++i) {
+        const auto keeper = static_cast<size_t>(i);
+        // An earlier line still kept shares too little with this one, or this
+        // one would be checked already; so only later lines can collide.
+        if (!isChecked(lines[keeper])) {
+            for (auto j = keeper + 1; j < lines.size(); ++j)
+                if (!isChecked(lines[j]) && equalPairs(lines[j].line, sets[j], lines[keeper].line,
+                                                       sets[keeper]) >= sharedLimit)
+                    check(lines[j], checkedCount);
+        }
+        if (lineDone)
+            lineDone(i + 1, total);
+    }
+    return checkedCount;
+}
+
+namespace {
+using Mode = RecordFile::Mode;
+
+void removeOldWorkFile(const QString& workFile) {
+    if (QFile::exists(workFile) && !QFile::remove(workFile))
+        throw FileError(
+            QStringLiteral("The file %1 cannot be replaced.").arg(QFileInfo(workFile).fileName()));
+}
+} // namespace
+
+FilterRun runEntryFilter(const QString& entryFile, const QString& workFile,
+                         const FilterChoice& choice,
+                         const std::function<void(int, int)>& lineDone) {
+    // An old copy never stands in for this run's, even when the new one fails.
+    removeOldWorkFile(workFile);
+    writeFileAtomically(workFile, readEntryFileBytes(entryFile));
+
+    RecordFile work(workFile, kRecordSize, Mode::Rewrite);
+    const int k = work.count();
+    FilterRun run;
+    run.lines.reserve(static_cast<size_t>(k));
+    for (int i = 1; i <= k; ++i) {
+        EntryRecord r = EntryRecord::fromBytes(work.read(i));
+        // Only this run checks lines: a mark left in the entry file is not a check.
+        if (isChecked(r))
+            r.mark = 0;
+        run.lines.push_back(r);
+    }
+    if (choice.sum)
+        run.checkedCount += checkOutsideSum(run.lines, *choice.sum);
+    if (choice.sharedLimit)
+        run.checkedCount += checkDuplicates(run.lines, *choice.sharedLimit, lineDone);
+    for (int i = 1; i <= k; ++i)
+        work.write(i, run.lines[static_cast<size_t>(i - 1)].toBytes());
+    work.commit();
+    return run;
+}
+
+void setWorkMark(const QString& workFile, int k, bool checked) {
+    RecordFile work(workFile, kRecordSize, Mode::ReadWrite);
+    if (k < 1 || k > work.count())
+        throw FileError(QStringLiteral("The file %1 no longer holds line %2; press Check again.")
+                            .arg(work.fileName())
+                            .arg(k));
+    EntryRecord r = EntryRecord::fromBytes(work.read(k));
+    r.mark = checked ? kCheckedMark : 0;
+    work.write(k, r.toBytes());
+}
+
+int removeCheckedLines(const QString& workFile, int expectedLines, const QString& entryFile) {
+    // A missing copy would read as empty and wipe the entry: refuse instead.
+    if (!QFileInfo(workFile).isFile())
+        throw FileError(QStringLiteral("The file %1 is missing; press Check again.")
+                            .arg(QFileInfo(workFile).fileName()));
+    RecordFile work(workFile, kRecordSize, Mode::Read);
+    const int k = work.count();
+    if (k != expectedLines)
+        throw FileError(QStringLiteral("The file %1 no longer matches the list; press Check again.")
+                            .arg(work.fileName()));
+    QByteArray kept;
+    int n = 0;
+    for (int i = 1; i <= k; ++i) {
+        const QByteArray record = work.read(i);
+        if (isChecked(EntryRecord::fromBytes(record)))
+            continue;
+        kept += record;
+        ++n;
+    }
+    // Record 1 carries the count; with no line kept it is a record of zeros.
+    EntryRecord first =
+        EntryRecord::fromBytes(kept.left(kRecordSize).leftJustified(kRecordSize, '\0'));
+    first.count = n;
+    kept.replace(0, kRecordSize, first.toBytes());
+    writeFileAtomically(entryFile, kept);
+    return n;
+}
+
+QString displaychecked(const EntryLine& line) {
+    QString text;
+    for (auto n : line.numbers)
+        text += QStringLiteral("%1 ").arg(n, 2, 10, QLatin1Char('0'));
+    return text + QStringLiteral("%1 ").arg(line.bonus, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace numbrava

@@ -1,0 +1,16 @@
+#include "entries/standing_entry.h"
+
+#include "data/safe_file.h"
+#include "entries/entry_file_copy.h"
+
+namespace numbrava {
+
+QString standingEntryPath(const QString& folder, GameCode game) {
+    return folder + QLatin1Char('/') + gameInfo(game).standingFile;
+}
+
+void saveStandingEntry(const QString& entryFile, const QString& standingPath) {
+    writeFileAtomically(standingPath, readEntryFileBytes(entryFile));
+}
+
+} // namespace numbrava

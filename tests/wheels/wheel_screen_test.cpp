@@ -1,0 +1,204 @@
+#include "entries/entry_test_helpers.h"
+#include "support/main_window_fixture.h"
+#include "support/record_bytes.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <functional>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+class Wheels : public MainWindowTest {
+  protected:
+    QWidget* screen = nullptr;
+    const QString shipped = QStringLiteral(NUMBRAVA_SOURCE_DIR "/install/wheels/");
+
+    void TearDown() override { discardScreens("Wheel5"); }
+
+    void start(GameCode game) {
+        QDir(folder()).mkdir(QStringLiteral("wheels"));
+        for (const QString& name : QDir(shipped).entryList(QDir::Files))
+            QFile::copy(shipped + name, file(QStringLiteral("wheels/") + name));
+        startOn(game);
+        dialogs.clear();
+    }
+    QWidget* openWheel5() {
+        action("mnuWheelCreate")->trigger();
+        return screen = visibleScreen("Wheel5");
+    }
+    template <typename T> T* on(const char* name) const { return control<T>(screen, name); }
+    QLineEdit* box(int i) const {
+        return screen->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    }
+    QStringList shownBoxes() const {
+        QStringList texts;
+        for (int i = 0; i < 24; ++i)
+            if (!box(i)->isHidden())
+                texts << box(i)->text();
+        return texts;
+    }
+    // Picks a guarantee and a group size and types first, first + 1, ... into the boxes.
+    void choose(int type, int groupSize, int first = 11) {
+        control<QRadioButton>(screen, QStringLiteral("Option%1").arg(type).toLatin1().constData())
+            ->click();
+        on<QComboBox>("Combo1")->setCurrentText(QString::number(groupSize));
+        for (int i = 0; i < groupSize; ++i)
+            box(i)->setText(QString::number(first + i));
+    }
+    void save(const char* bonusRule) {
+        on<QRadioButton>(bonusRule)->click();
+        clickOn(screen, "Command3");
+        closeScreens("Wheel5");
+    }
+};
+
+TEST_F(Wheels, OpensWithTheMostDrawnNumbersOfTheGame) {
+    writeHistory(file(QStringLiteral("million.rtl")), {{.balls = {10, 20, 30, 40, 50}},
+                                                       {.balls = {10, 20, 3, 4, 5}},
+                                                       {.balls = {10, 3, 6, 7, 8}}});
+    start(MegaMillions);
+    ASSERT_NE(openWheel5(), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
+    EXPECT_EQ(on<QGroupBox>("Frame2")->title(), QStringLiteral("Mega Ball"));
+    EXPECT_EQ(modelTexts(on<QComboBox>("Combo1")->model()), QStringList({"7", "8", "9", "10"}));
+    EXPECT_EQ(on<QLineEdit>("Text25")->text(), QStringLiteral("21"));
+    EXPECT_EQ(shownBoxes(), QStringList({"3", "4", "5", "6", "7", "10", "20"}));
+    EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
+}
+
+TEST_F(Wheels, SavesEveryLineWithTheLineCountAndOpensItOnTheMainScreen) {
+    const struct {
+        int type, groupSize, lines;
+        const char* name;
+        const char* menuItem;
+    } cases[] = {
+        {3, 10, 2, "PwrB-5-5-3.lot", "mnu553"},
+        {1, 10, 252, "PwrB-5-5-5.lot", "mnu555"},
+        {4, 10, 53, "PwrB-5-4-4.lot", "mnu544"}, // Spread runs past 42
+    };
+    start(Powerball);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(c.type, c.groupSize);
+        save("Option7");
+        EXPECT_EQ(dialogs.texts(), QStringList{"Done!"});
+        const QByteArray bytes = fileBytes(file(QString::fromLatin1(c.name)));
+        ASSERT_EQ(bytes.size(), c.lines * kRawRecordSize);
+        for (int k = 1; k <= c.lines; ++k) {
+            const EntryRecord r = EntryRecord::fromBytes(recordOf(bytes, k));
+            EXPECT_EQ(storedCount(recordOf(bytes, k)), c.lines) << k;
+            EXPECT_EQ(r.line.bonus, (k - 1) % 42 + 1) << k;
+            EXPECT_TRUE(r.line.numbers[0] >= 11 && r.line.numbers[4] <= 20) << k;
+        }
+        dialogs.clear();
+        action(c.menuItem)->trigger();
+        EXPECT_EQ(child<QLineEdit>("Text2")->text(), QString::number(c.lines));
+        EXPECT_EQ(rows("List1").size(), c.lines);
+        EXPECT_EQ(state.openWheelType, c.type);
+        EXPECT_FALSE(child<QPushButton>("Command3")->isHidden());
+    }
+    // The two lines of 5-5-3-10.whl, positions 1 3 5 7 8 and 2 4 6 9 10.
+    const QByteArray expected =
+        RawRecord{.count = 2, .numbers = {11, 13, 15, 17, 18}, .bonus = 1}.bytes() +
+        RawRecord{.count = 2, .numbers = {12, 14, 16, 19, 20}, .bonus = 2}.bytes();
+    EXPECT_EQ(fileBytes(file(QStringLiteral("PwrB-5-5-3.lot"))), expected);
+}
+
+TEST_F(Wheels, ARefusedBuildLeavesTheStoredWheelAsItWas) {
+    const QString stored = file(QStringLiteral("PwrB-5-5-3.lot"));
+    const QString wheel = file(QStringLiteral("wheels/5-5-3-10.whl"));
+    const struct {
+        std::function<void()> prepare;
+        const char* bonusRule;
+        QString message;
+    } cases[] = {
+        {[&] { box(3)->setText("12"); }, "Option7", "One or more of your numbers are the same!"},
+        {[&] { box(9)->clear(); }, "Option7", "One or more of your numbers are out of range!"},
+        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n01 02 00 04 05\n"); }, "Option7",
+         "Your wheel data file is corrupt"},
+        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n"); }, "Option7",
+         "The wheel file cannot be found!"},
+        {[] {}, "Option9",
+         "You have fewer than 3 draws in the history file. The program cannot suggest Optimised "
+         "entries yet. Please select Random or Spread"},
+        {[] {}, "Option8",
+         "You have already created one of thse wheels. Do you want to overwrite the existing "
+         "entry with this new entry?"}, // answered No
+    };
+    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(2));
+    writeEntryFile(stored, {lineNo(1), lineNo(2), lineNo(3)});
+    const QByteArray before = fileBytes(stored);
+    start(Powerball);
+    for (const auto& c : cases) {
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(3, 10);
+        c.prepare();
+        save(c.bonusRule);
+        EXPECT_EQ(dialogs.texts(), QStringList{c.message});
+        EXPECT_EQ(fileBytes(stored), before) << c.message.toStdString();
+        dialogs.clear();
+        QFile::remove(wheel);
+        QFile::copy(shipped + QStringLiteral("5-5-3-10.whl"), wheel);
+    }
+}
+
+TEST_F(Wheels, ReplacingTheWheelTheMainScreenShowsEmptiesTheMainScreen) {
+    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(3)); // bonus = record number
+    writeEntryFile(file(QStringLiteral("PwrB-5-5-3.lot")), {lineNo(1), lineNo(2), lineNo(3)});
+    start(Powerball);
+    action("mnu553")->trigger();
+    ASSERT_EQ(rows("List1").size(), 3);
+    dialogs.answerYes();            // only type 3 is stored already
+    for (const int type : {2, 3}) { // another type leaves it alone
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(type, 10);
+        random.sequence = {pick(3, 3), pick(1, 3)};
+        random.nextIndex = 0;
+        save("Option9"); // Optimized with exactly 3 draws
+        EXPECT_EQ(dialogs.last(), QStringLiteral("Done!"));
+        EXPECT_EQ(rows("List1").size(), type == 3 ? 0 : 3);
+        EXPECT_EQ(state.openWheelType, type == 3 ? 0 : 3);
+    }
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(state.currentEntryFile.isEmpty());
+    EXPECT_TRUE(window->isEnabled());
+    const auto lines = EntryFile::readLines(file(QStringLiteral("PwrB-5-5-3.lot")));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(std::vector<int>({lines[0].bonus, lines[1].bonus}), std::vector<int>({3, 1}));
+}
+
+TEST_F(Wheels, OpeningListsTheSelectedGamesWheelOnly) {
+    writeEntryFile(file(QStringLiteral("PwrB-5-3-3.lot")), {lineNo(1)});
+    writeEntryFile(file(QStringLiteral("Mega-5-3-3.lot")), {lineNo(2), lineNo(3)});
+    start(MegaMillions);
+    action("mnu533")->trigger();
+    const QStringList megaLines{entryDisplayLine(MegaMillions, lineNo(2)),
+                                entryDisplayLine(MegaMillions, lineNo(3))};
+    EXPECT_EQ(rows("List1"), megaLines);
+    // A wheel never built: the main screen and its wheel type stay as they were.
+    action("mnu555")->trigger();
+    EXPECT_EQ(dialogs.texts(), QStringList{"You have not yet created this 5 wheel"});
+    EXPECT_EQ(rows("List1"), megaLines);
+    EXPECT_EQ(state.openWheelType, 6);
+}
+
+TEST_F(Wheels, PrintsTheCoverSheetInItsOwnLayout) {
+    printer.printers = {QStringLiteral("Office")};
+    start(Powerball);
+    ASSERT_NE(openWheel5(), nullptr);
+    choose(5, 9, 1);
+    box(2)->setText(QStringLiteral("03"));
+    box(3)->setText(QStringLiteral("x"));
+    clickOn(screen, "Command2");
+    EXPECT_EQ(printer.lines,
+              QStringList({"", "", "Wheel for Powerball", QString(44, '-'),
+                           "Guarantee Match 3 if any 4 drawn from the following number group:", "",
+                           "1 2 3 x 5 6 7 8 9 ", QString(60, '-'), "", "Number of Balls is 9", "",
+                           "Number of game entries required for coverage is 5", "",
+                           "File Maintenance Name: PwrB-5-4-3.lot"}));
+    EXPECT_EQ(printer.documentsEnded, 1);
+}
