@@ -46,13 +46,14 @@ BallInfoScreen::BallInfoScreen(MainView& mainWindow, QWidget* opener, StatsView 
 
     auto* close = namedButton("Command1", QStringLiteral("Close"));
     close->setToolTip(QStringLiteral("Closes this form."));
-    close->setDefault(true);
+    setDefaultButton(close);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     layout->addLayout(buttonRow({close}));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // As low as its content; wider only when the caption needs it.
+    setFixedHeight(sizeHint().height());
     close->setFocus();
 
     BallInformation info;
