@@ -6,11 +6,11 @@
 #include "data/number_text.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
+#include "ui/close_during_run.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -187,13 +187,8 @@ void AddEntriesScreen::setRunning(bool running) {
 }
 
 void AddEntriesScreen::closeEvent(QCloseEvent* event) {
-    // The run is still on the call stack: ask it to stop, then close.
-    if (running_) {
-        closeAfterRun_ = true;
-        ctx_.state.cancelRequested = true;
-        event->ignore();
+    if (putOffCloseDuringRun(event, running_, closeAfterRun_, ctx_.state.cancelRequested))
         return;
-    }
     SecondaryScreen::closeEvent(event);
 }
 

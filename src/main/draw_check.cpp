@@ -2,30 +2,8 @@
 
 #include "data/entry_file.h"
 #include "data/number_text.h"
-#include "payouts/prize_category.h"
 
 namespace numbrava {
-
-CheckDraw CheckDraw::fromDisplayed(const std::array<std::int16_t, 8>& displayed) {
-    CheckDraw draw;
-    for (size_t slot = 0; slot < draw.main.size(); ++slot)
-        draw.main[slot] = displayed[slot];
-    draw.bonus = displayed[5];
-    return draw;
-}
-
-int mainNumbersMatched(const EntryLine& line, const CheckDraw& draw) {
-    int pairs = 0;
-    for (std::int16_t number : line.numbers)
-        for (std::int16_t ball : draw.main)
-            if (number == ball)
-                ++pairs;
-    return pairs;
-}
-
-int prizeCategoryOf(const EntryLine& line, const CheckDraw& draw) {
-    return prizeCategory(mainNumbersMatched(line, draw), line.bonus == draw.bonus);
-}
 
 QString winningLabel(GameCode game, int category) {
     const QString tag = gameInfo(game).tag;
@@ -60,16 +38,15 @@ QString winningLineText(GameCode game, const EntryLine& line, int category) {
 CheckResult checkLines(GameCode game, const std::vector<EntryLine>& lines, const CheckDraw& draw,
                        const PayoutTable& amounts) {
     CheckResult result;
-    for (size_t j = 0; j < lines.size(); ++j) {
-        const int category = prizeCategoryOf(lines[j], draw);
+    LineMatcher(lines).match(draw, [&](size_t j, int category) {
         if (category == 0)
-            continue;
+            return;
         result.total += amounts.amount(category).value_or(0);
         if (category == 1)
             ++result.jackpotLines;
         result.winners.push_back(
             {static_cast<int>(j), category, winningLineText(game, lines[j], category)});
-    }
+    });
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "data/draw_record.h"
 #include "data/game.h"
 #include "payouts/payout_lookup.h"
+#include "payouts/prize_matching.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,22 +12,6 @@
 #include <vector>
 
 namespace numbrava {
-
-// The draw the lines are checked against: five main balls and the bonus.
-struct CheckDraw {
-    std::array<std::int16_t, 5> main{};
-    std::int16_t bonus = 0;
-
-    // From the shown draw: slots 0..4 the main balls, slot 5 the bonus.
-    static CheckDraw fromDisplayed(const std::array<std::int16_t, 8>& displayed);
-};
-
-// Main numbers matched, counted as pairs (line number i equals drawn ball k):
-// for a line of distinct numbers, how many of them were drawn.
-int mainNumbersMatched(const EntryLine& line, const CheckDraw& draw);
-// The line's prize category 1..9, 0 when it wins nothing. The bonus number is
-// compared with the drawn bonus only.
-int prizeCategoryOf(const EntryLine& line, const CheckDraw& draw);
 
 // Label a winning line carries: "(5+PB)", "(5)", "(4+MB)", ... "(PB)".
 QString winningLabel(GameCode game, int category);

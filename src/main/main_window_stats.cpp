@@ -1,15 +1,14 @@
 // The draw statistics chart.
+#include "analysis/stats_screen.h"
 #include "main/main_window.h"
 
-#include <QAction>
-#include <QPushButton>
 #include <QToolButton>
 
 namespace numbrava {
 
 void MainWindow::setupStatsActions() {
-    // Not part of the program yet.
-    ui_.Image3->setEnabled(false);
+    connect(ui_.Image3, &QToolButton::clicked, this,
+            [this] { openSecondary(new StatsScreen(*this)); });
 }
 
 } // namespace numbrava

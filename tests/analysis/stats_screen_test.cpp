@@ -1,0 +1,154 @@
+#include "analysis/stats_chart.h"
+#include "analysis/stats_screen.h"
+#include "support/main_window_fixture.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QLineEdit>
+#include <QToolButton>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+namespace {
+const QString kPowerballMain = QStringLiteral("Draw Statistics for Powerball Main");
+
+// The chart's rows as a player reads them: label and count.
+std::vector<std::pair<QString, int>> chartRows(QWidget* form4) {
+    QChart* chart = control<QChartView>(form4, "MSChart1")->chart();
+    QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
+    auto* axis = qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+    std::vector<std::pair<QString, int>> rows;
+    for (int i = 0; i < set->count(); ++i)
+        rows.emplace_back(axis->at(i), static_cast<int>(set->at(i)));
+    return rows;
+}
+} // namespace
+
+class StatsScreenTest : public MainWindowTest {
+  protected:
+    void TearDown() override {
+        closeScreens("Form26");
+        closeScreens("Form4");
+    }
+    // Ten weekly Powerball draws from 2 July 2003, main balls 1 2 3 4 53: bonus 1
+    // in the first three, 5 in the fourth (23 July), 17 in the last six (to 3 September).
+    QWidget* openStats(GameCode game, bool tenDraws = true) {
+        for (int k = 0; tenDraws && k < 10; ++k)
+            storeDraw(Powerball, QDate(2003, 7, 2).addDays(7 * k), {1, 2, 3, 4, 53},
+                      k >= 4   ? 17
+                      : k == 3 ? 5
+                               : 1);
+        startOn(game);
+        window->controls().Image3->click();
+        return visibleScreen("Form4");
+    }
+    static void menu(QWidget* screen, const char* name) {
+        control<QAction>(screen, name)->trigger();
+    }
+    static void type(QWidget* screen, const char* box, const QString& text) {
+        control<QLineEdit>(screen, box)->setText(text);
+    }
+    static QStringList facts(QWidget* form26) {
+        QStringList texts;
+        for (const char* box : {"Text2", "Text4", "Text3", "Text1"})
+            texts << control<QLineEdit>(form26, box)->text();
+        return texts;
+    }
+};
+
+TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheSelectedGameOnly) {
+    for (GameCode game : {Powerball, MegaMillions}) {
+        QWidget* form4 = openStats(game, false);
+        ASSERT_NE(form4, nullptr);
+        const bool pb = game == Powerball;
+        EXPECT_EQ(form4->windowTitle(),
+                  pb ? kPowerballMain : "Draw Statistics for Mega Millions Main");
+        const auto rows = chartRows(form4);
+        ASSERT_EQ(rows.size(), pb ? 53u : 52u);
+        EXPECT_EQ(rows.front(), std::make_pair(QStringLiteral(" 1"), 0));
+        EXPECT_EQ(rows.back().first, pb ? " 53" : " 52");
+        for (const char* name : {"mnupowerball", "mnupbmain"})
+            EXPECT_EQ(control<QAction>(form4, name)->isVisible(), pb) << name;
+        for (const char* name : {"mnuLB", "mnuLM"})
+            EXPECT_EQ(control<QAction>(form4, name)->isVisible(), !pb) << name;
+        EXPECT_TRUE(control<QAction>(form4, "mnusortedno")->isChecked());
+        EXPECT_FALSE(window->isEnabled());
+        menu(form4, "mnuClose");
+        EXPECT_TRUE(window->isEnabled());
+        window.reset();
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(StatsScreenTest, ClickOnTheFirstSortedBarOpensTheMostFrequentBall) {
+    QWidget* form4 = openStats(Powerball);
+    ASSERT_NE(form4, nullptr);
+    menu(form4, "mnupowerball");
+    menu(form4, "mnusortedyes");
+    const QString caption = QStringLiteral("Draw Statistics for Powerball (Sorted)");
+    EXPECT_EQ(form4->windowTitle(), caption);
+    const auto rows = chartRows(form4);
+    ASSERT_EQ(rows.size(), 42u);
+    EXPECT_EQ(rows[0], std::make_pair(QStringLiteral(" 17"), 6));
+    EXPECT_EQ(rows[1], std::make_pair(QStringLiteral(" 1"), 3));
+    auto* chart = control<StatsChart>(form4, "MSChart1");
+    QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, chart->barCentre(1));
+    QWidget* form26 = visibleScreen("Form26");
+    ASSERT_NE(form26, nullptr);
+    EXPECT_EQ(form26->windowTitle(), caption + QStringLiteral(" <Ball  17>"));
+    EXPECT_EQ(facts(form26), (QStringList{"6", "3 SEP 2003", "0", "1"}));
+    EXPECT_FALSE(form4->isEnabled());
+    clickOn(form26, "Command1");
+    EXPECT_TRUE(form4->isEnabled());
+    EXPECT_FALSE(window->isEnabled());
+}
+
+TEST_F(StatsScreenTest, InfoTakesOnlyABallOfTheViewAndCountsEveryDraw) {
+    QWidget* form4 = openStats(Powerball);
+    ASSERT_NE(form4, nullptr);
+    menu(form4, "mnupowerball");
+    type(form4, "Text1", "53");
+    clickOn(form4, "Command4");
+    EXPECT_EQ(dialogs.texts(), QStringList{"You must enter a number between 1 and 42"});
+    EXPECT_EQ(visibleScreen("Form26"), nullptr);
+
+    menu(form4, "mnupbmain");
+    type(form4, "Text2", "3"); // the recent draws shown do not limit the facts
+    clickOn(form4, "Command4");
+    QWidget* form26 = visibleScreen("Form26");
+    ASSERT_NE(form26, nullptr);
+    EXPECT_EQ(form26->windowTitle(), kPowerballMain + " <Ball 53>");
+    EXPECT_EQ(facts(form26), (QStringList{"10", "3 SEP 2003", "0", "1"}));
+    form4->close(); // the ball information goes with the chart
+    EXPECT_EQ(visibleScreen("Form26"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(StatsScreenTest, AskingForMoreDrawsThanStoredCountsThemAll) {
+    QWidget* form4 = openStats(Powerball);
+    ASSERT_NE(form4, nullptr);
+    menu(form4, "mnupowerball");
+    type(form4, "Text2", "11");
+    clickOn(form4, "Command3");
+    EXPECT_EQ(dialogs.texts(), QStringList{kTooManyLastDraws});
+    EXPECT_EQ(chartRows(form4)[0].second, 3);
+    clickOn(form4, "Command2");
+    EXPECT_EQ(control<QLineEdit>(form4, "Text2")->text(), QString());
+}
+
+TEST_F(StatsScreenTest, ScaleStepsThroughThreeWidths) {
+    QWidget* form4 = openStats(Powerball, false);
+    ASSERT_NE(form4, nullptr);
+    auto* chart = control<QWidget>(form4, "MSChart1");
+    const auto px = [&](int twips) { return qRound(twips * form4->logicalDpiX() / 1440.0); };
+    const std::vector<std::tuple<const char*, int, int>> steps = {
+        {"mnucontract", 9615, 9735}, {"mnuwiden", 11535, 11625},    {"mnuwiden", 14895, 14985},
+        {"mnuwiden", 14895, 14985},  {"mnucontract", 11535, 11625}, {"mnucontract", 9615, 9735}};
+    for (const auto& [item, chartTwips, windowTwips] : steps) {
+        menu(form4, item);
+        EXPECT_EQ(chart->width(), px(chartTwips)) << item;
+        EXPECT_EQ(form4->width(), px(windowTwips)) << item;
+    }
+}

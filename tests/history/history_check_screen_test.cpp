@@ -1,0 +1,197 @@
+#include "history/history_check_screen.h"
+#include "history/history_texts.h"
+#include "support/main_window_fixture.h"
+#include "ui/date_picker.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTimer>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+namespace {
+const QDate kToday(2003, 7, 5); // the test clock's today
+const QDate kFirst(2003, 6, 28);
+} // namespace
+
+// Three draws, none today (so the main screen checks nothing by itself): the
+// two lines win 3+PB and PB in the first, 5 in the second, nothing in the third.
+class HistoryScreen : public MainWindowTest {
+  protected:
+    void TearDown() override { closeScreens("Form6"); }
+
+    QWidget* start(GameCode game = Powerball, bool draws = true, bool lines = true) {
+        if (draws) {
+            storeDraw(game, kFirst, {1, 2, 3, 10, 20}, 7);
+            storeDraw(game, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 9);
+            storeDraw(game, QDate(2003, 7, 3), {40, 41, 42, 43, 44}, 8);
+        }
+        if (lines)
+            storeLines(game, kToday, {{{1, 2, 3, 4, 5}, 7}, {{30, 31, 32, 33, 34}, 7}});
+        startOn(game);
+        window->controls().Command12->click();
+        return visibleScreen("Form6");
+    }
+    static void check(QWidget* form6, QDate start = kFirst, QDate end = kToday) {
+        control<DatePicker>(form6, "DTPicker1")->setValue(start);
+        control<DatePicker>(form6, "DTPicker2")->setValue(end);
+        clickOn(form6, "Command2");
+    }
+    static QStringList page(QWidget* form6, int p) {
+        return modelTexts(
+            control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))->model());
+    }
+    static int visiblePage(QWidget* form6) {
+        for (int p = 0; p < 4; ++p)
+            if (control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))
+                    ->isVisible())
+                return p;
+        return -1;
+    }
+    static QString totals(QWidget* form6) {
+        QStringList all;
+        for (int c = 1; c <= 9; ++c)
+            all << control<QLineEdit>(form6, qPrintable(QStringLiteral("Text%1").arg(c)))->text();
+        return all.join(QLatin1Char(','));
+    }
+};
+
+TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
+    EXPECT_EQ(start(Powerball, false, false), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "You do not have any entries listed to check against the draw history!");
+    window.reset();
+    EXPECT_EQ(start(Powerball, false, true), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "There are no results in the results file - you cannot do a history check!");
+    EXPECT_TRUE(window->isEnabled());
+    window.reset();
+    QWidget* form6 = start(MegaMillions);
+    ASSERT_NE(form6, nullptr);
+    EXPECT_EQ(form6->windowTitle(), "History Check Against Mega Millions Entry");
+    EXPECT_EQ(control<QLabel>(form6, "Label3")->text(), "Match 4 + MB");
+    EXPECT_EQ(control<QLabel>(form6, "Label9")->text(), "Match MB");
+    EXPECT_EQ(control<DatePicker>(form6, "DTPicker1")->value(), kFirst);
+    EXPECT_EQ(control<DatePicker>(form6, "DTPicker2")->value(), kToday);
+    EXPECT_FALSE(window->isEnabled());
+}
+
+namespace {
+struct PeriodCase {
+    const char* name;
+    QDate start, end;
+    QStringList listed;
+    const char* status;
+    const char* totals;
+    int progressMax;
+};
+void PrintTo(const PeriodCase& c, std::ostream* os) {
+    *os << c.name;
+}
+class HistoryPeriods : public HistoryScreen, public ::testing::WithParamInterface<PeriodCase> {};
+} // namespace
+
+TEST_P(HistoryPeriods, ChecksTheDrawsOfThePeriod) {
+    const PeriodCase& c = GetParam();
+    QWidget* form6 = start();
+    ASSERT_NE(form6, nullptr);
+    check(form6, c.start, c.end);
+    EXPECT_EQ(page(form6, 0), c.listed);
+    EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), c.status);
+    EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + PB");
+    EXPECT_EQ(totals(form6), c.totals);
+    EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), c.progressMax);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
+    EXPECT_EQ(visiblePage(form6), 0);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Periods, HistoryPeriods, ::testing::Values(
+    PeriodCase{"whole_history", kFirst, kToday,
+               {"28 JUN  2003", "01 02 03 04 05 07 Match 3+PB", "30 31 32 33 34 07 Match PB",
+                "02 JUL  2003", "01 02 03 04 05 07 Match 5", "03 JUL  2003"},
+               "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3},
+    PeriodCase{"one_draw_date", QDate(2003, 7, 2), QDate(2003, 7, 2),
+               {"02 JUL  2003", "01 02 03 04 05 07 Match 5"},
+               "Check 2 entries against  1 results.", "0,1,0,0,0,0,0,0,0", 1},
+    PeriodCase{"start_after_last", QDate(2003, 7, 4), QDate(2003, 12, 31), {},
+               "No results in specified date range", ",,,,,,,,", 1},
+    PeriodCase{"end_before_first", QDate(2003, 1, 1), QDate(2003, 6, 27), {},
+               "No results in specified date range", ",,,,,,,,", 1}),
+    [](const ::testing::TestParamInfo<PeriodCase>& info) { return info.param.name; });
+// clang-format on
+
+TEST_F(HistoryScreen, StartAfterEndIsRefused) {
+    QWidget* form6 = start();
+    check(form6, QDate(2003, 7, 3), QDate(2003, 7, 2));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Your start date must be before your end date"});
+    EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
+}
+
+TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFar) {
+    QWidget* form6 = start();
+    // Pressed when the first draw lets the interface in.
+    QTimer::singleShot(0, form6, [form6] { clickOn(form6, "Command3"); });
+    check(form6);
+    EXPECT_EQ(page(form6, 0).size(), 3);
+    EXPECT_EQ(totals(form6), "0,0,0,0,1,0,0,0,1");
+    EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>(form6, "Command1")->isEnabled());
+}
+
+TEST_F(HistoryScreen, ClosingDuringARunStopsItFirst) {
+    QPointer<QWidget> form6 = start();
+    QTimer::singleShot(0, form6, [form6] { QTest::keyClick(form6, Qt::Key_Escape); });
+    check(form6);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form6.isNull());
+    EXPECT_TRUE(window->isEnabled());
+}
+
+namespace {
+struct PagingCase {
+    int limit;
+    int shownAfterFirstDraw;
+    std::vector<qsizetype> pageSizes;
+    bool fullMessage;
+};
+class HistoryScreenPaging : public HistoryScreen,
+                            public ::testing::WithParamInterface<PagingCase> {};
+} // namespace
+
+TEST_P(HistoryScreenPaging, PagesFillInTurnAndTheButtonsWalkThem) {
+    const PagingCase& c = GetParam();
+    start()->close();
+    auto* form6 = new HistoryCheckScreen(*window, c.limit);
+    window->openSecondary(form6);
+    int shownMidRun = -1;
+    QTimer::singleShot(0, form6, [&] { shownMidRun = visiblePage(form6); });
+    check(form6);
+    EXPECT_EQ(shownMidRun, c.shownAfterFirstDraw);
+    std::vector<qsizetype> sizes;
+    for (int p = 0; p < 4; ++p)
+        sizes.push_back(page(form6, p).size());
+    EXPECT_EQ(sizes, c.pageSizes);
+    EXPECT_EQ(dialogs.texts(), c.fullMessage ? QStringList{historyFullMessage()} : QStringList{});
+    // Next walks the pages in use only; Previous walks back to the first.
+    const int used = static_cast<int>(sizes.size() - std::ranges::count(sizes, 0));
+    for (int p = 1; p <= 4; ++p) {
+        clickOn(form6, "Command4");
+        EXPECT_EQ(visiblePage(form6), std::min(p, used - 1));
+    }
+    for (int p = used - 2; p >= -1; --p) {
+        clickOn(form6, "Command5");
+        EXPECT_EQ(visiblePage(form6), std::max(p, 0));
+    }
+}
+
+// Six lines are counted: three headings and three winning lines. The first
+// page stays out of sight while a run fills it, until a page is full.
+INSTANTIATE_TEST_SUITE_P(Limits, HistoryScreenPaging,
+                         ::testing::Values(PagingCase{100, 1, {6, 0, 0, 0}, false},
+                                           PagingCase{2, 0, {2, 2, 2, 0}, false},
+                                           PagingCase{1, 0, {1, 1, 1, 1}, true}));
