@@ -7,6 +7,7 @@
 #include "download/downloaded_history.h"
 #include "download/inet_states.h"
 #include "download/results_transfer.h"
+#include "ui/close_during_run.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
@@ -108,12 +109,17 @@ void ResultsDownloaderScreen::buildUi() {
 }
 
 void ResultsDownloaderScreen::closeEvent(QCloseEvent* event) {
-    // As with the disabled Close button: a run is ended with Cancel first.
-    if (running_) {
-        event->ignore();
+    if (putOffCloseDuringRun(event, running_, closeAfterRun_, stopRequested_)) {
+        transfer_->cancel();
         return;
     }
     SecondaryScreen::closeEvent(event);
+}
+
+void ResultsDownloaderScreen::endRun() {
+    setRunning(false);
+    if (closeAfterRun_)
+        close();
 }
 
 void ResultsDownloaderScreen::setRunning(bool running) {
@@ -128,6 +134,7 @@ void ResultsDownloaderScreen::showState(int state) {
 }
 
 void ResultsDownloaderScreen::downloadResults() {
+    stopRequested_ = false;
     setRunning(true);
     if (!powerballBox_->isChecked() && !megaMillionsBox_->isChecked()) {
         main_.context().dialogs.message(QStringLiteral("Nothing selected for download!"));
@@ -149,8 +156,8 @@ void ResultsDownloaderScreen::downloadResults() {
     const std::pair<QCheckBox*, GameCode> games[] = {{powerballBox_, Powerball},
                                                      {megaMillionsBox_, MegaMillions}};
     for (const auto& [box, game] : games)
-        if (box->isChecked() && !downloadAndReport(game, failureNoted)) {
-            setRunning(false);
+        if (box->isChecked() && (stopRequested_ || !downloadAndReport(game, failureNoted))) {
+            endRun();
             return;
         }
     finishRun(failureNoted);
@@ -168,14 +175,16 @@ bool ResultsDownloaderScreen::downloadAndReport(GameCode game, bool& failureNote
         return true;
     case GameOutcome::Failed:
         failureNoted = true;
-        if (dialogs.ask(QStringLiteral("The download failed or was cancelled for ") + name + goOn))
+        if (!stopRequested_ &&
+            dialogs.ask(QStringLiteral("The download failed or was cancelled for ") + name + goOn))
             return true;
         status_->setText(QStringLiteral(
             "Download Failed or Was Cancelled. Some results may not have been updated."));
         return false;
     case GameOutcome::Corrupt:
         failureNoted = true;
-        if (dialogs.ask(QStringLiteral("The download was corrupt for ") + name + goOn))
+        if (!stopRequested_ &&
+            dialogs.ask(QStringLiteral("The download was corrupt for ") + name + goOn))
             return true;
         status_->setText(
             QStringLiteral("Download Failed. Some results may not have been updated."));
@@ -233,7 +242,7 @@ void ResultsDownloaderScreen::finishRun(bool failureNoted) {
     }
     if (hangUp && !services_.dialup.hangUp())
         dialogs.message(QStringLiteral("Cannot auto disconnect. Please disconnect manually"));
-    setRunning(false);
+    endRun();
 }
 
 } // namespace numbrava

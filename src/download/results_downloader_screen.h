@@ -38,6 +38,7 @@ class ResultsDownloaderScreen : public SecondaryScreen {
     GameOutcome downloadGame(GameCode game);
     GameOutcome judgeDownload(GameCode game, int localCount);
     void finishRun(bool failureNoted);
+    void endRun();
     void setRunning(bool running);
     void showState(int state);
 
@@ -45,6 +46,10 @@ class ResultsDownloaderScreen : public SecondaryScreen {
     DownloadServices& services_;
     ResultsTransfer* transfer_ = nullptr;
     bool running_ = false;
+    // Closing during a run stops it: the transfer is cancelled, nothing more
+    // is fetched or asked, and the screen closes once the run has ended.
+    bool closeAfterRun_ = false;
+    bool stopRequested_ = false;
 
     QCheckBox* powerballBox_ = nullptr;     // Check1
     QCheckBox* megaMillionsBox_ = nullptr;  // Check2

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <functional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -115,6 +116,9 @@ class ResultsDownloader : public MainWindowTest {
     QtHttpClient http{400}; // a stalled server is given up after 0.4 s of silence
     NoDialupService noDialup;
     DownloadServices services{http, noDialup, QString(), std::chrono::seconds(20)};
+    // Only Cancel or closing ends a stalled transfer soon: this client waits a minute.
+    QtHttpClient patient{60000};
+    DownloadServices patientServices{patient, noDialup, QString(), std::chrono::minutes(1)};
     CannedServer server;
     QWidget* rdl = nullptr;
 
@@ -125,13 +129,32 @@ class ResultsDownloader : public MainWindowTest {
     void open(const QString& address, int localDraws, bool megaMillionsToo = false,
               DownloadServices* chosen = nullptr) {
         writeFileBytes(file("pbk.rtl"), history(localDraws));
-        services.resultsServer = address;
+        (chosen ? *chosen : services).resultsServer = address;
         startOn(Powerball);
         window->setDownloadServices(chosen ? chosen : &services);
         action("mnuUpdateResults")->trigger();
         rdl = visibleScreen("RDL");
         ASSERT_NE(rdl, nullptr);
         control<QCheckBox>(rdl, "Check2")->setChecked(megaMillionsToo);
+    }
+    // Powerball (2 draws here) stalls after its first bytes, Mega Millions is
+    // sound; `act` runs once the first bytes have arrived.
+    void runWithStalledPowerball(const std::function<void()>& act) {
+        server.replies["/dwnld/pbk.rtl"] = {
+            response(history(3, 1).left(30), "200 OK", 100 * kRawRecordSize), true};
+        server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
+        open(server.address(), 2, true, &patientServices);
+        replaceWithoutAsking();
+        bool acted = false;
+        QObject::connect(control<QProgressBar>(rdl, "ProgressBar1"), &QProgressBar::valueChanged,
+                         rdl, [&](int percent) {
+                             if (acted || percent == 0)
+                                 return;
+                             acted = true;
+                             act();
+                         });
+        clickOn(rdl, "Command1");
+        EXPECT_TRUE(acted);
     }
     void replaceWithoutAsking() { control<QAction>(rdl, "mnuNo")->trigger(); }
     QString status() const { return control<QLabel>(rdl, "Label1")->text(); }
@@ -273,38 +296,33 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ResultsDownloader, CancelInTheFirstGameStillDownloadsTheSecond) {
-    const QByteArray megaMillions = history(2, 2);
-    server.replies["/dwnld/pbk.rtl"] = {response(kThree.left(30), "200 OK", 100 * 26), true};
-    server.replies["/dwnld/million.rtl"] = {response(megaMillions)};
-    // Only Cancel can end this transfer soon: the client waits a minute for the stalled server.
-    QtHttpClient patient(60000);
-    DownloadServices patientServices{patient, noDialup, server.address(), std::chrono::minutes(1)};
-    open(server.address(), 2, true, &patientServices);
-    const QByteArray local = fileBytes(file("pbk.rtl"));
-    replaceWithoutAsking();
-    bool cancelled = false;
     QElapsedTimer run;
     run.start();
-    QObject::connect(control<QProgressBar>(rdl, "ProgressBar1"), &QProgressBar::valueChanged, rdl,
-                     [&](int percent) {
-                         if (cancelled || percent == 0)
-                             return;
-                         // Mid-transfer the history is whole and has its backup.
-                         EXPECT_EQ(fileBytes(file("pbk.rtl")), local);
-                         EXPECT_EQ(fileBytes(file("temp.rtl")), local);
-                         cancelled = true;
-                         clickOn(rdl, "Command2");
-                     });
     dialogs.answerYes();
-    clickOn(rdl, "Command1");
+    runWithStalledPowerball([this] {
+        // Mid-transfer the history is whole and has its backup.
+        EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
+        EXPECT_EQ(fileBytes(file("temp.rtl")), history(2));
+        clickOn(rdl, "Command2");
+    });
 
-    EXPECT_TRUE(cancelled);
-    EXPECT_LT(run.elapsed(), 20000);
+    EXPECT_LT(run.elapsed(), 20000); // the client alone would wait a minute
     EXPECT_EQ(dialogs.texts(), QStringList{kFailedQuestion});
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), local);
-    EXPECT_EQ(fileBytes(file("million.rtl")), megaMillions);
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
+    EXPECT_EQ(fileBytes(file("million.rtl")), history(2, 2));
     expectNoLeftovers();
     EXPECT_EQ(status(), "Some Selected Results Failed to Download.");
+}
+
+TEST_F(ResultsDownloader, ClosingMidTransferStopsTheRunAndThenCloses) {
+    runWithStalledPowerball([this] { rdl->close(); });
+
+    EXPECT_EQ(visibleScreen("RDL"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
+    EXPECT_EQ(fileBytes(file("million.rtl")), QByteArray()); // not fetched
+    expectNoLeftovers();
 }
 
 TEST_F(ResultsDownloader, FollowsARedirection) {
