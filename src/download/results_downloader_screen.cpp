@@ -164,9 +164,18 @@ void ResultsDownloaderScreen::downloadResults() {
 }
 
 bool ResultsDownloaderScreen::downloadAndReport(GameCode game, bool& failureNoted) {
-    Dialogs& dialogs = main_.context().dialogs;
     const QString& name = gameInfo(game).name;
-    const QString goOn = QStringLiteral(" Do you want to continue downloading the other results?");
+    // A failed game asks whether to go on; a No (or a close) ends the run.
+    auto goOnAfter = [&](const QString& failure, const QString& stopText) {
+        failureNoted = true;
+        if (!stopRequested_ &&
+            main_.context().dialogs.ask(
+                failure + name +
+                QStringLiteral(" Do you want to continue downloading the other results?")))
+            return true;
+        status_->setText(stopText);
+        return false;
+    };
     switch (downloadGame(game)) {
     case GameOutcome::Kept:
         return true;
@@ -174,21 +183,14 @@ bool ResultsDownloaderScreen::downloadAndReport(GameCode game, bool& failureNote
         status_->setText(QStringLiteral("You cancelled the update for ") + name);
         return true;
     case GameOutcome::Failed:
-        failureNoted = true;
-        if (!stopRequested_ &&
-            dialogs.ask(QStringLiteral("The download failed or was cancelled for ") + name + goOn))
-            return true;
-        status_->setText(QStringLiteral(
-            "Download Failed or Was Cancelled. Some results may not have been updated."));
-        return false;
+        return goOnAfter(
+            QStringLiteral("The download failed or was cancelled for "),
+            QStringLiteral(
+                "Download Failed or Was Cancelled. Some results may not have been updated."));
     case GameOutcome::Corrupt:
-        failureNoted = true;
-        if (!stopRequested_ &&
-            dialogs.ask(QStringLiteral("The download was corrupt for ") + name + goOn))
-            return true;
-        status_->setText(
+        return goOnAfter(
+            QStringLiteral("The download was corrupt for "),
             QStringLiteral("Download Failed. Some results may not have been updated."));
-        return false;
     }
     return true;
 }

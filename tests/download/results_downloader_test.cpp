@@ -325,6 +325,18 @@ TEST_F(ResultsDownloader, ClosingMidTransferStopsTheRunAndThenCloses) {
     expectNoLeftovers();
 }
 
+TEST_F(ResultsDownloader, NoToGoingOnEndsTheRun) {
+    server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
+    open(server.address(), 2, true); // no Powerball file on the server
+    replaceWithoutAsking();
+    dialogs.answerNo();
+    clickOn(rdl, "Command1");
+    EXPECT_EQ(dialogs.texts(), QStringList{kCorruptQuestion});
+    EXPECT_EQ(status(), "Download Failed. Some results may not have been updated.");
+    EXPECT_EQ(fileBytes(file("million.rtl")), QByteArray()); // not fetched
+    EXPECT_TRUE(control<QPushButton>(rdl, "Command1")->isEnabled());
+}
+
 TEST_F(ResultsDownloader, FollowsARedirection) {
     server.replies["/dwnld/pbk.rtl"] = {
         "HTTP/1.1 302 Found\r\nLocation: /moved/pbk.rtl\r\nContent-Length: 0\r\n\r\n"};
