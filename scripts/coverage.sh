@@ -21,8 +21,19 @@ find build-coverage -name '*.gcda' -delete
 status=0
 QT_QPA_PLATFORM=offscreen build-coverage/bin/numbrava_tests --gtest_brief=1 "$@" || status=$?
 
-# Branches the compiler adds for exceptions are not decisions in our code.
-gcovr --root . --filter 'src/' --object-directory build-coverage \
-  --exclude-throw-branches --exclude-unreachable-branches \
-  --txt build-coverage/coverage.txt --print-summary
+# ccache hands the compiler paths relative to the folder each target is
+# built in, so gcov reads each target's counters from that folder; the parts
+# are then added up. Branches the compiler adds for exceptions are not
+# decisions in our code.
+common=(--root . --filter 'src/' --exclude-throw-branches --exclude-unreachable-branches)
+parts=()
+for dir in build-coverage build-coverage/tests build-coverage/tools/*; do
+  [ -d "$dir" ] || continue
+  objects="$dir/CMakeFiles"
+  [ "$dir" = build-coverage ] && objects="$dir/CMakeFiles/numbrava_lib.dir"
+  part="build-coverage/coverage-$(basename "$dir").json"
+  gcovr "${common[@]}" --object-directory "$dir" --json "$part" "$objects" 2>/dev/null
+  parts+=(--add-tracefile "$part")
+done
+gcovr --root . --filter 'src/' "${parts[@]}" --txt build-coverage/coverage.txt --print-summary
 exit "$status"

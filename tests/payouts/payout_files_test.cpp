@@ -42,7 +42,7 @@ TEST_F(PayoutFiles, FirstStoreWritesOne49ByteRecordCountingItself) {
               actualRecordBytes("05JUL2003", -1, 1, {100, 101, 102, 103, 104, 105, 106, 107, 108}));
 }
 
-TEST_F(PayoutFiles, SecondDateIsAppendedAndReplacementKeepsTheCount) {
+TEST_F(PayoutFiles, SecondDateIsAppendedAndAReplacementKeepsTheCountAndTheOtherRecord) {
     ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
     const auto second = ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
     EXPECT_EQ(second.record, 2);
@@ -60,14 +60,10 @@ TEST_F(PayoutFiles, SecondDateIsAppendedAndReplacementKeepsTheCount) {
     EXPECT_EQ(bytes.left(49),
               actualRecordBytes("05JUL2003", 0, 2, {300, 301, 302, 303, 304, 305, 306, 307, 308}));
     EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
-}
 
-TEST_F(PayoutFiles, ReplacingALaterRecordLeavesRecordOneAlone) {
-    ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
-    ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
-    const QByteArray first = fileBytes(actual()).left(49);
+    // Replacing a later record leaves record 1 alone.
     ActualPayoutFile::storeTable(actual(), table("09JUL2003", -1, 900));
-    EXPECT_EQ(fileBytes(actual()).left(49), first);
+    EXPECT_EQ(fileBytes(actual()).left(49), bytes.left(49));
     const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003"));
     ASSERT_TRUE(found);
     EXPECT_EQ(found->amount(1), 900);

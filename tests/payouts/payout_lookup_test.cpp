@@ -31,6 +31,9 @@ TEST_F(PayoutLookUpTest, ActualTableOfTheDateComesFirst) {
     EXPECT_EQ(r.table.amount(2), 1000);
     EXPECT_EQ(r.table.amount(9), 3);
     EXPECT_TRUE(r.problems.isEmpty());
+    // Another date, or the other game's file, has no table.
+    EXPECT_FALSE(lookUpPayouts(dir.path(), Powerball, 6, 7, 2003).actualFound);
+    EXPECT_FALSE(lookUpPayouts(dir.path(), MegaMillions, 5, 7, 2003).actualFound);
 }
 
 TEST_F(PayoutLookUpTest, WithoutAnActualTableTheDefaultsFillCategoriesTwoToNine) {
@@ -70,12 +73,4 @@ TEST_F(PayoutLookUpTest, DamagedActualFileCountsAsEmptyIsReportedAndKept) {
     ASSERT_EQ(r.problems.size(), 1);
     EXPECT_TRUE(r.problems[0].contains(QStringLiteral("USRES.rtl")));
     EXPECT_EQ(fileBytes(file("USRES.rtl")), damaged);
-}
-
-TEST_F(PayoutLookUpTest, OtherDatesAndTheOtherGameAreIgnored) {
-    writeFileBytes(file("USRES.rtl"),
-                   actualRecordBytes("05JUL2003", -1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_FALSE(lookUpPayouts(dir.path(), Powerball, 6, 7, 2003).actualFound);
-    EXPECT_FALSE(lookUpPayouts(dir.path(), MegaMillions, 5, 7, 2003).actualFound);
-    EXPECT_TRUE(lookUpPayouts(dir.path(), Powerball, 5, 7, 2003).actualFound);
 }
