@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config gcovr
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-charts-dev
   qt6-multimedia-dev libxkbcommon-dev libgl-dev
   qt6-qpa-plugins

@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/numbrava.h"
+#include "support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +13,9 @@ using namespace numbrava;
 namespace {
 void writeText(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    numbrava::testing::writeFileBytes(path, bytes);
 }
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using numbrava::testing::fileBytes;
 } // namespace
 
 TEST(DataFolder, KeptWithoutTrailingSeparatorAndRootBecomesEmpty) {
@@ -37,9 +33,9 @@ TEST(DataFolder, ShippedFilesAreCopiedOnlyWhereMissing) {
     writeText(data.filePath(QStringLiteral("pbk.rtl")), "the user's own draws");
 
     EXPECT_TRUE(copyShippedFiles(program.path(), data.path()).isEmpty());
-    EXPECT_EQ(readAll(data.filePath(QStringLiteral("pbk.rtl"))), "the user's own draws");
-    EXPECT_EQ(readAll(data.filePath(QStringLiteral("NUMBRAVA.HLP"))), "help");
-    EXPECT_EQ(readAll(data.filePath(QStringLiteral("wheels/5-5-5-7.whl"))), "01 02 03 04 05");
+    EXPECT_EQ(fileBytes(data.filePath(QStringLiteral("pbk.rtl"))), "the user's own draws");
+    EXPECT_EQ(fileBytes(data.filePath(QStringLiteral("NUMBRAVA.HLP"))), "help");
+    EXPECT_EQ(fileBytes(data.filePath(QStringLiteral("wheels/5-5-5-7.whl"))), "01 02 03 04 05");
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("numbrava"))));
 }
 
@@ -60,10 +56,10 @@ TEST(DataFolder, AnInstalledProgramKeepsDataInTheUsersFolder) {
     writeText(prefix.filePath(QStringLiteral("share/numbrava/pbk.rtl")), "shipped draws");
     EXPECT_EQ(shippedFolderFor(bin), prefix.filePath(QStringLiteral("share/numbrava")));
     EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
-    EXPECT_EQ(readAll(user + QStringLiteral("/pbk.rtl")), "shipped draws");
+    EXPECT_EQ(fileBytes(user + QStringLiteral("/pbk.rtl")), "shipped draws");
     writeText(user + QStringLiteral("/pbk.rtl"), "the user's own draws");
     EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
-    EXPECT_EQ(readAll(user + QStringLiteral("/pbk.rtl")), "the user's own draws");
+    EXPECT_EQ(fileBytes(user + QStringLiteral("/pbk.rtl")), "the user's own draws");
 }
 
 TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
@@ -75,5 +71,5 @@ TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
     EXPECT_TRUE(window->findChild<QRadioButton*>(QStringLiteral("Option3"))->isChecked());
     window->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
     window->close();
-    EXPECT_EQ(readAll(data.filePath(QStringLiteral("game.dat"))), QByteArray(2, '\0'));
+    EXPECT_EQ(fileBytes(data.filePath(QStringLiteral("game.dat"))), QByteArray(2, '\0'));
 }

@@ -108,30 +108,27 @@ TEST_F(EntryFileTest, AppendCopiesTheOtherFieldsOfRecordOne) {
     EXPECT_EQ(EntryFile::readLines(path).back(), kL4);
 }
 
-TEST_F(EntryFileTest, DeletingLineOneOfThreeLeavesTwoZeroRecords) {
-    writeThreeLines();
-    ASSERT_TRUE(EntryFile::deleteLine(path, 1));
-    EXPECT_EQ(onDisk(), entry(2, kL2, 2, 6, 6) + entry(2, kL3, 3, 7, 7) + zeroRecords(2));
-    EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kL2, kL3}));
-}
-
-TEST_F(EntryFileTest, DeletingTheLastOrOnlyLine) {
-    writeThreeLines();
-    ASSERT_TRUE(EntryFile::deleteLine(path, 3));
-    EXPECT_EQ(onDisk(), entry(2, kL1, 1, 5, 5) + entry(1, kL2, 2, 6, 6) + zeroRecords(2));
-
-    writeFileBytes(path, entry(1, kL1));
-    ASSERT_TRUE(EntryFile::deleteLine(path, 1));
-    EXPECT_EQ(onDisk(), zeroRecords(2));
-    EXPECT_EQ(EntryFile::countLines(path), 0);
-}
-
-TEST_F(EntryFileTest, DeletingALineThatIsNotStoredChangesNothing) {
-    writeThreeLines();
-    const QByteArray before = onDisk();
-    for (int k : {-1, 0, 4})
-        EXPECT_FALSE(EntryFile::deleteLine(path, k)) << k;
-    EXPECT_EQ(onDisk(), before);
+// A delete moves the later records up whole and leaves zero records behind;
+// a line that is not stored changes nothing.
+TEST_F(EntryFileTest, DeletingALine) {
+    const QByteArray three =
+        entry(3, kL1, 1, 5, 5) + entry(1, kL2, 2, 6, 6) + entry(2, kL3, 3, 7, 7);
+    const struct {
+        QByteArray before;
+        int line;
+        QByteArray after;
+    } cases[] = {{three, 1, entry(2, kL2, 2, 6, 6) + entry(2, kL3, 3, 7, 7) + zeroRecords(2)},
+                 {three, 3, entry(2, kL1, 1, 5, 5) + entry(1, kL2, 2, 6, 6) + zeroRecords(2)},
+                 {entry(1, kL1), 1, zeroRecords(2)},
+                 {three, -1, three},
+                 {three, 0, three},
+                 {three, 4, three}};
+    for (const auto& c : cases) {
+        writeFileBytes(path, c.before);
+        EXPECT_EQ(EntryFile::deleteLine(path, c.line), c.after != c.before) << c.line;
+        EXPECT_EQ(onDisk(), c.after) << c.line;
+    }
+    EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kL1, kL2, kL3}));
 }
 
 TEST_F(EntryFileTest, ReplaceLineChangesOnlyTheSixNumbers) {

@@ -6,6 +6,7 @@
 #include "data/file_error.h"
 #include "data/last_game_file.h"
 #include "data/safe_file.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
@@ -115,6 +116,47 @@ TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNothingBehind) {
     writeFileAtomically(path, "new");
     EXPECT_EQ(fileBytes(path), "new");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"StandPB.lot"});
+}
+
+TEST(LastGameFile, HoldsMinusOneForPowerballAndZeroForMegaMillionsTheDefault) {
+    TempFolder folder;
+    const QString path = folder.filePath(QStringLiteral("game.dat"));
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions); // missing
+    writeLastGame(folder.path(), Powerball);
+    EXPECT_EQ(fileBytes(path), QByteArray("\xff\xff", 2));
+    EXPECT_EQ(readLastGame(folder.path()), Powerball);
+    writeLastGame(folder.path(), MegaMillions);
+    EXPECT_EQ(fileBytes(path), QByteArray("\x00\x00", 2));
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    writeLastGame(folder.path(), Powerball);
+    folder.writeFile(QStringLiteral("game.dat"), QByteArray()); // empty
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    EXPECT_EQ(readLastGame(folder.writeFile(QStringLiteral("plain"), "x")), MegaMillions);
+}
+
+// Moving records one by one in place would leave a draw doubled or lost when
+// the disk fills halfway; the whole change lands at once or not at all.
+TEST(AtomicRewrite, AChangeThatCannotBeWrittenLeavesTheFileAsItWas) {
+    TempFolder folder;
+    const QString history = folder.filePath(QStringLiteral("pbk.rtl"));
+    const QString entries = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
+    for (int day : {5, 9, 12}) {
+        DrawHistoryFile::insertDraw(history, kBalls, 7, day, 7, 2003);
+        EntryFile::appendLine(entries,
+                              EntryLine{{static_cast<std::int16_t>(day), 20, 30, 40, 50}, 5});
+    }
+    const QByteArray draws = fileBytes(history);
+    const QByteArray lines = fileBytes(entries);
+    {
+        // A delete leaves an extra zero record, so it needs more room than there is.
+        const FileSizeLimit limit(static_cast<rlim_t>(draws.size()));
+        EXPECT_THROW(DrawHistoryFile::insertDraw(history, kBalls, 7, 2, 7, 2003), FileError);
+        EXPECT_THROW(EntryFile::deleteLine(entries, 1), FileError);
+    }
+    EXPECT_EQ(fileBytes(history), draws);
+    EXPECT_EQ(fileBytes(entries), lines);
+    DrawHistoryFile::insertDraw(history, kBalls, 7, 2, 7, 2003); // with room again it works
+    EXPECT_EQ(DrawHistoryFile::readDraw(history, 1).day, 2);
 }
 
 } // namespace

@@ -47,22 +47,6 @@ class EditAndDelete : public MainWindowTest {
     }
 };
 
-TEST_F(EditAndDelete, EditRefusals) {
-    startWindow();
-    edit();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("There are no entries displayed to edit."));
-
-    window.reset();
-    dialogs.clear();
-    startWithFiveLines();
-    edit();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("You have not selected an entry to edit."));
-    EXPECT_EQ(edit({1, 3}), nullptr);
-    EXPECT_EQ(dialogs.last(), QStringLiteral("You have more than one entry selected. You must "
-                                             "only select one entry at a time for editing."));
-    EXPECT_TRUE(window->isEnabled());
-}
-
 TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
@@ -149,15 +133,24 @@ TEST_F(EditAndDelete, WheelEntriesAskBeforeEditOrDelete) {
     EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
 }
 
-TEST_F(EditAndDelete, DeleteRefusalsAndTheQuestion) {
+TEST_F(EditAndDelete, RefusalsAndTheDeleteQuestion) {
     startWindow();
+    edit();
     remove();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("There are no entries to delete"));
+    EXPECT_EQ(dialogs.texts(), (QStringList{"There are no entries displayed to edit.",
+                                            "There are no entries to delete"}));
 
     window.reset();
     dialogs.clear();
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
+    edit();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("You have not selected an entry to edit."));
+    EXPECT_EQ(edit({1, 3}), nullptr);
+    EXPECT_EQ(dialogs.last(), QStringLiteral("You have more than one entry selected. You must "
+                                             "only select one entry at a time for editing."));
+    EXPECT_TRUE(window->isEnabled());
+    list()->clearSelection();
     remove();
     EXPECT_EQ(dialogs.last(), QStringLiteral("You have not selected any entries for deletion."));
     select({2});
@@ -174,7 +167,7 @@ TEST_F(EditAndDelete, DeleteRefusalsAndTheQuestion) {
     EXPECT_EQ(list()->count(), 5);
 }
 
-TEST_F(EditAndDelete, DeletingLinesTwoAndFourLeavesThreeWithoutDone) {
+TEST_F(EditAndDelete, DeletingTwoOfFiveLinesThenTheRest) {
     startWithFiveLines();
     child<QListWidget>("List2")->addItem(QStringLiteral("winning line"));
     select({1, 3});
@@ -191,10 +184,8 @@ TEST_F(EditAndDelete, DeletingLinesTwoAndFourLeavesThreeWithoutDone) {
     // The record after the remaining lines is all zeros.
     EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
               QByteArray(kRecordSize, '\0'));
-}
 
-TEST_F(EditAndDelete, DeletingEveryLineSaysDone) {
-    startWithFiveLines();
+    // Only deleting every line says "Done".
     list()->selectAll();
     dialogs.answerYes();
     remove();

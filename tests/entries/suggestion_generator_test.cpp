@@ -120,34 +120,22 @@ TEST(SuggestionRun, StoresEachLineBeforeTheNextAndAsksForCancelAfterEveryLine) {
                                                "cancel?"}));
 }
 
-TEST(SuggestionRun, CancelIsHonouredBetweenAttemptsWhenNoLineTurnsUp) {
-    ScriptedRandom random;
-    random.sequence = {0.0}; // every attempt abandoned
-    SuggestionGenerator generator(Powerball, tracingHistory(20), {}, 5, random);
-    int asked = 0;
-    const RunOutcome outcome = runSuggestions(
-        generator, 5, [](const EntryLine&) { FAIL() << "no line can be made"; },
-        [&] { return ++asked == 3; }, {100000, 50});
-    EXPECT_EQ(outcome.end, RunEnd::Cancelled);
-    EXPECT_EQ(outcome.added, 0);
-    EXPECT_EQ(random.nextIndex, 150u);
-}
-
-TEST(SuggestionRun, TheAttemptsPerLineAreBounded) {
-    ScriptedRandom random;
-    random.sequence = {0.0};
-    SuggestionGenerator generator(Powerball, tracingHistory(20), {}, 5, random);
-    int asked = 0;
-    const RunOutcome outcome = runSuggestions(
-        generator, 5, [](const EntryLine&) {},
-        [&] {
-            ++asked;
-            return false;
-        },
-        {1000, 100});
-    EXPECT_EQ(outcome.end, RunEnd::NoLineFound);
-    EXPECT_EQ(random.nextIndex, 1000u);
-    EXPECT_EQ(asked, 10);
+// Every attempt is abandoned: the run asks for Cancel between attempts and
+// gives up after a bounded number of them.
+TEST(SuggestionRun, WithoutLinesCancelIsAskedAndTheAttemptsAreBounded) {
+    for (const bool cancel : {true, false}) {
+        ScriptedRandom random;
+        random.sequence = {0.0};
+        SuggestionGenerator generator(Powerball, tracingHistory(20), {}, 5, random);
+        int asked = 0;
+        const RunOutcome outcome = runSuggestions(
+            generator, 5, [](const EntryLine&) { FAIL() << "no line can be made"; },
+            [&] { return ++asked == 3 && cancel; }, {1000, 100});
+        EXPECT_EQ(outcome.end, cancel ? RunEnd::Cancelled : RunEnd::NoLineFound);
+        EXPECT_EQ(outcome.added, 0);
+        EXPECT_EQ(random.nextIndex, cancel ? 300u : 1000u);
+        EXPECT_EQ(asked, cancel ? 3 : 10);
+    }
     EXPECT_TRUE(noLineFoundMessage(1).endsWith(QStringLiteral("1 line was added.")));
 }
 

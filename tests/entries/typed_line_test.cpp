@@ -58,6 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"Main53IsOutForMega",       "1 2 3 4 53 9",    kMbEdit, kRange},
         ErrorCase{"MegaBonus53",              "1 2 3 4 5 53",    kMbEdit, kRange},
         ErrorCase{"MegaBonus52IsFine",        "1 2 3 4 5 52",    kMbEdit, kNone},
+        // The bonus is drawn from its own drum: it may equal a main number.
+        ErrorCase{"BonusEqualsAMainNumber",   "5 10 20 30 40 5", kPbAdd,  kNone},
+        ErrorCase{"BonusEqualsLastMain",      "1 2 3 4 52 52",   kMbEdit, kNone},
         // The add screen calls an empty bonus out of range, the edit screen not a number.
         ErrorCase{"AddEmptyBonus",            "1 2 3 4 5 _",     kPbAdd,  kRange},
         ErrorCase{"EditEmptyBonus",           "1 2 3 4 5 _",     kPbEdit, kNaN},
@@ -83,8 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TypedLine, StoresMainNumbersAscendingAndTheBonusApart) {
     EXPECT_EQ(readTypedLine(boxes("40 3 17 9 22 5"), kPbAdd).line,
               (EntryLine{{3, 9, 17, 22, 40}, 5}));
-    EXPECT_EQ(readTypedLine(boxes("22 7 41 3 15 9"), kPbEdit).line,
-              (EntryLine{{3, 7, 15, 22, 41}, 9}));
+    EXPECT_EQ(readTypedLine(boxes("22 9 41 3 15 9"), kPbEdit).line,
+              (EntryLine{{3, 9, 15, 22, 41}, 9}));
     // Leading blanks and trailing text are read.
     const TypedLine typed = readTypedLine({" 7", "8x", "9", "10", "11", "1"}, kPbAdd);
     ASSERT_EQ(typed.error, LineError::None);

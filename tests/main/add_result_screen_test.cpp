@@ -48,32 +48,64 @@ class AddResult : public MainWindowTest {
         for (int i = 0; i < 6; ++i)
             box(form2, i + 1)->setText(boxes[i]);
     }
-    void typeAndAdd(QDate date, const char* texts) {
+    // Adds with the button, or with Return in the bonus box.
+    void typeAndAdd(QDate date, const char* texts, bool byReturn = false) {
         window->controls().DTPicker1->setValue(date);
         QWidget* form2 = openForm2();
         ASSERT_NE(form2, nullptr);
         type(form2, texts);
-        clickOn(form2, "Command1");
+        if (byReturn)
+            QTest::keyClick(box(form2, 6), Qt::Key_Return);
+        else
+            clickOn(form2, "Command1");
         ASSERT_EQ(visibleScreen("Form2"), nullptr) << dialogs.last().toStdString();
     }
 };
 
-TEST_F(AddResult, OpensWithTheResultDateInItsCaptionAndTheGameTag) {
-    startOnDate(Powerball, kPowerballSaturday);
-    QWidget* form2 = openForm2();
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(form2->windowTitle(), QStringLiteral("Draw Result for  7/ 5/ 2003"));
-    EXPECT_EQ(control<QLabel>(form2, "Label1")->text(), QStringLiteral("PB"));
-    EXPECT_FALSE(window->isEnabled());
-    EXPECT_TRUE(dialogs.shown.empty());
-    form2->close();
-    EXPECT_TRUE(window->isEnabled());
-
-    startOnDate(MegaMillions, QDate(2003, 12, 12));
-    form2 = openForm2();
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(form2->windowTitle(), QStringLiteral("Draw Result for  12/ 12/ 2003"));
-    EXPECT_EQ(control<QLabel>(form2, "Label1")->text(), QStringLiteral("MB"));
+// A day that is no draw day of the game asks first: No leaves everything as
+// it was, Yes opens the screen.
+TEST_F(AddResult, CaptionTagAndTheQuestionOnADayWithoutADraw) {
+    const struct {
+        GameCode game;
+        QDate date;
+        const char* title;
+        const char* question;
+    } cases[] = {
+        {Powerball, kPowerballSaturday, "Draw Result for  7/ 5/ 2003", nullptr},
+        {MegaMillions, QDate(2003, 12, 12), "Draw Result for  12/ 12/ 2003", nullptr},
+        {Powerball, QDate(2003, 7, 8), "Draw Result for  7/ 8/ 2003",
+         "You are entering results for a day that is not Wednesday or Saturday. Are you sure you "
+         "want to continue?"},
+        {MegaMillions, QDate(2003, 7, 9), "Draw Result for  7/ 9/ 2003",
+         "You are entering results for a day that is not Tuesday or Friday. Are you sure you want "
+         "to continue?"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        startOnDate(c.game, c.date);
+        dialogs.clear();
+        if (c.question) {
+            const QByteArray before = fileBytes(historyFile(c.game));
+            dialogs.answerNo();
+            EXPECT_EQ(openForm2(), nullptr);
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_TRUE(dialogs.shown[0].question);
+            EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.question));
+            EXPECT_TRUE(window->isEnabled());
+            EXPECT_FALSE(window->isDrawShown());
+            EXPECT_EQ(window->controls().DTPicker1->value(), c.date);
+            EXPECT_EQ(fileBytes(historyFile(c.game)), before);
+            dialogs.answerYes();
+        }
+        QWidget* form2 = openForm2();
+        ASSERT_NE(form2, nullptr);
+        EXPECT_EQ(dialogs.texts(),
+                  c.question ? QStringList(2, QString::fromLatin1(c.question)) : QStringList());
+        EXPECT_EQ(form2->windowTitle(), QString::fromLatin1(c.title));
+        EXPECT_EQ(control<QLabel>(form2, "Label1")->text(), c.game == Powerball ? "PB" : "MB");
+        EXPECT_FALSE(window->isEnabled());
+        form2->close();
+        EXPECT_TRUE(window->isEnabled());
+    }
 }
 
 TEST_F(AddResult, RefusesToOpenWhileTheDrawOfTheDateIsShown) {
@@ -84,52 +116,6 @@ TEST_F(AddResult, RefusesToOpenWhileTheDrawOfTheDateIsShown) {
     EXPECT_EQ(dialogs.texts(), QStringList{"There is already a draw result for this date and game. "
                                            "Delete the draw first if you want to change it."});
     EXPECT_TRUE(window->isEnabled());
-}
-
-struct NonDrawDayCase {
-    GameCode game;
-    QDate date;
-    const char* question;
-};
-
-void PrintTo(const NonDrawDayCase& c, std::ostream* os) {
-    *os << c.date.toString(Qt::ISODate).toStdString();
-}
-
-class AddResultOnNonDrawDay : public AddResult,
-                              public ::testing::WithParamInterface<NonDrawDayCase> {};
-
-TEST_P(AddResultOnNonDrawDay, NoLeavesEverythingAsItWasYesOpensTheScreen) {
-    const NonDrawDayCase& c = GetParam();
-    startOnDate(c.game, c.date);
-    const QByteArray before = fileBytes(historyFile(c.game));
-    dialogs.answerNo();
-    EXPECT_EQ(openForm2(), nullptr);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].question);
-    EXPECT_EQ(dialogs.shown[0].text, QString::fromLatin1(c.question));
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_FALSE(window->isDrawShown());
-    EXPECT_EQ(window->controls().DTPicker1->value(), c.date);
-    EXPECT_EQ(fileBytes(historyFile(c.game)), before);
-
-    dialogs.answerYes();
-    EXPECT_NE(openForm2(), nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Games, AddResultOnNonDrawDay,
-    ::testing::Values(NonDrawDayCase{Powerball, QDate(2003, 7, 8),
-                                     "You are entering results for a day that is not Wednesday "
-                                     "or Saturday. Are you sure you want to continue?"},
-                      NonDrawDayCase{MegaMillions, QDate(2003, 7, 9),
-                                     "You are entering results for a day that is not Tuesday or "
-                                     "Friday. Are you sure you want to continue?"}));
-
-TEST_F(AddResult, OnADrawDayOpensWithoutAQuestion) {
-    startOnDate(MegaMillions, kMegaFriday);
-    EXPECT_NE(openForm2(), nullptr);
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 // What the six boxes hold, and either the draw stored or the one message.
@@ -243,21 +229,11 @@ TEST_P(AddResultLeftWithoutAdd, StoresNothing) {
 INSTANTIATE_TEST_SUITE_P(Ways, AddResultLeftWithoutAdd,
                          ::testing::Values(CloseWay::Button, CloseWay::Escape, CloseWay::TitleBar));
 
-TEST_F(AddResult, EnterInTheBonusBoxAdds) {
-    startOnDate(Powerball, kPowerballSaturday);
-    QWidget* form2 = openForm2();
-    ASSERT_NE(form2, nullptr);
-    type(form2, "5 12 25 33 41 7");
-    QTest::keyClick(box(form2, 6), Qt::Key_Return);
-    EXPECT_EQ(visibleScreen("Form2"), nullptr);
-    EXPECT_EQ(DrawHistoryFile::countDraws(historyFile(Powerball)), 1);
-}
-
 TEST_F(AddResult, TypedResultsLeaveTheHistoryBytesOfTheInsert) {
     startOnDate(Powerball, kPowerballSaturday);
     typeAndAdd(QDate(2003, 7, 5), "41 5 33 12 25 7");
     typeAndAdd(QDate(2003, 7, 2), "1 2 3 4 5 6");
-    typeAndAdd(QDate(2003, 7, 9), "53 40 30 20 10 42");
+    typeAndAdd(QDate(2003, 7, 9), "53 40 30 20 10 42", true);
     // Record 1 carries the count; the moved record keeps the count it had
     // when it was copied, the appended one the count written just before it.
     const QByteArray expected = drawBytes(3, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6) +

@@ -1,3 +1,4 @@
+#include "entries/entry_test_helpers.h"
 #include "support/main_window_fixture.h"
 #include "ui/date_picker.h"
 
@@ -10,15 +11,6 @@
 
 using namespace numbrava;
 using namespace numbrava::testing;
-
-namespace {
-std::vector<EntryLine> numberedLines(int count) {
-    std::vector<EntryLine> lines;
-    for (int i = 0; i < count; ++i)
-        lines.push_back(EntryLine{{1, 2, 3, 4, static_cast<std::int16_t>(5 + i)}, 7});
-    return lines;
-}
-} // namespace
 
 class MainScreen : public MainWindowTest {
   protected:
@@ -92,7 +84,7 @@ TEST_F(MainScreen, ShowsTodaysDrawFromEachGamesPictureLists) {
 
 TEST_F(MainScreen, ADateWithoutADrawHidesTheBallsAndClearsWinningLinesButKeepsEntries) {
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    storeLines(MegaMillions, clock.date, numberedLines(2));
+    storeLines(MegaMillions, clock.date, {lineNo(1), lineNo(2)});
     startWindow();
     ASSERT_TRUE(window->isDrawShown());
     child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
@@ -111,15 +103,15 @@ TEST_F(MainScreen, ADateWithoutADrawHidesTheBallsAndClearsWinningLinesButKeepsEn
 
 TEST_F(MainScreen, ChangingTheEntriesDateListsThatFileAndRemovesTheEmptyOne) {
     const QDate other(2003, 7, 1);
-    storeLines(MegaMillions, other, numberedLines(3));
+    storeLines(MegaMillions, other, {lineNo(1), lineNo(2), lineNo(3)});
     startWindow();
     EXPECT_TRUE(QFile::exists(file("Mega05JUL2003.lot")));
 
     child<DatePicker>("DTPicker2")->setValue(other);
     EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
     EXPECT_EQ(state.currentEntryFile, file("Mega01JUL2003.lot"));
-    EXPECT_EQ(rows("List1"), (QStringList{"01 02 03 04 05 MB 07", "01 02 03 04 06 MB 07",
-                                          "01 02 03 04 07 MB 07"}));
+    EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "02 12 22 32 42 MB 02",
+                                          "03 13 23 33 43 MB 03"}));
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("3"));
 
     // Switching game keeps the file with lines and shows the other game's (empty) file.

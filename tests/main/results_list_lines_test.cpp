@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Columns, ResultsListFields,
                                            FieldCase{99, 31, 10, "00099", " 10", " 31"},
                                            FieldCase{32767, 29, 2, "32767", " 02", " 29"}));
 
-TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonth) {
+TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonthOrNothing) {
     for (int month = 1; month <= 12; ++month) {
         const QDate date(2003, month, month < 10 ? month : 28);
         const QString line = resultsListLine(
@@ -62,9 +62,7 @@ TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonth) {
     }
     EXPECT_EQ(resultsLineDateText(QStringLiteral("00042 12 09 2003: 01 02 03 04 05 PB 06")),
               QStringLiteral("09/DEC/2003"));
-}
-
-TEST(ResultsListLine, ATextWithoutDateColumnsGivesNoDate) {
+    // A text without date columns gives no date.
     EXPECT_TRUE(resultsLineDateText(QString()).isEmpty());
     EXPECT_TRUE(resultsLineDateText(QStringLiteral("00042")).isEmpty());
     EXPECT_TRUE(resultsLineDateText(QStringLiteral("00042 13 09 2003: 01")).isEmpty());

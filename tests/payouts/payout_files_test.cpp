@@ -1,6 +1,7 @@
 #include "data/file_error.h"
 #include "payouts/date_key.h"
 #include "payouts/payout_files.h"
+#include "payouts/payout_lookup.h"
 #include "support/payout_file_bytes.h"
 
 #include <QFileInfo>
@@ -42,7 +43,7 @@ TEST_F(PayoutFiles, FirstStoreWritesOne49ByteRecordCountingItself) {
               actualRecordBytes("05JUL2003", -1, 1, {100, 101, 102, 103, 104, 105, 106, 107, 108}));
 }
 
-TEST_F(PayoutFiles, SecondDateIsAppendedAndReplacementKeepsTheCount) {
+TEST_F(PayoutFiles, SecondDateIsAppendedAndAReplacementKeepsTheCountAndTheOtherRecord) {
     ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
     const auto second = ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
     EXPECT_EQ(second.record, 2);
@@ -60,14 +61,10 @@ TEST_F(PayoutFiles, SecondDateIsAppendedAndReplacementKeepsTheCount) {
     EXPECT_EQ(bytes.left(49),
               actualRecordBytes("05JUL2003", 0, 2, {300, 301, 302, 303, 304, 305, 306, 307, 308}));
     EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
-}
 
-TEST_F(PayoutFiles, ReplacingALaterRecordLeavesRecordOneAlone) {
-    ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
-    ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
-    const QByteArray first = fileBytes(actual()).left(49);
+    // Replacing a later record leaves record 1 alone.
     ActualPayoutFile::storeTable(actual(), table("09JUL2003", -1, 900));
-    EXPECT_EQ(fileBytes(actual()).left(49), first);
+    EXPECT_EQ(fileBytes(actual()).left(49), bytes.left(49));
     const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003"));
     ASSERT_TRUE(found);
     EXPECT_EQ(found->amount(1), 900);
@@ -131,4 +128,70 @@ TEST_F(PayoutFiles, DefaultFileWithoutAPositiveFirstAmountHoldsNoDefaults) {
     writeFileBytes(defaults(), le32(-1) + le32(5) + QByteArray(24, '\0'));
     EXPECT_FALSE(DefaultPayoutFile::readTable(defaults()));
     EXPECT_EQ(DefaultPayoutFile::readAmounts(defaults())[1], 5);
+}
+
+class PayoutLookUpTest : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString file(const char* name) const { return dir.path() + QLatin1Char('/') + name; }
+    PayoutLookUp lookUp(GameCode game = Powerball) {
+        return lookUpPayouts(dir.path(), game, 5, 7, 2003);
+    }
+};
+
+TEST_F(PayoutLookUpTest, ActualTableOfTheDateComesFirst) {
+    writeFileBytes(file("USRES.rtl"),
+                   actualRecordBytes("02JUL2003", -1, 2, {9, 9, 9, 9, 9, 9, 9, 9, 9}) +
+                       actualRecordBytes("05JUL2003", -1, 0, {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
+    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {1, 1, 1, 1, 1, 1, 1, 1});
+    const PayoutLookUp r = lookUp();
+    EXPECT_TRUE(r.actualFound);
+    EXPECT_FALSE(r.defaultUsed);
+    EXPECT_TRUE(r.confirmed());
+    EXPECT_EQ(r.table.amount(1), 0);
+    EXPECT_EQ(r.table.amount(2), 1000);
+    EXPECT_EQ(r.table.amount(9), 3);
+    EXPECT_TRUE(r.problems.isEmpty());
+    // Another date, or the other game's file, has no table.
+    EXPECT_FALSE(lookUpPayouts(dir.path(), Powerball, 6, 7, 2003).actualFound);
+    EXPECT_FALSE(lookUpPayouts(dir.path(), MegaMillions, 5, 7, 2003).actualFound);
+}
+
+TEST_F(PayoutLookUpTest, WithoutAnActualTableTheDefaultsFillCategoriesTwoToNine) {
+    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {100000, 5000, 100, 100, 7, 7, 4, 3});
+    const PayoutLookUp r = lookUp();
+    EXPECT_FALSE(r.actualFound);
+    EXPECT_TRUE(r.defaultUsed);
+    EXPECT_FALSE(r.table.amount(1));
+    EXPECT_EQ(r.table.amount(2), 100000);
+    EXPECT_TRUE(QFileInfo::exists(file("Defaults.rtl")));
+    // The missing actual file is created empty and stays.
+    EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+    EXPECT_EQ(QFileInfo(file("USRES.rtl")).size(), 0);
+}
+
+TEST_F(PayoutLookUpTest, DefaultFileWithoutDefaultsIsDeleted) {
+    for (const QByteArray& bytes : {QByteArray(32, '\0'), le32(-1) + QByteArray(28, '\x01'),
+                                    le32(0) + le32(5000) + QByteArray(24, '\0')}) {
+        writeFileBytes(file("Defaults.rtl"), bytes);
+        const PayoutLookUp r = lookUp();
+        EXPECT_FALSE(r.defaultUsed);
+        EXPECT_FALSE(r.table.amount(3));
+        EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
+    }
+    // Also one the look-up has just created.
+    lookUp();
+    EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
+}
+
+TEST_F(PayoutLookUpTest, DamagedActualFileCountsAsEmptyIsReportedAndKept) {
+    const QByteArray damaged = actualRecordBytes("05JUL2003", -1, 5, {9, 9, 9, 9, 9, 9, 9, 9, 9});
+    writeFileBytes(file("USRES.rtl"), damaged);
+    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {10, 1, 1, 1, 1, 1, 1, 1});
+    const PayoutLookUp r = lookUp();
+    EXPECT_FALSE(r.actualFound);
+    EXPECT_TRUE(r.defaultUsed);
+    ASSERT_EQ(r.problems.size(), 1);
+    EXPECT_TRUE(r.problems[0].contains(QStringLiteral("USRES.rtl")));
+    EXPECT_EQ(fileBytes(file("USRES.rtl")), damaged);
 }

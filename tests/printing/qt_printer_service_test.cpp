@@ -81,16 +81,6 @@ class PdfPrintout : public ::testing::Test {
 };
 } // namespace
 
-TEST_F(PdfPrintout, EveryListLineIsPrintedInOrderOnOnePageAndEachJobStartsAfresh) {
-    printList(context, {"first job line"});
-    const QStringList lines = numberedLines(30);
-    printList(context, lines);
-    const QString printed = text();
-    expectInOrder(printed, lines);
-    EXPECT_FALSE(printed.contains(QStringLiteral("first job line")));
-    EXPECT_EQ(info("Pages").value(0), QStringLiteral("1"));
-}
-
 TEST_F(PdfPrintout, TheListStartsThreeLinesDownIndentedBy16CourierCharactersOf10Points) {
     printList(context, {"Listed"});
     const QRectF listed = firstWordBox(pdf);
@@ -114,16 +104,18 @@ TEST_F(PdfPrintout, TheListStartsThreeLinesDownIndentedBy16CourierCharactersOf10
     EXPECT_NEAR(listed.width(), 36.0, 3.0);
 }
 
-TEST_F(PdfPrintout, AListLongerThanAPageBreaksIntoSeveralPages) {
+TEST_F(PdfPrintout, EveryLineIsPrintedInOrderOverPagesAndEachJobStartsAfresh) {
+    printList(context, {"first job line"});
     const QStringList lines = numberedLines(200);
     printList(context, lines);
     const QString printed = text();
     expectInOrder(printed, lines);
+    EXPECT_FALSE(printed.contains(QStringLiteral("first job line")));
     // 10-point lines: a page holds some dozens of them.
     const int pages = info("Pages").value(0).toInt();
     EXPECT_GE(pages, 3);
     EXPECT_LE(pages, 6);
-    EXPECT_GE(printed.count(QLatin1Char('\f')), 2);
+    EXPECT_EQ(printed.count(QLatin1Char('\f')), pages);
 }
 
 TEST_F(PdfPrintout, ThePageSettingsAreSetBackOnThePrinter) {
@@ -146,4 +138,49 @@ TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
     EXPECT_FALSE(printer.selectPrinter(QStringLiteral("No such printer 7f3a")));
     EXPECT_FALSE(printer.selectPrinter(QString()));
     EXPECT_EQ(printer.currentPrinter(), before);
+}
+
+namespace {
+class ListPrintout : public ::testing::Test, protected FakeServices {
+  protected:
+    const QString indent = QString(16, QLatin1Char(' '));
+};
+} // namespace
+
+TEST_F(ListPrintout, ThreeEmptyLinesThenEveryItemIndentedBy16BlanksInCourier10) {
+    state.printSetting1 = 2;
+    state.printSetting2 = 7;
+    printList(context, {"03 12 25 33 41 PB 07", " 1 Match 5+PB", ""});
+
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 PB 07",
+                                          indent + " 1 Match 5+PB", indent}));
+    EXPECT_EQ(printer.fontFamily, QStringLiteral("Courier"));
+    EXPECT_EQ(printer.fontSize, 10);
+    EXPECT_EQ(printer.settingsApplied, (std::vector<std::pair<int, int>>{{2, 7}}));
+    EXPECT_EQ(printer.documentsEnded, 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass must go away";
+}
+
+TEST_F(ListPrintout, AnEmptyListIsRefusedAndNothingIsPrinted) {
+    printList(context, {});
+    EXPECT_EQ(dialogs.texts(), QStringList{"There is no list to print!"});
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Numbrava"));
+    EXPECT_TRUE(printer.lines.isEmpty());
+    EXPECT_TRUE(printer.settingsApplied.empty());
+    EXPECT_EQ(printer.documentsEnded, 0);
+}
+
+TEST_F(ListPrintout, PrinterFailuresNeitherCrashNorComplainNorKeepTheHourglass) {
+    printer.failOnLine = indent + "second"; // that line is skipped, the rest prints
+    printList(context, {"first", "second", "third"});
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
+    EXPECT_EQ(printer.documentsEnded, 1);
+
+    printer.lines.clear();
+    printer.failing = true;
+    printList(context, {"first"});
+    EXPECT_TRUE(printer.lines.isEmpty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
