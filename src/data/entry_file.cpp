@@ -52,6 +52,7 @@ int countLines(const QString& path) {
 
 std::vector<EntryRecord> readRecords(const QString& path) {
     RecordFile file(path, kRecordSize, Mode::Read);
+    file.readWhole();
     const int n = file.count();
     std::vector<EntryRecord> records;
     records.reserve(static_cast<size_t>(n));
@@ -61,8 +62,10 @@ std::vector<EntryRecord> readRecords(const QString& path) {
 }
 
 std::vector<EntryLine> readLines(const QString& path) {
+    const std::vector<EntryRecord> records = readRecords(path);
     std::vector<EntryLine> lines;
-    for (const auto& r : readRecords(path))
+    lines.reserve(records.size());
+    for (const auto& r : records)
         lines.push_back(r.line);
     return lines;
 }
