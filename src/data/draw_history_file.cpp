@@ -34,6 +34,7 @@ int countDraws(const QString& path) {
 
 int findDraw(const QString& path, int day, int month, int year) {
     RecordFile file(path, kRecordSize, Mode::Read);
+    file.readWhole();
     const int n = file.count();
     for (int i = 1; i <= n; ++i) {
         const DrawRecord r = readRecord(file, i);
@@ -50,6 +51,7 @@ DrawRecord readDraw(const QString& path, int record) {
 
 std::vector<DrawRecord> readAllDraws(const QString& path) {
     RecordFile file(path, kRecordSize, Mode::Read);
+    file.readWhole();
     const int n = file.count();
     std::vector<DrawRecord> draws;
     draws.reserve(static_cast<size_t>(n));

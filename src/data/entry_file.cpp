@@ -2,6 +2,7 @@
 
 #include "data/dates.h"
 #include "data/file_error.h"
+#include "data/number_text.h"
 #include "data/record_file.h"
 
 #include <QFile>
@@ -23,17 +24,16 @@ EntryKind entryKindOf(const QString& path) {
     return EntryKind::Dated;
 }
 
-namespace {
-QString twoDigit(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-} // namespace
-
 QString entryDisplayLine(GameCode game, const EntryLine& line) {
     QString text;
-    for (auto n : line.numbers)
-        text += twoDigit(n) + QLatin1Char(' ');
-    return text + lineTag(game) + twoDigit(line.bonus);
+    text.reserve(21);
+    for (auto n : line.numbers) {
+        appendZeroPadded(text, n, 2);
+        text += QLatin1Char(' ');
+    }
+    text += lineTag(game);
+    appendZeroPadded(text, line.bonus, 2);
+    return text;
 }
 
 namespace EntryFile {
@@ -52,6 +52,7 @@ int countLines(const QString& path) {
 
 std::vector<EntryRecord> readRecords(const QString& path) {
     RecordFile file(path, kRecordSize, Mode::Read);
+    file.readWhole();
     const int n = file.count();
     std::vector<EntryRecord> records;
     records.reserve(static_cast<size_t>(n));
@@ -61,8 +62,10 @@ std::vector<EntryRecord> readRecords(const QString& path) {
 }
 
 std::vector<EntryLine> readLines(const QString& path) {
+    const std::vector<EntryRecord> records = readRecords(path);
     std::vector<EntryLine> lines;
-    for (const auto& r : readRecords(path))
+    lines.reserve(records.size());
+    for (const auto& r : records)
         lines.push_back(r.line);
     return lines;
 }

@@ -88,4 +88,21 @@ QString withLeadingBlank(long long value) {
     return value >= 0 ? QStringLiteral(" ") + QString::number(value) : QString::number(value);
 }
 
+void appendZeroPadded(QString& out, int value, int width) {
+    if (value < 0) {
+        out += QString::number(value);
+        return;
+    }
+    char digits[10];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    for (int i = n; i < width; ++i)
+        out += QLatin1Char('0');
+    while (n > 0)
+        out += QLatin1Char(digits[--n]);
+}
+
 } // namespace numbrava

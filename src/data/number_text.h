@@ -28,4 +28,9 @@ QString asWritten(long long value);
 // non-negative number (" 3", "-3").
 QString withLeadingBlank(long long value);
 
+// Appends a non-negative value's digits, padded with zeros on the left to
+// width ("07"); a negative value is appended as written. Builds list lines
+// of the largest files without a string per number.
+void appendZeroPadded(QString& out, int value, int width);
+
 } // namespace numbrava

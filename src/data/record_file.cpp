@@ -135,6 +135,25 @@ void RecordFile::commit() {
         writeFileAtomically(path_, buffer_);
 }
 
+void RecordFile::readWhole() {
+    if (buffered_ || !open_)
+        return;
+    const qint64 size = file_.size();
+    // A record past the count may follow the last one (a delete leaves it).
+    if (size > static_cast<qint64>(kMaxRecords + 2) * recordSize_)
+        return;
+    QByteArray whole;
+    if (file_.seek(0))
+        whole = file_.read(size);
+    if (whole.size() != size)
+        throw FileError(
+            QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
+    buffer_ = whole;
+    buffered_ = true;
+    file_.close();
+    open_ = false;
+}
+
 std::int16_t readInt16(const QByteArray& bytes, int offset) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData()) + offset;
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(p[0] | (p[1] << 8)));

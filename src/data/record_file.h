@@ -42,6 +42,13 @@ class RecordFile {
     const QString& path() const { return path_; }
     QString fileName() const;
 
+    // For an operation that reads more than a few records (Read mode): the
+    // whole file is read in one go and every later read() and count() is
+    // answered from memory, with the same results and the same checks. A
+    // file larger than any this program writes stays on disk and is read
+    // record by record.
+    void readWhole();
+
   private:
     QString path_;
     int recordSize_;

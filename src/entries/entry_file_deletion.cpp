@@ -29,6 +29,7 @@ QStringList viewEntryFile(const QString& path) {
         throw FileError(
             QStringLiteral("The file %1 no longer exists.").arg(QFileInfo(path).fileName()));
     RecordFile file(path, kRecordSize, RecordFile::Mode::Read);
+    file.readWhole();
     QStringList lines;
     // Past the end records read as zeros, so the listing always stops.
     for (qint64 k = 1; k <= file.recordsOnDisk() + 1; ++k) {

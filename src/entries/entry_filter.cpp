@@ -150,6 +150,7 @@ int removeCheckedLines(const QString& workFile, int expectedLines, const QString
         throw FileError(QStringLiteral("The file %1 is missing; press Check again.")
                             .arg(QFileInfo(workFile).fileName()));
     RecordFile work(workFile, kRecordSize, Mode::Read);
+    work.readWhole();
     const int k = work.count();
     if (k != expectedLines)
         throw FileError(QStringLiteral("The file %1 no longer matches the list; press Check again.")

@@ -465,14 +465,15 @@ void MainWindow::loadDatedEntryFile() {
 void MainWindow::listEntryFile(const QString& path) {
     try {
         const std::vector<EntryLine> lines = EntryFile::readLines(path);
-        ui_.List1->setUpdatesEnabled(false);
+        // One insertion for the whole file: the list lays itself out once.
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(lines.size()));
         for (const EntryLine& line : lines)
-            addEntryLine(line);
-        ui_.List1->setUpdatesEnabled(true);
+            texts << entryDisplayLine(ctx_.state.selectedGame, line);
+        ui_.List1->addItems(texts);
         ui_.Text2->setText(QString::number(lines.size()));
         lastFileProblem_.clear();
     } catch (const FileError& error) {
-        ui_.List1->setUpdatesEnabled(true);
         reportFileError(error);
     }
 }

@@ -1,21 +1,12 @@
 #include "main/results_list_lines.h"
 
 #include "data/dates.h"
+#include "data/number_text.h"
 
 namespace numbrava {
 
 namespace {
 constexpr qsizetype kLineLength = 38;
-
-// Digits of a non-negative value, padded with zeros on the left to width;
-// a negative value (only a damaged file holds one) is written as it is.
-void appendZeroPadded(QString& out, int value, int width) {
-    if (value < 0) {
-        out += QString::number(value);
-        return;
-    }
-    out += QString::number(value).rightJustified(width, QLatin1Char('0'));
-}
 
 // A three-character column: a blank, then the number with at least two digits.
 void appendTwoDigitColumn(QString& out, int value) {
@@ -31,7 +22,7 @@ QString resultsListLine(GameCode game, const DrawRecord& draw) {
     appendTwoDigitColumn(line, draw.month);
     appendTwoDigitColumn(line, draw.day);
     line += QLatin1Char(' ');
-    line += QString::number(draw.year);
+    appendZeroPadded(line, draw.year, 1);
     line += QLatin1Char(':');
     for (const std::int16_t ball : draw.balls)
         appendTwoDigitColumn(line, ball);

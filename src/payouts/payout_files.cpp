@@ -113,11 +113,13 @@ int countTables(const QString& path) {
 
 int findRecord(const QString& path, const QString& key) {
     RecordFile file(path, kActualPayoutRecordSize, Mode::Read);
+    file.readWhole();
     return lastRecordWithKey(file, checkedCount(file), storedDateKey(key));
 }
 
 std::optional<PayoutTable> findTable(const QString& path, const QString& key) {
     RecordFile file(path, kActualPayoutRecordSize, Mode::Read);
+    file.readWhole();
     const int k = lastRecordWithKey(file, checkedCount(file), storedDateKey(key));
     if (k == 0)
         return std::nullopt;

@@ -130,3 +130,20 @@ TEST(NumberToText, LeadingBlankOnlyInTheSignPositionOfNonNegativeNumbers) {
 }
 
 } // namespace
+
+// The list lines of the largest files are built digit by digit; the texts
+// are the ones the formatting calls they replace gave.
+TEST(AppendZeroPadded, WritesWhatTheFormattingCallsWrote) {
+    for (int value : {-32768, -100, -15, -5, -1, 0, 5, 9, 10, 99, 100, 1234, 32767}) {
+        for (int width : {1, 2, 5}) {
+            QString out = QStringLiteral("x");
+            appendZeroPadded(out, value, width);
+            const QString old = value < 0 ? QString::number(value)
+                                          : QString::number(value).rightJustified(width, u'0');
+            EXPECT_EQ(out, QStringLiteral("x") + old) << value << " " << width;
+            if (width == 2)
+                EXPECT_EQ(out.mid(1), QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')))
+                    << value;
+        }
+    }
+}
