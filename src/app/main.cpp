@@ -5,9 +5,13 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write then fails and is reported, instead of
+    // the signal ending the program with the data half written.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbrava"));
     QApplication::setApplicationVersion(QStringLiteral(NUMBRAVA_VERSION));
