@@ -10,6 +10,7 @@ packages=(
   qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   poppler-utils
+  clang-14 libfuzzer-14-dev
 )
 
 missing=()

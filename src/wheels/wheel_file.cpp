@@ -36,9 +36,10 @@ QString wheelFileMessage(WheelFileStatus status) {
 }
 
 WheelFileLines readWheelFile(const QString& path, int lineCount, std::span<const int> group) {
-    // Opening a named pipe would wait for a writer for ever.
+    // Opening a named pipe would wait for a writer for ever (a folder in
+    // its place simply is no wheel file).
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    if (info.exists() && !info.isFile() && !info.isDir())
         return failed(WheelFileStatus::NotRegularFile);
     QFile file(path);
     if (lineCount < 1 || !file.open(QIODevice::ReadOnly))
