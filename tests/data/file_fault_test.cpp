@@ -5,7 +5,7 @@
 #include "data/entry_file.h"
 #include "data/file_error.h"
 #include "payouts/payout_files.h"
-#include "support/file_size_limit.h"
+#include "support/disk_faults.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
 #include "wheels/wheel_file.h"

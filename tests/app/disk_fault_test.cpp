@@ -1,8 +1,9 @@
-// The real main window on a disk that takes no more bytes: every operation
-// that writes says which file it could not write, and no file changes.
+// The real main window on a disk that takes no more bytes, and on a read-only
+// one: every operation that writes says which file it could not write, and no
+// file changes.
 
 #include "payouts/payout_files.h"
-#include "support/file_size_limit.h"
+#include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
 #include "ui/date_picker.h"
 
@@ -16,7 +17,7 @@ using namespace numbrava::testing;
 namespace {
 const QDate kEntriesDate(2003, 7, 5);
 
-struct FullDiskCase {
+struct DiskCase {
     const char* name;
     const char* namedFile;
     // Opens the screen it needs (before the disk fills) and returns the
@@ -31,7 +32,7 @@ void typeInto(QWidget* screen, const QString& pattern, int first, const QStringL
 
 const QStringList kLine{"3", "12", "25", "33", "41", "7"};
 
-const FullDiskCase kCases[] = {
+const DiskCase kCases[] = {
     {"AddDrawResult", "pbk.rtl",
      [](MainWindow& w) -> std::function<void()> {
          w.controls().DTPicker1->setValue(QDate(2003, 7, 2));
@@ -62,7 +63,10 @@ const FullDiskCase kCases[] = {
 };
 } // namespace
 
-class FullDisk : public MainWindowTest, public ::testing::WithParamInterface<FullDiskCase> {
+enum class Disk { Full, ReadOnly };
+
+class DiskFault : public MainWindowTest,
+                  public ::testing::WithParamInterface<std::tuple<DiskCase, Disk>> {
   protected:
     void TearDown() override {
         for (const char* screen : {"Form2", "Form5", "defaults"})
@@ -76,25 +80,37 @@ class FullDisk : public MainWindowTest, public ::testing::WithParamInterface<Ful
     }
 };
 
-TEST_P(FullDisk, TheMessageNamesTheFileAndNoFileChanges) {
+TEST_P(DiskFault, TheMessageNamesTheFileAndNoFileChanges) {
+    const auto& [c, disk] = GetParam();
     storeDraw(Powerball, kEntriesDate, {5, 12, 25, 33, 41}, 7);
     storeLines(Powerball, kEntriesDate, {{{1, 2, 3, 4, 5}, 6}, {{6, 7, 8, 9, 10}, 11}});
     DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {90000, 4000, 90, 90, 6, 6, 3, 2});
     startOn(Powerball);
-    const std::function<void()> write = GetParam().prepare(*window);
+    const std::function<void()> write = c.prepare(*window);
     dialogs.clear();
     dialogs.answerYes(3);
     const auto before = everyFile();
-    {
+    if (disk == Disk::Full) {
         FileSizeLimit full(0);
+        write();
+    } else {
+        ReadOnlyFolder readOnly(folder());
+        if (!readOnly.ok())
+            GTEST_SKIP() << "cannot mount the folder read-only here";
         write();
     }
     EXPECT_EQ(everyFile(), before);
-    bool named = false;
-    for (const QString& text : dialogs.texts())
-        named = named || (text.contains(GetParam().namedFile) && text.contains("File too large"));
-    EXPECT_TRUE(named) << dialogs.texts().join('\n').toStdString();
+    // The system's own reason, never "Unknown error".
+    const QString reason = disk == Disk::Full ? "File too large" : "read";
+    EXPECT_EQ(dialogs.texts().filter(c.namedFile).filter(reason, Qt::CaseInsensitive).size(), 1)
+        << dialogs.texts().join('\n').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, FullDisk, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DiskFault,
+                         ::testing::Combine(::testing::ValuesIn(kCases),
+                                            ::testing::Values(Disk::Full, Disk::ReadOnly)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Disk::Full ? "OnFullDisk"
+                                                                           : "OnReadOnlyDisk");
+                         });
