@@ -103,7 +103,9 @@ QByteArray RecordFile::read(int record) {
     const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
     if (offset >= file_.size())
         return bytes;
-    if (!file_.seek(offset))
+    // Seeking drops what the device has read ahead: records read in order
+    // (every loop over a file) come from that buffer instead.
+    if (file_.pos() != offset && !file_.seek(offset))
         throw FileError(
             QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
     // Only the last record of a file may come up short; anything else is a
