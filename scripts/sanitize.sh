@@ -4,12 +4,12 @@
 # then runs every fuzz target over its seed corpus plus a fixed number of new
 # inputs with a fixed seed, so a run is repeatable. Any sanitizer report or
 # broken promise fails the script.
-#   FUZZ_RUNS=N  new inputs per target (default 20000)
+#   FUZZ_RUNS=N  new inputs per target (default 10000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-runs="${FUZZ_RUNS:-20000}"
+runs="${FUZZ_RUNS:-10000}"
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
