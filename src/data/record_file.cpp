@@ -133,10 +133,9 @@ void RecordFile::write(int record, const QByteArray& bytes) {
     const int error = writeAt(file_.handle(), offset, bytes);
     if (error != 0) {
         // A full disk can take part of a record: cut the file back to the size
-        // it had, so no half record is left behind the last one.
-        if (::ftruncate(file_.handle(), sizeAtOpen_) != 0) {
-            // Nothing more can be done; the reason below is the first failure.
-        }
+        // it had, so no half record is left behind the last one. Should that
+        // fail too, the first reason is still the one to report.
+        [[maybe_unused]] const int cut = ::ftruncate(file_.handle(), sizeAtOpen_);
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
                             .arg(fileName(), QString::fromLocal8Bit(std::strerror(error))));
     }
