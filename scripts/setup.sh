@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   poppler-utils
   desktop-file-utils appstream file dpkg-dev
+  clang-14 libfuzzer-14-dev
 )
 
 missing=()

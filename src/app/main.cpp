@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -46,6 +47,9 @@ bool asksOnlyToPrint(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write then fails and is reported, instead of
+    // the signal ending the program with the data half written.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep every data file in <folder>."),
                                      QStringLiteral("folder"));

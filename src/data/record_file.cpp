@@ -4,11 +4,38 @@
 #include "data/safe_file.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace numbrava {
 
+namespace {
+// Writes every byte at the offset; 0 when done, else the errno of the failing
+// call. QFile cannot be used here: after a short write it reports no reason.
+int writeAt(int fd, qint64 offset, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.constData() + done,
+                                   static_cast<size_t>(bytes.size() - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        done += n;
+    }
+    return 0;
+}
+} // namespace
+
 RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
     : path_(path), recordSize_(recordSize), file_(path) {
+    // Opening a named pipe would wait for a writer for ever, and a device
+    // could feed bytes without end: only regular files are record files.
+    const QFileInfo info(path_);
+    if (info.exists() && !info.isFile())
+        throw FileError(
+            QStringLiteral("The file %1 cannot be read: it is not a regular file").arg(fileName()));
     if (mode == Mode::Read) {
         if (!QFile::exists(path_)) {
             // Creating the missing file is what the rest of the program
@@ -25,14 +52,7 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
     }
     if (mode == Mode::Rewrite) {
         buffered_ = true;
-        const QFileInfo info(path_);
         if (info.exists()) {
-            // Only a regular file can be read whole and replaced; a device
-            // behind the name could feed bytes forever.
-            if (!info.isFile())
-                throw FileError(QStringLiteral("The file %1 cannot be written: it is not a "
-                                               "regular file")
-                                    .arg(fileName()));
             if (!info.isWritable())
                 throw FileError(QStringLiteral("The file %1 cannot be written: it is read-only")
                                     .arg(fileName()));
@@ -44,10 +64,11 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
         }
         return;
     }
-    open_ = file_.open(QIODevice::ReadWrite);
+    open_ = file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (!open_)
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
                             .arg(fileName(), file_.errorString()));
+    sizeAtOpen_ = file_.size();
 }
 
 RecordFile::~RecordFile() {
@@ -82,7 +103,9 @@ QByteArray RecordFile::read(int record) {
     const qint64 offset = static_cast<qint64>(record - 1) * recordSize_;
     if (offset >= file_.size())
         return bytes;
-    if (!file_.seek(offset))
+    // Seeking drops what the device has read ahead: records read in order
+    // (every loop over a file) come from that buffer instead.
+    if (file_.pos() != offset && !file_.seek(offset))
         throw FileError(
             QStringLiteral("The file %1 cannot be read: %2").arg(fileName(), file_.errorString()));
     // Only the last record of a file may come up short; anything else is a
@@ -105,11 +128,17 @@ void RecordFile::write(int record, const QByteArray& bytes) {
         buffer_.replace(offset, recordSize_, bytes);
         return;
     }
-    const bool ok = open_ && record >= 1 && (file_.openMode() & QIODevice::WriteOnly) &&
-                    file_.seek(offset) && file_.write(bytes) == recordSize_ && file_.flush();
-    if (!ok)
+    if (!open_ || record < 1 || !(file_.openMode() & QIODevice::WriteOnly))
+        throw FileError(QStringLiteral("The file %1 cannot be written").arg(fileName()));
+    const int error = writeAt(file_.handle(), offset, bytes);
+    if (error != 0) {
+        // A full disk can take part of a record: cut the file back to the size
+        // it had, so no half record is left behind the last one. Should that
+        // fail too, the first reason is still the one to report.
+        [[maybe_unused]] const int cut = ::ftruncate(file_.handle(), sizeAtOpen_);
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
-                            .arg(fileName(), file_.errorString()));
+                            .arg(fileName(), QString::fromLocal8Bit(std::strerror(error))));
+    }
 }
 
 int RecordFile::count() {

@@ -55,6 +55,7 @@ class RecordFile {
     QFile file_;
     bool open_ = false;
     bool buffered_ = false;
+    qint64 sizeAtOpen_ = 0;
     QByteArray buffer_;
 };
 

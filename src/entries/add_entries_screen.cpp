@@ -3,6 +3,7 @@
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "data/main_number_range.h"
 #include "data/number_text.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
@@ -154,7 +155,13 @@ void AddEntriesScreen::runSuggestionsFor(SuggestionMode mode, double enterNo, do
                                          const std::vector<EntryLine>& entryLines) {
     std::vector<DrawRecord> draws;
     const QString history = historyFilePath(ctx_.state.installFolder, ctx_.state.selectedGame);
-    if (!guardFileOperation(ctx_.dialogs, [&] { draws = DrawHistoryFile::readAllDraws(history); }))
+    // Numbers outside the game would only make every attempt fail: the run
+    // names the damaged file instead.
+    if (!guardFileOperation(ctx_.dialogs, [&] {
+            draws = DrawHistoryFile::readAllDraws(history);
+            requireDrawsInRange(ctx_.state.selectedGame, draws, history);
+            requireLinesInRange(ctx_.state.selectedGame, entryLines, ctx_.state.currentEntryFile);
+        }))
         return;
     if (draws.size() < kMinDrawsForSuggestions) {
         ctx_.dialogs.message(insufficientDrawsMessage());

@@ -1,6 +1,7 @@
 #include "main/draw_check.h"
 
 #include "data/entry_file.h"
+#include "data/main_number_range.h"
 #include "data/number_text.h"
 
 namespace numbrava {
@@ -52,7 +53,9 @@ CheckResult checkLines(GameCode game, const std::vector<EntryLine>& lines, const
 
 CheckResult checkEntryFile(const QString& entryFile, GameCode game, const CheckDraw& draw,
                            const PayoutTable& amounts) {
-    return checkLines(game, EntryFile::readLines(entryFile), draw, amounts);
+    const std::vector<EntryLine> lines = EntryFile::readLines(entryFile);
+    requireLinesInRange(game, lines, entryFile);
+    return checkLines(game, lines, draw, amounts);
 }
 
 QString checkReport(const CheckResult& result, const PayoutLookUp& payouts) {

@@ -38,7 +38,8 @@ struct CheckResult {
 CheckResult checkLines(GameCode game, const std::vector<EntryLine>& lines, const CheckDraw& draw,
                        const PayoutTable& amounts);
 
-// The whole check of an entry file (throws FileError when it cannot be read).
+// The whole check of an entry file (throws FileError when it cannot be read,
+// DamagedFileError when a line holds a main number outside the game).
 CheckResult checkEntryFile(const QString& entryFile, GameCode game, const CheckDraw& draw,
                            const PayoutTable& amounts);
 

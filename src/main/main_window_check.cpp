@@ -1,7 +1,9 @@
 // Checking the entries against the shown draw, and the prize tables.
 #include "main/main_window.h"
 
+#include "data/draw_history_file.h"
 #include "data/file_error.h"
+#include "data/main_number_range.h"
 #include "data/number_text.h"
 #include "main/draw_check.h"
 #include "payouts/payout_defaults_screen.h"
@@ -68,8 +70,11 @@ void MainWindow::checkEntries() {
 
     CheckResult result;
     try {
-        result = checkEntryFile(state.currentEntryFile, state.selectedGame,
-                                CheckDraw::fromDisplayed(state.displayedDraw), payouts.table);
+        const CheckDraw draw = CheckDraw::fromDisplayed(state.displayedDraw);
+        requireMainNumbersInRange(state.selectedGame, draw.main,
+                                  historyFilePath(state.installFolder, state.selectedGame),
+                                  state.displayedDrawRecord);
+        result = checkEntryFile(state.currentEntryFile, state.selectedGame, draw, payouts.table);
     } catch (const FileError& error) {
         reportFileError(error);
         return;

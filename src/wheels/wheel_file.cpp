@@ -4,6 +4,7 @@
 #include "wheels/wheel_line.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace numbrava {
 
@@ -26,6 +27,8 @@ QString wheelFileMessage(WheelFileStatus status) {
         return QString();
     case WheelFileStatus::Corrupt:
         return QStringLiteral("Your wheel data file is corrupt");
+    case WheelFileStatus::NotRegularFile:
+        return QStringLiteral("The wheel file cannot be read: it is not a regular file");
     case WheelFileStatus::NotFound:
         break;
     }
@@ -33,6 +36,11 @@ QString wheelFileMessage(WheelFileStatus status) {
 }
 
 WheelFileLines readWheelFile(const QString& path, int lineCount, std::span<const int> group) {
+    // Opening a named pipe would wait for a writer for ever (a folder in
+    // its place simply is no wheel file).
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return failed(WheelFileStatus::NotRegularFile);
     QFile file(path);
     if (lineCount < 1 || !file.open(QIODevice::ReadOnly))
         return failed(WheelFileStatus::NotFound);

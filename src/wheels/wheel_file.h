@@ -11,8 +11,9 @@ namespace numbrava {
 // What reading a wheel definition file can end in.
 enum class WheelFileStatus {
     Ok,
-    Corrupt,  // a line with a position 0 or beyond the group
-    NotFound, // missing, too few lines, or unreadable
+    Corrupt,        // a line with a position 0 or beyond the group
+    NotFound,       // missing, too few lines, or unreadable
+    NotRegularFile, // a pipe or device behind the name: never opened
 };
 
 // The message the wheel screen shows for a failed read.

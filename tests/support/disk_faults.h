@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+namespace numbrava::testing {
+
+// A full disk, as far as this process can tell: files cannot grow past
+// `bytes` while it lives (RLIMIT_FSIZE works for the superuser too). The
+// signal the limit raises is ignored, as the program itself does, so the
+// write fails with EFBIG instead. Both are put back afterwards.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+// A read-only disk: the folder is bound read-only onto itself while this
+// lives. Permission bits do not stop the superuser, a read-only mount does.
+// Mounting needs that privilege, so ok() tells whether the folder really is
+// read-only now.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& folder) : path_(folder.toLocal8Bit()) {
+        const char* p = path_.constData();
+        mounted_ = mount(p, p, nullptr, MS_BIND, nullptr) == 0;
+        ok_ =
+            mounted_ && mount(nullptr, p, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+    ~ReadOnlyFolder() {
+        if (mounted_)
+            umount2(path_.constData(), MNT_DETACH);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    QByteArray path_;
+    bool mounted_ = false;
+    bool ok_ = false;
+};
+
+} // namespace numbrava::testing
