@@ -88,6 +88,8 @@ TEST_F(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
     ASSERT_EQ(size.size(), 2);
     EXPECT_NEAR(size[0].toDouble(), 595.3, 1.0);
     EXPECT_NEAR(size[1].toDouble(), 419.5, 1.0);
+    EXPECT_EQ(printer.pageSetting1(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageSetting2(), QPageSize::A5);
 }
 
 TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
