@@ -200,14 +200,7 @@ class FilterFiles : public ::testing::Test {
     QString work = filterWorkFile(folder.path());
     // Odd words in the unused and date fields, a stale mark of -1 on line 3,
     // and a stale record after the count: all of it is carried along.
-    QByteArray line1 = RawRecord{.count = 3,
-                                 .word4 = 9,
-                                 .day = 5,
-                                 .month = 7,
-                                 .year = 2003,
-                                 .numbers = {45, 47, 49, 51, 53},
-                                 .bonus = 7}
-                           .bytes();
+    QByteArray line1 = drawBytes(3, 9, QDate(2003, 7, 5), {45, 47, 49, 51, 53}, 7);
     QByteArray line2 =
         RawRecord{.count = 1, .numbers = {45, 47, 49, 10, 1}, .bonus = 8, .word24 = 4}.bytes();
     QByteArray line3 =

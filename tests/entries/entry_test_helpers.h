@@ -58,13 +58,6 @@ inline std::vector<double> uniformSequence(size_t count, unsigned seed = 11) {
     return values;
 }
 
-inline int sharedMainNumbers(const EntryLine& a, const EntryLine& b) {
-    int m = 0;
-    for (auto n : a.numbers)
-        m += std::count(b.numbers.begin(), b.numbers.end(), n) > 0 ? 1 : 0;
-    return m;
-}
-
 // The u that picks record r of an n-draw history.
 inline double pick(int r, int n) {
     return (r - 0.1) / n;

@@ -73,24 +73,18 @@ TEST_F(DefaultsScreen, UpdateStoresTheRoundedAmountsByteExactlyAndCloses) {
     EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), QByteArray());
 }
 
-TEST_F(DefaultsScreen, RefusalsKeepTheScreenOpenAndWriteNothing) {
+TEST_F(DefaultsScreen, ARefusalKeepsTheScreenOpenAndWritesNothing) {
     const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
     writeFileBytes(file("Defaults.rtl"), before);
     startOn(Powerball);
     ASSERT_NE(open(), nullptr);
-    const std::pair<const char*, const char*> attempts[] = {
-        {"1 2 3 _ 5 6 7 8", "You must add amounts for each of the payouts!"},
-        {"$50 2 3 4 5 6 7 8",
-         "One or more of the values you entered is not in the correct format"}};
-    for (const auto& [amounts, message] : attempts) {
-        dialogs.clear();
-        type(amounts);
-        clickOn(screen, "Command2");
-        EXPECT_EQ(dialogs.texts(), QStringList{QString::fromLatin1(message)});
-        EXPECT_TRUE(screenOpen());
-        EXPECT_FALSE(window->isEnabled());
-        EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
-    }
+    type("$50 2 3 4 5 6 7 8"); // the texts of each refusal are the input's own
+    clickOn(screen, "Command2");
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"One or more of the values you entered is not in the correct format"});
+    EXPECT_TRUE(screenOpen());
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
 }
 
 TEST_F(DefaultsScreen, CancelAndEscapeStoreNothing) {
