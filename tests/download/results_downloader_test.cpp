@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QProgressBar>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -76,6 +77,32 @@ class CannedServer {
     QTcpServer server_;
 };
 
+// Python's own file server on a folder, on a free port of 127.0.0.1.
+class PythonFileServer {
+  public:
+    explicit PythonFileServer(const QString& folder) {
+        process_.setProcessChannelMode(QProcess::MergedChannels);
+        process_.start(QStringLiteral("python3"), {"-u", "-m", "http.server", "0", "--bind",
+                                                   "127.0.0.1", "--directory", folder});
+        QElapsedTimer waited;
+        waited.start();
+        const QRegularExpression serving(QStringLiteral("port (\\d+)"));
+        while (port_.isEmpty() && waited.elapsed() < 10000 && process_.waitForReadyRead(1000))
+            port_ = serving.match(QString::fromLatin1(output_ += process_.readAll())).captured(1);
+    }
+    ~PythonFileServer() {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+    QString address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port_); }
+    bool serving() const { return !port_.isEmpty(); }
+
+  private:
+    QProcess process_;
+    QByteArray output_;
+    QString port_;
+};
+
 const QString kFailedQuestion = QStringLiteral(
     "The download failed or was cancelled for Powerball Do you want to continue downloading the "
     "other results?");
@@ -135,13 +162,19 @@ class ResultsDownloader : public MainWindowTest {
     }
 };
 
-TEST_F(ResultsDownloader, ReplacesBothHistoriesWithoutAskingWhenToldNotTo) {
+TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenToldNotTo) {
+    QTemporaryDir served;
+    QDir(served.path()).mkpath("dwnld");
     const QByteArray powerball = history(3, 1);
     // Two draws of one date are a sound history.
     const QByteArray megaMillions = patched(patched(history(2, 2), 1, 6, 5), 1, 8, 7);
-    server.replies["/dwnld/pbk.rtl"] = {response(powerball)};
-    server.replies["/dwnld/million.rtl"] = {response(megaMillions)};
-    open(server.address(), 1, true);
+    writeFileBytes(served.path() + "/dwnld/pbk.rtl", powerball);
+    writeFileBytes(served.path() + "/dwnld/million.rtl", megaMillions);
+    PythonFileServer files(served.path());
+    if (!files.serving())
+        GTEST_SKIP() << "python3 could not serve a folder";
+
+    open(files.address(), 1, true);
     replaceWithoutAsking();
     clickOn(rdl, "Command1");
 
