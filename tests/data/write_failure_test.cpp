@@ -6,7 +6,7 @@
 #include "data/file_error.h"
 #include "data/last_game_file.h"
 #include "data/safe_file.h"
-#include "support/file_size_limit.h"
+#include "support/disk_faults.h"
 #include "support/qt_printers.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"

@@ -1,7 +1,7 @@
 #include "data/file_error.h"
 #include "entries/entry_filter.h"
 #include "entries/entry_test_helpers.h"
-#include "support/file_size_limit.h"
+#include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"

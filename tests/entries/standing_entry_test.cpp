@@ -1,5 +1,5 @@
 #include "entries/entry_test_helpers.h"
-#include "support/file_size_limit.h"
+#include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
 #include "ui/date_picker.h"
