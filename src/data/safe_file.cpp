@@ -11,9 +11,16 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write() itself: a failure that only
     // surfaced while closing would still let the half-written copy be renamed.
-    const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                    file.write(bytes) == bytes.size() && file.commit();
-    if (!ok)
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // A write the disk cuts short reports how much it took but no reason;
+    // writing the rest then fails with the system's reason (disk full, file
+    // too large), which the message passes on.
+    for (qint64 written = 0; ok && written < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        ok = n > 0;
+        written += n;
+    }
+    if (!ok || !file.commit())
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
                             .arg(QFileInfo(path).fileName(), file.errorString()));
 }
