@@ -191,10 +191,6 @@ struct RunCase {
     bool hold = false;
 };
 
-void PrintTo(const RunCase& run, std::ostream* os) {
-    *os << run.name;
-}
-
 class DownloadRun : public ResultsDownloader, public ::testing::WithParamInterface<RunCase> {};
 
 TEST_P(DownloadRun, ReplacesTheHistoryOnlyWhenSoundAndAgreed) {

@@ -40,14 +40,13 @@ class HistoryScreen : public MainWindowTest {
         control<DatePicker>(form6, "DTPicker2")->setValue(end);
         clickOn(form6, "Command2");
     }
-    static QStringList page(QWidget* form6, int p) {
-        return modelTexts(
-            control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))->model());
+    static QListView* list(QWidget* form6, int p) {
+        return control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)));
     }
+    static QStringList page(QWidget* form6, int p) { return modelTexts(list(form6, p)->model()); }
     static int visiblePage(QWidget* form6) {
         for (int p = 0; p < 4; ++p)
-            if (control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))
-                    ->isVisible())
+            if (list(form6, p)->isVisible())
                 return p;
         return -1;
     }
@@ -118,19 +117,16 @@ TEST_F(HistoryScreen, ChecksTheDrawsOfThePeriod) {
     }
 }
 
-TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFar) {
-    QWidget* form6 = start();
-    // Pressed when the first draw lets the interface in.
+// Cancel, pressed when the first draw lets the interface in, keeps the totals
+// so far; closing stops the run first.
+TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFarClosingStopsTheRunFirst) {
+    QPointer<QWidget> form6 = start();
     QTimer::singleShot(0, form6, [form6] { clickOn(form6, "Command3"); });
     check(form6);
     EXPECT_EQ(page(form6, 0).size(), 3);
     EXPECT_EQ(totals(form6), "0,0,0,0,1,0,0,0,1");
     EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
     EXPECT_TRUE(control<QPushButton>(form6, "Command1")->isEnabled());
-}
-
-TEST_F(HistoryScreen, ClosingDuringARunStopsItFirst) {
-    QPointer<QWidget> form6 = start();
     QTimer::singleShot(0, form6, [form6] { QTest::keyClick(form6, Qt::Key_Escape); });
     check(form6);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
