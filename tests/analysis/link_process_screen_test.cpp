@@ -69,11 +69,10 @@ TEST_F(LinkProcessTest, CreateIsOfferedFromAProcessedRangeUntilTheBoxChanges) {
 TEST_F(LinkProcessTest, LinesGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
     storeLines(MegaMillions, kOtherDate, std::vector<EntryLine>(10, EntryLine{{1, 2, 3, 4, 5}, 6}));
     const QByteArray before = fileBytes(entryFile(kOtherDate));
-    openWith({{{47, 36, 25, 14, 3}, 12},
-              {{1, 2, 3, 4, 5}, 0},
-              {{1, 2, 3, 4, 5}, 53},
-              {{1, 1, 2, 3, 4}, 5},
-              {{1, 2, 3, 4, 60}, 5}});
+    // clang-format off
+    openWith({{{47, 36, 25, 14, 3}, 12}, {{1, 2, 3, 4, 5}, 0}, {{1, 2, 3, 4, 5}, 53},
+              {{1, 1, 2, 3, 4}, 5}, {{1, 2, 3, 4, 60}, 5}});
+    // clang-format on
     process("4");
     dialogs.answerYes();
     createFor(kOtherDate);

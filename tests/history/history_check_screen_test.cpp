@@ -18,7 +18,8 @@ const QDate kFirst(2003, 6, 28);
 } // namespace
 
 // Three draws, none today (so the main screen checks nothing by itself): the
-// two lines win 3+PB and PB in the first, 5 in the second, nothing in the third.
+// two lines win 3 + bonus and the bonus alone in the first, 5 in the second,
+// nothing in the third.
 class HistoryScreen : public MainWindowTest {
   protected:
     void TearDown() override { closeScreens("Form6"); }
@@ -67,19 +68,10 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
     EXPECT_EQ(dialogs.last(),
               "There are no results in the results file - you cannot do a history check!");
     EXPECT_TRUE(window->isEnabled());
-    window.reset();
-    QWidget* form6 = start(MegaMillions);
-    ASSERT_NE(form6, nullptr);
-    EXPECT_EQ(form6->windowTitle(), "History Check Against Mega Millions Entry");
-    EXPECT_EQ(control<QLabel>(form6, "Label3")->text(), "Match 4 + MB");
-    EXPECT_EQ(control<QLabel>(form6, "Label9")->text(), "Match MB");
-    EXPECT_EQ(control<DatePicker>(form6, "DTPicker1")->value(), kFirst);
-    EXPECT_EQ(control<DatePicker>(form6, "DTPicker2")->value(), kToday);
-    EXPECT_FALSE(window->isEnabled());
 }
 
 // One screen checks period after period; a refused period leaves the boxes empty.
-TEST_F(HistoryScreen, ChecksTheDrawsOfThePeriod) {
+TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
     const QString kNone = QStringLiteral("No results in specified date range");
     const struct {
         QDate start, end;
@@ -90,7 +82,7 @@ TEST_F(HistoryScreen, ChecksTheDrawsOfThePeriod) {
         QString refusal;
     } cases[] = {// clang-format off
         {kFirst, kToday,
-         {"28 JUN  2003", "01 02 03 04 05 07 Match 3+PB", "30 31 32 33 34 07 Match PB",
+         {"28 JUN  2003", "01 02 03 04 05 07 Match 3+MB", "30 31 32 33 34 07 Match MB",
           "02 JUL  2003", "01 02 03 04 05 07 Match 5", "03 JUL  2003"},
          "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3},
         {QDate(2003, 7, 2), QDate(2003, 7, 2), {"02 JUL  2003", "01 02 03 04 05 07 Match 5"},
@@ -100,15 +92,21 @@ TEST_F(HistoryScreen, ChecksTheDrawsOfThePeriod) {
         {QDate(2003, 7, 3), QDate(2003, 7, 2), {}, kNone, ",,,,,,,,", 1,
          "Your start date must be before your end date"}};
     // clang-format on
-    QWidget* form6 = start();
+    QWidget* form6 = start(MegaMillions);
     ASSERT_NE(form6, nullptr);
+    EXPECT_EQ(form6->windowTitle(), "History Check Against Mega Millions Entry");
+    EXPECT_EQ(control<QLabel>(form6, "Label3")->text(), "Match 4 + MB");
+    EXPECT_EQ(control<QLabel>(form6, "Label9")->text(), "Match MB");
+    EXPECT_EQ(control<DatePicker>(form6, "DTPicker1")->value(), kFirst);
+    EXPECT_EQ(control<DatePicker>(form6, "DTPicker2")->value(), kToday);
+    EXPECT_FALSE(window->isEnabled());
     for (const auto& c : cases) {
         SCOPED_TRACE(qPrintable(c.start.toString()));
         dialogs.clear();
         check(form6, c.start, c.end);
         EXPECT_EQ(page(form6, 0), c.listed);
         EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), c.status);
-        EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + PB");
+        EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + MB");
         EXPECT_EQ(totals(form6), c.totals);
         EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), c.progressMax);
         EXPECT_EQ(dialogs.texts(), c.refusal.isNull() ? QStringList{} : QStringList{c.refusal});
