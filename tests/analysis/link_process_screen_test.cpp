@@ -69,11 +69,10 @@ TEST_F(LinkProcessTest, CreateIsOfferedFromAProcessedRangeUntilTheBoxChanges) {
 TEST_F(LinkProcessTest, LinesGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
     storeLines(MegaMillions, kOtherDate, std::vector<EntryLine>(10, EntryLine{{1, 2, 3, 4, 5}, 6}));
     const QByteArray before = fileBytes(entryFile(kOtherDate));
-    openWith({{{47, 36, 25, 14, 3}, 12},
-              {{1, 2, 3, 4, 5}, 0},
-              {{1, 2, 3, 4, 5}, 53},
-              {{1, 1, 2, 3, 4}, 5},
-              {{1, 2, 3, 4, 60}, 5}});
+    // clang-format off
+    openWith({{{47, 36, 25, 14, 3}, 12}, {{1, 2, 3, 4, 5}, 0}, {{1, 2, 3, 4, 5}, 53},
+              {{1, 1, 2, 3, 4}, 5}, {{1, 2, 3, 4, 60}, 5}});
+    // clang-format on
     process("4");
     dialogs.answerYes();
     createFor(kOtherDate);
@@ -136,10 +135,10 @@ std::vector<EntryLine> expectedLines(const std::vector<DrawRecord>& draws) {
             for (int j = 0; j < 5; ++j)
                 partners[d.balls[i]][d.balls[j]] += i != j;
         }
-    auto best = [](const std::map<int, int>& counts, const std::vector<int>& left_out) {
+    auto best = [](const std::map<int, int>& counts, const std::vector<int>& leftOut) {
         int found = 0, most = 0;
         for (const auto& [n, count] : counts)
-            if (count > most && std::find(left_out.begin(), left_out.end(), n) == left_out.end())
+            if (count > most && std::ranges::find(leftOut, n) == leftOut.end())
                 found = n, most = count;
         return found;
     };
@@ -148,12 +147,11 @@ std::vector<EntryLine> expectedLines(const std::vector<DrawRecord>& draws) {
         std::vector<int> line{key};
         while (line.size() < 5 && best(partners[line.back()], line))
             line.push_back(best(partners[line.back()], line));
-        std::sort(line.begin(), line.end());
+        std::ranges::sort(line);
         EntryLine e{{}, static_cast<std::int16_t>(best(bonuses[key], {}))};
-        std::copy(line.begin(), line.end(), e.numbers.begin());
-        if (line.size() == 5 && std::none_of(lines.begin(), lines.end(), [&](const EntryLine& l) {
-                return l.numbers == e.numbers;
-            }))
+        std::ranges::copy(line, e.numbers.begin());
+        if (line.size() == 5 &&
+            std::ranges::find(lines, e.numbers, &EntryLine::numbers) == lines.end())
             lines.push_back(e);
     }
     return lines;

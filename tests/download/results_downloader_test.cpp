@@ -41,67 +41,51 @@ QByteArray response(const QByteArray& body, const QByteArray& status = "200 OK",
 
 // A results server on 127.0.0.1 that answers each path with fixed bytes; a
 // held reply keeps the connection open after them, as a stalled server does.
-class CannedServer {
-  public:
+struct CannedServer {
     struct Reply {
         QByteArray bytes;
         bool hold = false;
     };
     QHash<QByteArray, Reply> replies; // by path: "/dwnld/pbk.rtl"
+    QTcpServer server;
 
     CannedServer() {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection())
-                QObject::connect(socket, &QTcpSocket::readyRead,
-                                 [this, socket] { answer(socket); });
+        EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
+        QObject::connect(&server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] {
+                    const QByteArray request =
+                        socket->property("request").toByteArray() + socket->readAll();
+                    socket->setProperty("request", request);
+                    if (!request.endsWith("\r\n\r\n"))
+                        return;
+                    const Reply reply = replies.value(request.split(' ').value(1),
+                                                      {response("no such file", "404 Not Found")});
+                    socket->write(reply.bytes);
+                    if (!reply.hold)
+                        socket->disconnectFromHost();
+                });
         });
     }
     QString address() const {
-        return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort());
+        return QStringLiteral("http://127.0.0.1:%1/").arg(server.serverPort());
     }
-
-  private:
-    void answer(QTcpSocket* socket) {
-        const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
-        socket->setProperty("request", request);
-        if (!request.contains("\r\n\r\n") || socket->property("answered").toBool())
-            return;
-        socket->setProperty("answered", true);
-        const Reply reply =
-            replies.value(request.split(' ').value(1), {response("no such file", "404 Not Found")});
-        socket->write(reply.bytes);
-        if (!reply.hold)
-            socket->disconnectFromHost();
-    }
-    QTcpServer server_;
 };
 
-// Python's own file server on a folder, on a free port of 127.0.0.1.
-class PythonFileServer {
-  public:
-    explicit PythonFileServer(const QString& folder) {
-        process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(QStringLiteral("python3"), {"-u", "-m", "http.server", "0", "--bind",
-                                                   "127.0.0.1", "--directory", folder});
-        QElapsedTimer waited;
-        waited.start();
-        const QRegularExpression serving(QStringLiteral("port (\\d+)"));
-        while (port_.isEmpty() && waited.elapsed() < 10000 && process_.waitForReadyRead(1000))
-            port_ = serving.match(QString::fromLatin1(output_ += process_.readAll())).captured(1);
-    }
-    ~PythonFileServer() {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
-    QString address() const { return QStringLiteral("http://127.0.0.1:%1/").arg(port_); }
-    bool serving() const { return !port_.isEmpty(); }
-
-  private:
-    QProcess process_;
-    QByteArray output_;
-    QString port_;
-};
+// Python's own file server on a folder, on a free port of 127.0.0.1: its
+// address, or nothing when it did not start. The process ends with `python`.
+QString serveFolder(QProcess& python, const QString& folder) {
+    python.setProcessChannelMode(QProcess::MergedChannels);
+    python.start(QStringLiteral("python3"),
+                 {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
+    QByteArray output;
+    const QRegularExpression serving(QStringLiteral("port (\\d+)"));
+    for (int reads = 0; reads < 10 && python.waitForReadyRead(1000); ++reads)
+        if (const auto port = serving.match(QString::fromLatin1(output += python.readAll()));
+            port.hasMatch())
+            return QStringLiteral("http://127.0.0.1:%1/").arg(port.captured(1));
+    return {};
+}
 
 const QString kFailedQuestion = QStringLiteral(
     "The download failed or was cancelled for Powerball Do you want to continue downloading the "
@@ -109,6 +93,17 @@ const QString kFailedQuestion = QStringLiteral(
 const QString kCorruptQuestion = QStringLiteral(
     "The download was corrupt for Powerball Do you want to continue downloading the other "
     "results?");
+const QString kAllDone = QStringLiteral("All Selected Results Downloaded Successfully.");
+const QString kSomeFailed = QStringLiteral("Some Selected Results Failed to Download.");
+
+// A dial-up line that connects and hangs up as told, counting the hang-ups.
+struct FakeDialup : DialupService {
+    bool hangUpWorks = true;
+    int hangUps = 0;
+    bool available() const override { return true; }
+    Connection attemptConnect() override { return {true, true}; }
+    bool hangUp() override { return ++hangUps, hangUpWorks; }
+};
 
 class ResultsDownloader : public MainWindowTest {
   protected:
@@ -136,25 +131,6 @@ class ResultsDownloader : public MainWindowTest {
         ASSERT_NE(rdl, nullptr);
         control<QCheckBox>(rdl, "Check2")->setChecked(megaMillionsToo);
     }
-    // Powerball (2 draws here) stalls after its first bytes, Mega Millions is
-    // sound; `act` runs once the first bytes have arrived.
-    void runWithStalledPowerball(const std::function<void()>& act) {
-        server.replies["/dwnld/pbk.rtl"] = {
-            response(history(3, 1).left(30), "200 OK", 100 * kRawRecordSize), true};
-        server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
-        open(server.address(), 2, true, &patientServices);
-        replaceWithoutAsking();
-        bool acted = false;
-        QObject::connect(control<QProgressBar>(rdl, "ProgressBar1"), &QProgressBar::valueChanged,
-                         rdl, [&](int percent) {
-                             if (acted || percent == 0)
-                                 return;
-                             acted = true;
-                             act();
-                         });
-        clickOn(rdl, "Command1");
-        EXPECT_TRUE(acted);
-    }
     void replaceWithoutAsking() { control<QAction>(rdl, "mnuNo")->trigger(); }
     QString status() const { return control<QLabel>(rdl, "Label1")->text(); }
     void expectNoLeftovers() {
@@ -170,11 +146,12 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     const QByteArray megaMillions = patched(patched(history(2, 2), 1, 6, 5), 1, 8, 7);
     writeFileBytes(served.path() + "/dwnld/pbk.rtl", powerball);
     writeFileBytes(served.path() + "/dwnld/million.rtl", megaMillions);
-    PythonFileServer files(served.path());
-    if (!files.serving())
+    QProcess python;
+    const QString address = serveFolder(python, served.path());
+    if (address.isEmpty())
         GTEST_SKIP() << "python3 could not serve a folder";
 
-    open(files.address(), 1, true);
+    open(address, 1, true);
     replaceWithoutAsking();
     clickOn(rdl, "Command1");
 
@@ -182,7 +159,7 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     EXPECT_EQ(fileBytes(file("million.rtl")), megaMillions);
     expectNoLeftovers();
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(status(), "All Selected Results Downloaded Successfully.");
+    EXPECT_EQ(status(), kAllDone);
     EXPECT_EQ(control<QProgressBar>(rdl, "ProgressBar1")->value(), 100);
     EXPECT_TRUE(control<QPushButton>(rdl, "Command3")->isEnabled());
     EXPECT_FALSE(control<QPushButton>(rdl, "Command2")->isEnabled());
@@ -192,168 +169,141 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     EXPECT_EQ(shownBalls(), (std::vector<int>{1, 2, 3, 4, 8, 7})); // 5 July 2003, downloaded
 }
 
-struct QuestionCase {
-    int localDraws;
-    bool answer;
-    const char* question;
-};
+const QByteArray kThree = history(3, 1);
 
-class ReplaceQuestion : public ResultsDownloader,
-                        public ::testing::WithParamInterface<QuestionCase> {};
-
-// A declined replacement keeps the local history and is no failure.
-TEST_P(ReplaceQuestion, AsksBeforeReplacingAndKeepsTheHistoryWhenTheAnswerIsNo) {
-    const QByteArray downloaded = history(3, 1);
-    server.replies["/dwnld/pbk.rtl"] = {response(downloaded)};
-    open(server.address(), GetParam().localDraws);
-    const QByteArray local = fileBytes(file("pbk.rtl"));
-    dialogs.answers = {GetParam().answer};
-    clickOn(rdl, "Command1");
-
-    EXPECT_EQ(dialogs.texts(), QStringList{GetParam().question});
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), GetParam().answer ? downloaded : local);
-    expectNoLeftovers();
-    EXPECT_EQ(status(), "All Selected Results Downloaded Successfully.");
-}
-
-const char* const kReplaceUpTo =
+const QString kReplaceUpTo =
     "Do you want to replace your current results for Powerball with those up to 7/5/2003";
-const char* const kMoreResults =
+const QString kMoreResults =
     "You seem to have more results in your history file for Powerball than the downloaded ones. "
     "Do you still want to overwrite your current result history with the downloaded result "
     "history.";
 
-INSTANTIATE_TEST_SUITE_P(, ReplaceQuestion,
-                         ::testing::Values(QuestionCase{3, true, kReplaceUpTo},
-                                           QuestionCase{2, false, kReplaceUpTo},
-                                           QuestionCase{4, false, kMoreResults},
-                                           QuestionCase{4, true, kMoreResults}));
-
-struct FaultCase {
+// One Powerball run against a served reply. A sound file is checked before
+// overwriting (a declined replacement is no failure); a failed or corrupt one
+// is replaced without asking and ends in the question whether to go on.
+enum Outcome { Sound, Failed, Corrupt };
+struct RunCase {
     const char* name;
     QByteArray reply; // empty: nothing listens on the port
-    bool hold;
-    bool corrupt;
+    Outcome outcome;
+    int localDraws = 2;
+    bool answer = true;
+    bool hold = false;
 };
 
-void PrintTo(const FaultCase& fault, std::ostream* os) {
-    *os << fault.name;
-}
+class DownloadRun : public ResultsDownloader, public ::testing::WithParamInterface<RunCase> {};
 
-class DownloadFault : public ResultsDownloader, public ::testing::WithParamInterface<FaultCase> {};
-
-TEST_P(DownloadFault, LeavesTheLocalHistoryAsItWas) {
+TEST_P(DownloadRun, ReplacesTheHistoryOnlyWhenSoundAndAgreed) {
+    const RunCase& c = GetParam();
     QString address = server.address();
-    if (GetParam().reply.isEmpty()) {
+    if (c.reply.isEmpty()) {
         QTcpServer closed;
         ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
         address = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+        closed.close();
     }
-    server.replies["/dwnld/pbk.rtl"] = {GetParam().reply, GetParam().hold};
-    open(address, 2);
+    server.replies["/dwnld/pbk.rtl"] = {c.reply, c.hold};
+    server.replies["/moved/pbk.rtl"] = {response(kThree)};
+    open(address, c.localDraws);
     const QByteArray local = fileBytes(file("pbk.rtl"));
-    replaceWithoutAsking();
-    dialogs.answerYes();
+    if (c.outcome != Sound)
+        replaceWithoutAsking();
+    dialogs.answers = {c.answer};
     clickOn(rdl, "Command1");
 
-    EXPECT_EQ(dialogs.texts(),
-              QStringList{GetParam().corrupt ? kCorruptQuestion : kFailedQuestion});
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), local);
+    const QString question = c.outcome == Corrupt  ? kCorruptQuestion
+                             : c.outcome == Failed ? kFailedQuestion
+                             : c.localDraws > 3    ? kMoreResults
+                                                   : kReplaceUpTo;
+    EXPECT_EQ(dialogs.texts(), QStringList{question});
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), c.outcome == Sound && c.answer ? kThree : local);
     expectNoLeftovers();
-    EXPECT_EQ(status(), "Some Selected Results Failed to Download.");
-}
-
-const QByteArray kThree = history(3, 1);
-const QByteArray kHeadersOnly = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    , DownloadFault,
-    ::testing::Values(
-        FaultCase{"RefusedConnection", {}, false, false},
-        FaultCase{"NotFound", response("<html>Not Found</html>", "404 Not Found"), false, true},
-        FaultCase{"ServerErrorWithAHistoryBody", response(kThree, "500 Oops"), false, true},
-        FaultCase{"NoLength", kHeadersOnly + "\r\n" + kThree, false, false},
-        FaultCase{"Chunked",
-                  kHeadersOnly + "Transfer-Encoding: chunked\r\n\r\n" +
-                      QByteArray::number(kThree.size(), 16) + "\r\n" + kThree + "\r\n0\r\n\r\n",
-                  false, false},
-        FaultCase{"TruncatedBody", response(kThree, "200 OK", 10 * kRawRecordSize), false, false},
-        FaultCase{"LongerThanAnyHistory",
-                  response(kThree, "200 OK", ResultsTransfer::largestBody() + 1), false, false},
-        FaultCase{"ShortLength", response(kThree, "200 OK", kRawRecordSize), false, true},
-        FaultCase{"StalledServer", response(kThree, "200 OK").chopped(40), true, false},
-        FaultCase{"HtmlPage", response("<html><body>Try later</body></html>"), false, true},
-        FaultCase{"EmptyFile", response(""), false, true},
-        FaultCase{"FirstBallZero", response(patched(kThree, 1, 12, 0)), false, true},
-        FaultCase{"CountOutOfRange", response(withCount(kThree, 40000)), false, true},
-        FaultCase{"CountBeyondTheFile", response(withCount(kThree, 4)), false, true},
-        FaultCase{"MainBallTooHigh", response(patched(kThree, 2, 20, 54)), false, true},
-        FaultCase{"BonusTooHigh", response(patched(kThree, 3, 22, 43)), false, true},
-        FaultCase{"NoSuchMonth", response(patched(kThree, 2, 8, 13)), false, true},
-        FaultCase{"DateBeforeThePrevious", response(patched(kThree, 3, 10, 2002)), false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(ResultsDownloader, CancelInTheFirstGameStillDownloadsTheSecond) {
-    QElapsedTimer run;
-    run.start();
-    dialogs.answerYes();
-    runWithStalledPowerball([this] {
-        // Mid-transfer the history is whole and has its backup.
-        EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
-        EXPECT_EQ(fileBytes(file("temp.rtl")), history(2));
-        clickOn(rdl, "Command2");
-    });
-
-    EXPECT_LT(run.elapsed(), 20000); // the client alone would wait a minute
-    EXPECT_EQ(dialogs.texts(), QStringList{kFailedQuestion});
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
-    EXPECT_EQ(fileBytes(file("million.rtl")), history(2, 2));
-    expectNoLeftovers();
-    EXPECT_EQ(status(), "Some Selected Results Failed to Download.");
-}
-
-TEST_F(ResultsDownloader, ClosingMidTransferStopsTheRunAndThenCloses) {
-    runWithStalledPowerball([this] { rdl->close(); });
-
-    EXPECT_EQ(visibleScreen("RDL"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
-    EXPECT_EQ(fileBytes(file("million.rtl")), QByteArray()); // not fetched
-    expectNoLeftovers();
-}
-
-TEST_F(ResultsDownloader, NoToGoingOnEndsTheRun) {
-    server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
-    open(server.address(), 2, true); // no Powerball file on the server
-    replaceWithoutAsking();
-    dialogs.answerNo();
-    clickOn(rdl, "Command1");
-    EXPECT_EQ(dialogs.texts(), QStringList{kCorruptQuestion});
-    EXPECT_EQ(status(), "Download Failed. Some results may not have been updated.");
-    EXPECT_EQ(fileBytes(file("million.rtl")), QByteArray()); // not fetched
+    EXPECT_EQ(status(), c.outcome == Sound ? kAllDone
+                        : c.answer         ? kSomeFailed
+                        : c.outcome == Failed
+                            ? "Download Failed or Was Cancelled. Some results may "
+                              "not have been updated."
+                            : "Download Failed. Some results may not have been "
+                              "updated.");
     EXPECT_TRUE(control<QPushButton>(rdl, "Command1")->isEnabled());
 }
 
-TEST_F(ResultsDownloader, FollowsARedirection) {
-    server.replies["/dwnld/pbk.rtl"] = {
-        "HTTP/1.1 302 Found\r\nLocation: /moved/pbk.rtl\r\nContent-Length: 0\r\n\r\n"};
-    server.replies["/moved/pbk.rtl"] = {response(kThree)};
-    open(server.address(), 2);
+const QByteArray kHeadersOnly = "HTTP/1.1 200 OK\r\nConnection: close\r\n";
+const QByteArray kNotFound = response("<html>Not Found</html>", "404 Not Found");
+const QByteArray kTruncated = response(kThree, "200 OK", 10 * kRawRecordSize);
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(, DownloadRun, ::testing::Values(
+    RunCase{"SameCountYes", response(kThree), Sound, 3, true},
+    RunCase{"FewerNo", response(kThree), Sound, 2, false},
+    RunCase{"MoreNo", response(kThree), Sound, 4, false},
+    RunCase{"MoreYes", response(kThree), Sound, 4, true},
+    RunCase{"Redirected", "HTTP/1.1 302 Found\r\nLocation: /moved/pbk.rtl\r\nContent-Length: 0\r\n\r\n",
+            Sound, 3, true},
+    RunCase{"RefusedConnection", {}, Failed},
+    RunCase{"NotFound", kNotFound, Corrupt},
+    RunCase{"NotFoundAndNoToGoingOn", kNotFound, Corrupt, 2, false},
+    RunCase{"ServerErrorWithAHistoryBody", response(kThree, "500 Oops"), Corrupt},
+    RunCase{"NoLength", kHeadersOnly + "\r\n" + kThree, Failed},
+    RunCase{"Chunked", kHeadersOnly + "Transfer-Encoding: chunked\r\n\r\n" +
+              QByteArray::number(kThree.size(), 16) + "\r\n" + kThree + "\r\n0\r\n\r\n", Failed},
+    RunCase{"TruncatedBody", kTruncated, Failed},
+    RunCase{"TruncatedBodyAndNoToGoingOn", kTruncated, Failed, 2, false},
+    RunCase{"LongerThanAnyHistory", response(kThree, "200 OK", ResultsTransfer::largestBody() + 1), Failed},
+    RunCase{"ShortLength", response(kThree, "200 OK", kRawRecordSize), Corrupt},
+    RunCase{"StalledServer", response(kThree, "200 OK").chopped(40), Failed, 2, true, true},
+    RunCase{"HtmlPage", response("<html><body>Try later</body></html>"), Corrupt},
+    RunCase{"EmptyFile", response(""), Corrupt},
+    RunCase{"FirstBallZero", response(patched(kThree, 1, 12, 0)), Corrupt},
+    RunCase{"CountOutOfRange", response(withCount(kThree, 40000)), Corrupt},
+    RunCase{"CountBeyondTheFile", response(withCount(kThree, 4)), Corrupt},
+    RunCase{"MainBallTooHigh", response(patched(kThree, 2, 20, 54)), Corrupt},
+    RunCase{"BonusTooHigh", response(patched(kThree, 3, 22, 43)), Corrupt},
+    RunCase{"NoSuchMonth", response(patched(kThree, 2, 8, 13)), Corrupt},
+    RunCase{"DateBeforeThePrevious", response(patched(kThree, 3, 10, 2002)), Corrupt}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+class StalledRun : public ResultsDownloader, public ::testing::WithParamInterface<bool> {};
+
+// Powerball (2 draws here) stalls after its first bytes, Mega Millions is
+// sound. Once the first bytes are in, Cancel (true) ends Powerball's transfer
+// and the run goes on; closing (false) stops the run and then closes.
+TEST_P(StalledRun, CancelGoesOnWithTheSecondGameClosingStops) {
+    const bool cancel = GetParam();
+    server.replies["/dwnld/pbk.rtl"] = {response(kThree.left(30), "200 OK", 100 * kRawRecordSize),
+                                        true};
+    server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
+    open(server.address(), 2, true, &patientServices);
     replaceWithoutAsking();
+    dialogs.answerYes();
+    bool acted = false;
+    QObject::connect(control<QProgressBar>(rdl, "ProgressBar1"), &QProgressBar::valueChanged, rdl,
+                     [&](int percent) {
+                         if (acted || percent == 0)
+                             return;
+                         acted = true;
+                         // Mid-transfer the history is whole and has its backup.
+                         EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
+                         EXPECT_EQ(fileBytes(file("temp.rtl")), history(2));
+                         cancel ? clickOn(rdl, "Command2") : void(rdl->close());
+                     });
+    QElapsedTimer run;
+    run.start();
     clickOn(rdl, "Command1");
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
-    EXPECT_EQ(status(), "All Selected Results Downloaded Successfully.");
+
+    EXPECT_TRUE(acted);
+    EXPECT_LT(run.elapsed(), 20000); // the client alone would wait a minute
+    EXPECT_EQ(dialogs.texts(), cancel ? QStringList{kFailedQuestion} : QStringList{});
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), history(2));
+    EXPECT_EQ(fileBytes(file("million.rtl")), cancel ? history(2, 2) : QByteArray());
+    expectNoLeftovers();
+    EXPECT_EQ(visibleScreen("RDL") == rdl, cancel);
+    EXPECT_EQ(cancel ? status() : QString(), cancel ? kSomeFailed : QString());
+    EXPECT_TRUE(window->isEnabled() != cancel);
 }
 
-// A dial-up line that connects and hangs up as told, counting the hang-ups.
-struct FakeDialup : DialupService {
-    bool hangUpWorks = true;
-    int hangUps = 0;
-    bool available() const override { return true; }
-    Connection attemptConnect() override { return {true, true}; }
-    bool hangUp() override { return ++hangUps, hangUpWorks; }
-};
+INSTANTIATE_TEST_SUITE_P(, StalledRun, ::testing::Bool());
 
 TEST_F(ResultsDownloader, HangsUpTheDialUpLineAfterASuccessfulRunWithoutAsking) {
     FakeDialup dialup;

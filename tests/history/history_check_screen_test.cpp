@@ -18,7 +18,8 @@ const QDate kFirst(2003, 6, 28);
 } // namespace
 
 // Three draws, none today (so the main screen checks nothing by itself): the
-// two lines win 3+PB and PB in the first, 5 in the second, nothing in the third.
+// two lines win 3 + bonus and the bonus alone in the first, 5 in the second,
+// nothing in the third.
 class HistoryScreen : public MainWindowTest {
   protected:
     void TearDown() override { closeScreens("Form6"); }
@@ -40,14 +41,13 @@ class HistoryScreen : public MainWindowTest {
         control<DatePicker>(form6, "DTPicker2")->setValue(end);
         clickOn(form6, "Command2");
     }
-    static QStringList page(QWidget* form6, int p) {
-        return modelTexts(
-            control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))->model());
+    static QListView* list(QWidget* form6, int p) {
+        return control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)));
     }
+    static QStringList page(QWidget* form6, int p) { return modelTexts(list(form6, p)->model()); }
     static int visiblePage(QWidget* form6) {
         for (int p = 0; p < 4; ++p)
-            if (control<QListView>(form6, qPrintable(QStringLiteral("List1_%1").arg(p)))
-                    ->isVisible())
+            if (list(form6, p)->isVisible())
                 return p;
         return -1;
     }
@@ -68,7 +68,30 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
     EXPECT_EQ(dialogs.last(),
               "There are no results in the results file - you cannot do a history check!");
     EXPECT_TRUE(window->isEnabled());
-    window.reset();
+}
+
+// One screen checks period after period; a refused period leaves the boxes empty.
+TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
+    const QString kNone = QStringLiteral("No results in specified date range");
+    const struct {
+        QDate start, end;
+        QStringList listed;
+        QString status;
+        const char* totals;
+        int progressMax;
+        QString refusal;
+    } cases[] = {// clang-format off
+        {kFirst, kToday,
+         {"28 JUN  2003", "01 02 03 04 05 07 Match 3+MB", "30 31 32 33 34 07 Match MB",
+          "02 JUL  2003", "01 02 03 04 05 07 Match 5", "03 JUL  2003"},
+         "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3},
+        {QDate(2003, 7, 2), QDate(2003, 7, 2), {"02 JUL  2003", "01 02 03 04 05 07 Match 5"},
+         "Check 2 entries against  1 results.", "0,1,0,0,0,0,0,0,0", 1},
+        {QDate(2003, 7, 4), QDate(2003, 12, 31), {}, kNone, ",,,,,,,,", 1},
+        {QDate(2003, 1, 1), QDate(2003, 6, 27), {}, kNone, ",,,,,,,,", 1},
+        {QDate(2003, 7, 3), QDate(2003, 7, 2), {}, kNone, ",,,,,,,,", 1,
+         "Your start date must be before your end date"}};
+    // clang-format on
     QWidget* form6 = start(MegaMillions);
     ASSERT_NE(form6, nullptr);
     EXPECT_EQ(form6->windowTitle(), "History Check Against Mega Millions Entry");
@@ -77,74 +100,31 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
     EXPECT_EQ(control<DatePicker>(form6, "DTPicker1")->value(), kFirst);
     EXPECT_EQ(control<DatePicker>(form6, "DTPicker2")->value(), kToday);
     EXPECT_FALSE(window->isEnabled());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.start.toString()));
+        dialogs.clear();
+        check(form6, c.start, c.end);
+        EXPECT_EQ(page(form6, 0), c.listed);
+        EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), c.status);
+        EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + MB");
+        EXPECT_EQ(totals(form6), c.totals);
+        EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), c.progressMax);
+        EXPECT_EQ(dialogs.texts(), c.refusal.isNull() ? QStringList{} : QStringList{c.refusal});
+        EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
+        EXPECT_EQ(visiblePage(form6), 0);
+    }
 }
 
-namespace {
-struct PeriodCase {
-    const char* name;
-    QDate start, end;
-    QStringList listed;
-    const char* status;
-    const char* totals;
-    int progressMax;
-};
-void PrintTo(const PeriodCase& c, std::ostream* os) {
-    *os << c.name;
-}
-class HistoryPeriods : public HistoryScreen, public ::testing::WithParamInterface<PeriodCase> {};
-} // namespace
-
-TEST_P(HistoryPeriods, ChecksTheDrawsOfThePeriod) {
-    const PeriodCase& c = GetParam();
-    QWidget* form6 = start();
-    ASSERT_NE(form6, nullptr);
-    check(form6, c.start, c.end);
-    EXPECT_EQ(page(form6, 0), c.listed);
-    EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), c.status);
-    EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + PB");
-    EXPECT_EQ(totals(form6), c.totals);
-    EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), c.progressMax);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
-    EXPECT_EQ(visiblePage(form6), 0);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Periods, HistoryPeriods, ::testing::Values(
-    PeriodCase{"whole_history", kFirst, kToday,
-               {"28 JUN  2003", "01 02 03 04 05 07 Match 3+PB", "30 31 32 33 34 07 Match PB",
-                "02 JUL  2003", "01 02 03 04 05 07 Match 5", "03 JUL  2003"},
-               "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3},
-    PeriodCase{"one_draw_date", QDate(2003, 7, 2), QDate(2003, 7, 2),
-               {"02 JUL  2003", "01 02 03 04 05 07 Match 5"},
-               "Check 2 entries against  1 results.", "0,1,0,0,0,0,0,0,0", 1},
-    PeriodCase{"start_after_last", QDate(2003, 7, 4), QDate(2003, 12, 31), {},
-               "No results in specified date range", ",,,,,,,,", 1},
-    PeriodCase{"end_before_first", QDate(2003, 1, 1), QDate(2003, 6, 27), {},
-               "No results in specified date range", ",,,,,,,,", 1}),
-    [](const ::testing::TestParamInfo<PeriodCase>& info) { return info.param.name; });
-// clang-format on
-
-TEST_F(HistoryScreen, StartAfterEndIsRefused) {
-    QWidget* form6 = start();
-    check(form6, QDate(2003, 7, 3), QDate(2003, 7, 2));
-    EXPECT_EQ(dialogs.texts(), QStringList{"Your start date must be before your end date"});
-    EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
-}
-
-TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFar) {
-    QWidget* form6 = start();
-    // Pressed when the first draw lets the interface in.
+// Cancel, pressed when the first draw lets the interface in, keeps the totals
+// so far; closing stops the run first.
+TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFarClosingStopsTheRunFirst) {
+    QPointer<QWidget> form6 = start();
     QTimer::singleShot(0, form6, [form6] { clickOn(form6, "Command3"); });
     check(form6);
     EXPECT_EQ(page(form6, 0).size(), 3);
     EXPECT_EQ(totals(form6), "0,0,0,0,1,0,0,0,1");
     EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
     EXPECT_TRUE(control<QPushButton>(form6, "Command1")->isEnabled());
-}
-
-TEST_F(HistoryScreen, ClosingDuringARunStopsItFirst) {
-    QPointer<QWidget> form6 = start();
     QTimer::singleShot(0, form6, [form6] { QTest::keyClick(form6, Qt::Key_Escape); });
     check(form6);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -152,46 +132,40 @@ TEST_F(HistoryScreen, ClosingDuringARunStopsItFirst) {
     EXPECT_TRUE(window->isEnabled());
 }
 
-namespace {
-struct PagingCase {
-    int limit;
-    int shownAfterFirstDraw;
-    std::vector<qsizetype> pageSizes;
-    bool fullMessage;
-};
-class HistoryScreenPaging : public HistoryScreen,
-                            public ::testing::WithParamInterface<PagingCase> {};
-} // namespace
-
-TEST_P(HistoryScreenPaging, PagesFillInTurnAndTheButtonsWalkThem) {
-    const PagingCase& c = GetParam();
-    start()->close();
-    auto* form6 = new HistoryCheckScreen(*window, c.limit);
-    window->openSecondary(form6);
-    int shownMidRun = -1;
-    QTimer::singleShot(0, form6, [&] { shownMidRun = visiblePage(form6); });
-    check(form6);
-    EXPECT_EQ(shownMidRun, c.shownAfterFirstDraw);
-    std::vector<qsizetype> sizes;
-    for (int p = 0; p < 4; ++p)
-        sizes.push_back(page(form6, p).size());
-    EXPECT_EQ(sizes, c.pageSizes);
-    EXPECT_EQ(dialogs.texts(), c.fullMessage ? QStringList{historyFullMessage()} : QStringList{});
-    // Next walks the pages in use only; Previous walks back to the first.
-    const int used = static_cast<int>(sizes.size() - std::ranges::count(sizes, 0));
-    for (int p = 1; p <= 4; ++p) {
-        clickOn(form6, "Command4");
-        EXPECT_EQ(visiblePage(form6), std::min(p, used - 1));
-    }
-    for (int p = used - 2; p >= -1; --p) {
-        clickOn(form6, "Command5");
-        EXPECT_EQ(visiblePage(form6), std::max(p, 0));
-    }
-}
-
 // Six lines are counted: three headings and three winning lines. The first
 // page stays out of sight while a run fills it, until a page is full.
-INSTANTIATE_TEST_SUITE_P(Limits, HistoryScreenPaging,
-                         ::testing::Values(PagingCase{100, 1, {6, 0, 0, 0}, false},
-                                           PagingCase{2, 0, {2, 2, 2, 0}, false},
-                                           PagingCase{1, 0, {1, 1, 1, 1}, true}));
+TEST_F(HistoryScreen, PagesFillInTurnAndTheButtonsWalkThem) {
+    const struct {
+        int limit;
+        int shownAfterFirstDraw;
+        std::vector<qsizetype> pageSizes; // all four full at a limit of 1
+    } cases[] = {{100, 1, {6, 0, 0, 0}}, {2, 0, {2, 2, 2, 0}}, {1, 0, {1, 1, 1, 1}}};
+    start()->close();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.limit);
+        dialogs.clear();
+        auto* form6 = new HistoryCheckScreen(*window, c.limit);
+        window->openSecondary(form6);
+        int shownMidRun = -1;
+        QTimer::singleShot(0, form6, [&] { shownMidRun = visiblePage(form6); });
+        check(form6);
+        EXPECT_EQ(shownMidRun, c.shownAfterFirstDraw);
+        std::vector<qsizetype> sizes;
+        for (int p = 0; p < 4; ++p)
+            sizes.push_back(page(form6, p).size());
+        EXPECT_EQ(sizes, c.pageSizes);
+        EXPECT_EQ(dialogs.texts(),
+                  c.limit == 1 ? QStringList{historyFullMessage()} : QStringList{});
+        // Next walks the pages in use only; Previous walks back to the first.
+        const int used = static_cast<int>(sizes.size() - std::ranges::count(sizes, 0));
+        for (int p = 1; p <= 4; ++p) {
+            clickOn(form6, "Command4");
+            EXPECT_EQ(visiblePage(form6), std::min(p, used - 1));
+        }
+        for (int p = used - 2; p >= -1; --p) {
+            clickOn(form6, "Command5");
+            EXPECT_EQ(visiblePage(form6), std::max(p, 0));
+        }
+        form6->close();
+    }
+}
