@@ -6,24 +6,32 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
 
 TEST(DateKey, BuildsDayMonthYear) {
     EXPECT_EQ(makedatekey(5, 7, 2003), QStringLiteral("05JUL2003"));
     EXPECT_EQ(makedatekey(15, 12, QStringLiteral("03")), QStringLiteral("15DEC2003"));
     EXPECT_EQ(makedatekey(1, 2, QStringLiteral(" 2004 ")), QStringLiteral("01FEB2004"));
-    // A one-character year gets nothing in front.
-    EXPECT_EQ(makedatekey(9, 9, 3), QStringLiteral("09SEP3"));
+    EXPECT_EQ(makedatekey(9, 9, 3), QStringLiteral("09SEP3")); // nothing before a 1-digit year
+}
+
+namespace {
+// One actual payout record whose nine amounts count up from `first`.
+QByteArray record(const char* key, int flag, int count, qint64 f) {
+    return actualRecordBytes(key, flag, count,
+                             {f, f + 1, f + 2, f + 3, f + 4, f + 5, f + 6, f + 7, f + 8});
 }
 
 class PayoutFiles : public ::testing::Test {
   protected:
     QTemporaryDir dir;
+    QString file(const char* name) const { return dir.path() + QLatin1Char('/') + name; }
     QString actual() const { return actualPayoutFilePath(dir.path(), Powerball); }
-    QString defaults() const { return defaultPayoutFilePath(dir.path(), MegaMillions); }
 
     static PayoutTable table(const char* key, int flag, std::int32_t first) {
         PayoutTable t;
@@ -34,164 +42,123 @@ class PayoutFiles : public ::testing::Test {
         return t;
     }
 };
+} // namespace
 
-TEST_F(PayoutFiles, FirstStoreWritesOne49ByteRecordCountingItself) {
-    const auto stored = ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
-    EXPECT_EQ(stored.record, 1);
-    EXPECT_FALSE(stored.replaced);
+TEST_F(PayoutFiles, StoresAppendNewDatesAndReplaceInPlaceWithTheCountInRecordOne) {
+    const struct {
+        const char* key;
+        int flag, first, record;
+        bool replaced;
+        int count;
+    } stores[] = {{"05JUL2003", -1, 100, 1, false, 1},
+                  {"09JUL2003", 0, 200, 2, false, 2},
+                  {"05JUL2003", 0, 300, 1, true, 2},
+                  {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
+    for (const auto& s : stores) {
+        const auto stored = ActualPayoutFile::storeTable(actual(), table(s.key, s.flag, s.first));
+        EXPECT_EQ(stored.record, s.record) << s.first;
+        EXPECT_EQ(stored.replaced, s.replaced) << s.first;
+        EXPECT_EQ(ActualPayoutFile::countTables(actual()), s.count) << s.first;
+    }
     EXPECT_EQ(fileBytes(actual()),
-              actualRecordBytes("05JUL2003", -1, 1, {100, 101, 102, 103, 104, 105, 106, 107, 108}));
-}
-
-TEST_F(PayoutFiles, SecondDateIsAppendedAndAReplacementKeepsTheCountAndTheOtherRecord) {
-    ActualPayoutFile::storeTable(actual(), table("05JUL2003", -1, 100));
-    const auto second = ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 200));
-    EXPECT_EQ(second.record, 2);
-    QByteArray bytes = fileBytes(actual());
-    ASSERT_EQ(bytes.size(), 2 * 49);
-    EXPECT_EQ(bytes.mid(11, 2), le16(2));
-    EXPECT_EQ(bytes.mid(49, 9), QByteArray("09JUL2003"));
-    EXPECT_EQ(bytes.mid(49 + 9, 2), le16(0));
-
-    const auto again = ActualPayoutFile::storeTable(actual(), table("05JUL2003", 0, 300));
-    EXPECT_TRUE(again.replaced);
-    EXPECT_EQ(again.record, 1);
-    bytes = fileBytes(actual());
-    ASSERT_EQ(bytes.size(), 2 * 49);
-    EXPECT_EQ(bytes.left(49),
-              actualRecordBytes("05JUL2003", 0, 2, {300, 301, 302, 303, 304, 305, 306, 307, 308}));
-    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
-
-    // Replacing a later record leaves record 1 alone.
-    ActualPayoutFile::storeTable(actual(), table("09JUL2003", -1, 900));
-    EXPECT_EQ(fileBytes(actual()).left(49), bytes.left(49));
+              record("05JUL2003", 0, 2, 300) + record("09JUL2003", -1, 0, 900));
     const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003"));
     ASSERT_TRUE(found);
     EXPECT_EQ(found->amount(1), 900);
     EXPECT_TRUE(found->isConfirmed());
 }
 
-TEST_F(PayoutFiles, FindTakesTheLastRecordWithTheKey) {
-    writeFileBytes(actual(),
-                   actualRecordBytes("05JUL2003", 0, 3, {1, 1, 1, 1, 1, 1, 1, 1, 1}) +
-                       actualRecordBytes("09JUL2003", 0, 0, {2, 2, 2, 2, 2, 2, 2, 2, 2}) +
-                       actualRecordBytes("05JUL2003", -1, 0, {3, 3, 3, 3, 3, 3, 3, 3, 3}));
+TEST_F(PayoutFiles, FindTakesTheLastTableWithTheKeyAndNoRecordBeyondTheCount) {
+    writeFileBytes(actual(), record("05JUL2003", 0, 3, 1) + record("09JUL2003", 0, 0, 2) +
+                                 record("05JUL2003", -1, 0, 3) + record("12JUL2003", 0, 0, 4));
     EXPECT_EQ(ActualPayoutFile::findRecord(actual(), QStringLiteral("05JUL2003")), 3);
     const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003"));
     ASSERT_TRUE(found);
-    EXPECT_EQ(found->amount(9), 3);
+    EXPECT_EQ(found->amount(9), 11);
     EXPECT_EQ(found->confirmed, -1);
     EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("06JUL2003")));
-}
-
-TEST_F(PayoutFiles, RecordsBeyondTheCountAreNotTables) {
-    writeFileBytes(actual(), actualRecordBytes("05JUL2003", 0, 1, {1, 1, 1, 1, 1, 1, 1, 1, 1}) +
-                                 actualRecordBytes("09JUL2003", 0, 0, {2, 2, 2, 2, 2, 2, 2, 2, 2}));
-    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("09JUL2003")));
-    // A store of that date appends it as table 2, over the stale record.
-    EXPECT_EQ(ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 5)).record, 2);
-    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 2);
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("12JUL2003")));
+    // A store of that date appends it as table 4, over the stale record.
+    EXPECT_EQ(ActualPayoutFile::storeTable(actual(), table("12JUL2003", 0, 5)).record, 4);
+    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 4);
 }
 
 TEST_F(PayoutFiles, DamagedCountIsRefusedNamingTheFileAndNothingIsWritten) {
     for (int claimed : {-1, 2}) {
-        const QByteArray damaged =
-            actualRecordBytes("05JUL2003", 0, claimed, {1, 1, 1, 1, 1, 1, 1, 1, 1});
+        const QByteArray damaged = record("05JUL2003", 0, claimed, 1);
         writeFileBytes(actual(), damaged);
-        try {
-            ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003"));
-            ADD_FAILURE() << "no error for count " << claimed;
-        } catch (const DamagedFileError& e) {
-            EXPECT_TRUE(e.message().contains(QStringLiteral("USRES.rtl")))
-                << e.message().toStdString();
-        }
+        EXPECT_THAT([&] { ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003")); },
+                    ThrowsMessage<DamagedFileError>(HasSubstr("USRES.rtl")));
         EXPECT_THROW(ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 1)),
                      DamagedFileError);
         EXPECT_EQ(fileBytes(actual()), damaged);
     }
 }
 
-TEST_F(PayoutFiles, DefaultTableIsOneRecordOfEightAmounts) {
-    DefaultPayoutFile::writeAmounts(defaults(), {100000, 5000, 100, 100, 7, 7, 4, 3});
-    EXPECT_EQ(fileBytes(defaults()), defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3}));
-    const auto t = DefaultPayoutFile::readTable(defaults());
+TEST_F(PayoutFiles, DefaultTableIsOneRecordOfEightAmountsForCategoriesTwoToNine) {
+    const QString path = defaultPayoutFilePath(dir.path(), MegaMillions);
+    EXPECT_FALSE(DefaultPayoutFile::readTable(path)); // missing: created empty
+    DefaultPayoutFile::writeAmounts(path, {100000, 5000, 100, 100, 7, 7, 4, 3});
+    EXPECT_EQ(fileBytes(path), defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3}));
+    const auto t = DefaultPayoutFile::readTable(path);
     ASSERT_TRUE(t);
     EXPECT_FALSE(t->amount(1));
     EXPECT_EQ(t->amount(2), 100000);
     EXPECT_EQ(t->amount(9), 3);
+    // Without a positive first amount the file holds no defaults.
+    writeFileBytes(path, le32(-1) + le32(5) + QByteArray(24, '\0'));
+    EXPECT_FALSE(DefaultPayoutFile::readTable(path));
+    EXPECT_EQ(DefaultPayoutFile::readAmounts(path)[1], 5);
 }
 
-TEST_F(PayoutFiles, DefaultFileWithoutAPositiveFirstAmountHoldsNoDefaults) {
-    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults())); // missing: created empty
-    writeFileBytes(defaults(), QByteArray(32, '\0'));
-    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults()));
-    writeFileBytes(defaults(), le32(-1) + le32(5) + QByteArray(24, '\0'));
-    EXPECT_FALSE(DefaultPayoutFile::readTable(defaults()));
-    EXPECT_EQ(DefaultPayoutFile::readAmounts(defaults())[1], 5);
-}
-
-class PayoutLookUpTest : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    QString file(const char* name) const { return dir.path() + QLatin1Char('/') + name; }
-    PayoutLookUp lookUp(GameCode game = Powerball) {
-        return lookUpPayouts(dir.path(), game, 5, 7, 2003);
+// The actual table of the date comes first, else the defaults fill categories
+// 2 to 9; a default file without defaults goes, a damaged actual file stays.
+TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
+    const QByteArray actualFile =
+        record("02JUL2003", -1, 2, 9) +
+        actualRecordBytes("05JUL2003", -1, 0, {0, 1000, 500, 100, 100, 7, 7, 4, 3});
+    const QByteArray defaults = defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3});
+    const QString none = QStringLiteral("- - - - - - - - -");
+    const struct {
+        QByteArray actual, defaults; // null: no file
+        GameCode game;
+        int day;
+        QString amounts; // of the table found, "-" for none
+        bool actualFound, defaultUsed, defaultsKept;
+    } cases[] = {
+        {actualFile, defaults, Powerball, 5, "0 1000 500 100 100 7 7 4 3", true, false, true},
+        {actualFile, defaults, Powerball, 6, "- 100000 5000 100 100 7 7 4 3", false, true, true},
+        {actualFile, defaults, MegaMillions, 5, none, false, false, true},
+        {{}, defaults, Powerball, 5, "- 100000 5000 100 100 7 7 4 3", false, true, true},
+        {{}, QByteArray(32, '\0'), Powerball, 5, none, false, false, false},
+        {{}, le32(-1) + QByteArray(28, '\x01'), Powerball, 5, none, false, false, false},
+        {{}, le32(0) + le32(5000) + QByteArray(24, '\0'), Powerball, 5, none, false, false, false},
+        {{}, {}, Powerball, 5, none, false, false, false}, // also one just created
+        {record("05JUL2003", -1, 5, 9), defaults, Powerball, 5, "- 100000 5000 100 100 7 7 4 3",
+         false, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amounts.toStdString() + " on day " + std::to_string(c.day));
+        QFile::remove(file("USRES.rtl"));
+        QFile::remove(file("Defaults.rtl"));
+        if (!c.actual.isNull())
+            writeFileBytes(file("USRES.rtl"), c.actual);
+        if (!c.defaults.isNull())
+            writeFileBytes(file("Defaults.rtl"), c.defaults);
+        const PayoutLookUp r = lookUpPayouts(dir.path(), c.game, c.day, 7, 2003);
+        QStringList amounts;
+        for (const auto& amount : r.table.amounts)
+            amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));
+        EXPECT_EQ(amounts.join(' '), c.amounts);
+        EXPECT_EQ(r.actualFound, c.actualFound);
+        EXPECT_EQ(r.confirmed(), c.actualFound);
+        EXPECT_EQ(r.defaultUsed, c.defaultUsed);
+        EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), c.defaultsKept);
+        // The actual file is created empty when missing and a damaged one is kept.
+        EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+        EXPECT_EQ(fileBytes(file("USRES.rtl")), c.actual);
+        const bool damaged = c.actual.size() == 49;
+        ASSERT_EQ(r.problems.size(), damaged ? 1 : 0);
+        if (damaged)
+            EXPECT_THAT(r.problems[0].toStdString(), HasSubstr("USRES.rtl"));
     }
-};
-
-TEST_F(PayoutLookUpTest, ActualTableOfTheDateComesFirst) {
-    writeFileBytes(file("USRES.rtl"),
-                   actualRecordBytes("02JUL2003", -1, 2, {9, 9, 9, 9, 9, 9, 9, 9, 9}) +
-                       actualRecordBytes("05JUL2003", -1, 0, {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
-    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {1, 1, 1, 1, 1, 1, 1, 1});
-    const PayoutLookUp r = lookUp();
-    EXPECT_TRUE(r.actualFound);
-    EXPECT_FALSE(r.defaultUsed);
-    EXPECT_TRUE(r.confirmed());
-    EXPECT_EQ(r.table.amount(1), 0);
-    EXPECT_EQ(r.table.amount(2), 1000);
-    EXPECT_EQ(r.table.amount(9), 3);
-    EXPECT_TRUE(r.problems.isEmpty());
-    // Another date, or the other game's file, has no table.
-    EXPECT_FALSE(lookUpPayouts(dir.path(), Powerball, 6, 7, 2003).actualFound);
-    EXPECT_FALSE(lookUpPayouts(dir.path(), MegaMillions, 5, 7, 2003).actualFound);
-}
-
-TEST_F(PayoutLookUpTest, WithoutAnActualTableTheDefaultsFillCategoriesTwoToNine) {
-    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {100000, 5000, 100, 100, 7, 7, 4, 3});
-    const PayoutLookUp r = lookUp();
-    EXPECT_FALSE(r.actualFound);
-    EXPECT_TRUE(r.defaultUsed);
-    EXPECT_FALSE(r.table.amount(1));
-    EXPECT_EQ(r.table.amount(2), 100000);
-    EXPECT_TRUE(QFileInfo::exists(file("Defaults.rtl")));
-    // The missing actual file is created empty and stays.
-    EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
-    EXPECT_EQ(QFileInfo(file("USRES.rtl")).size(), 0);
-}
-
-TEST_F(PayoutLookUpTest, DefaultFileWithoutDefaultsIsDeleted) {
-    for (const QByteArray& bytes : {QByteArray(32, '\0'), le32(-1) + QByteArray(28, '\x01'),
-                                    le32(0) + le32(5000) + QByteArray(24, '\0')}) {
-        writeFileBytes(file("Defaults.rtl"), bytes);
-        const PayoutLookUp r = lookUp();
-        EXPECT_FALSE(r.defaultUsed);
-        EXPECT_FALSE(r.table.amount(3));
-        EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
-    }
-    // Also one the look-up has just created.
-    lookUp();
-    EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
-}
-
-TEST_F(PayoutLookUpTest, DamagedActualFileCountsAsEmptyIsReportedAndKept) {
-    const QByteArray damaged = actualRecordBytes("05JUL2003", -1, 5, {9, 9, 9, 9, 9, 9, 9, 9, 9});
-    writeFileBytes(file("USRES.rtl"), damaged);
-    DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {10, 1, 1, 1, 1, 1, 1, 1});
-    const PayoutLookUp r = lookUp();
-    EXPECT_FALSE(r.actualFound);
-    EXPECT_TRUE(r.defaultUsed);
-    ASSERT_EQ(r.problems.size(), 1);
-    EXPECT_TRUE(r.problems[0].contains(QStringLiteral("USRES.rtl")));
-    EXPECT_EQ(fileBytes(file("USRES.rtl")), damaged);
 }

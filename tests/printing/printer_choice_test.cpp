@@ -5,101 +5,67 @@
 #include "support/temp_folder.h"
 
 #include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <optional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
-namespace {
-struct StartUpCase {
-    const char* name;
-    QStringList installed;
-    std::optional<QString> saved; // nullopt: print.dat missing
-    bool available;
-    QString current;
-};
-
-void PrintTo(const StartUpCase& c, std::ostream* os) {
-    *os << c.name;
+TEST(StartUpChoice, ChoosesTheSavedPrinterElseTheLastOneWithAName) {
+    const struct {
+        QStringList installed;
+        std::optional<QString> saved; // nullopt: print.dat missing
+        QString current;              // empty: no printer available
+    } cases[] = {{{"Alpha", "Beta", "Gamma"}, "Beta", "Beta"},
+                 {{"Alpha", "Beta"}, "Alpha", "Alpha"}, // later ones do not override it
+                 {{"Alpha", "Beta"}, "Beta", "Beta"},
+                 {{"Alpha", "Beta"}, std::nullopt, "Beta"},
+                 {{"Alpha", "Beta"}, "Gone", "Beta"},
+                 {{"Alpha", "alpha", "Alpha 2"}, "alpha", "alpha"}, // exact names only
+                 {{"Alpha", ""}, std::nullopt, "Alpha"}, // printers without a name are skipped
+                 {{""}, std::nullopt, ""},
+                 {{}, "Alpha", ""}};
+    for (const auto& c : cases) {
+        TempFolder dir;
+        AppState state;
+        FakePrinter printer;
+        state.installFolder = dir.path();
+        if (c.saved)
+            writeSavedPrinterName(dir.path(), *c.saved);
+        printer.printers = c.installed;
+        EXPECT_EQ(selectSavedPrinter(printer, state), !c.current.isEmpty())
+            << c.current.toStdString();
+        EXPECT_EQ(printer.current, c.current);
+    }
 }
 
-class StartUpChoice : public ::testing::TestWithParam<StartUpCase> {
-  protected:
-    QTemporaryDir dir;
-    AppState state;
-    FakePrinter printer;
-};
-} // namespace
-
-TEST_P(StartUpChoice, ChoosesTheSavedPrinterElseTheLastOneWithAName) {
-    const StartUpCase& c = GetParam();
-    state.installFolder = dir.path();
-    if (c.saved)
-        writeSavedPrinterName(dir.path(), *c.saved);
-    printer.printers = c.installed;
-
-    EXPECT_EQ(selectSavedPrinter(printer, state), c.available);
-    EXPECT_EQ(printer.current, c.current);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Printers, StartUpChoice,
-    ::testing::Values(
-        StartUpCase{"SavedInTheMiddle", {"Alpha", "Beta", "Gamma"}, "Beta", true, "Beta"},
-        StartUpCase{
-            "SavedFirstIsNotOverriddenByLaterOnes", {"Alpha", "Beta"}, "Alpha", true, "Alpha"},
-        StartUpCase{"SavedLast", {"Alpha", "Beta"}, "Beta", true, "Beta"},
-        StartUpCase{"FileMissingTakesTheLast", {"Alpha", "Beta"}, std::nullopt, true, "Beta"},
-        StartUpCase{"SavedNoLongerInstalled", {"Alpha", "Beta"}, "Gone", true, "Beta"},
-        StartUpCase{
-            "NameMatchesExactlyOnly", {"Alpha", "alpha", "Alpha 2"}, "alpha", true, "alpha"},
-        StartUpCase{"PrintersWithoutNameAreSkipped", {"Alpha", ""}, std::nullopt, true, "Alpha"},
-        StartUpCase{"OnlyNamelessPrinters", {""}, std::nullopt, false, ""},
-        StartUpCase{"NoPrinterInstalled", {}, "Alpha", false, ""}),
-    [](const ::testing::TestParamInfo<StartUpCase>& info) { return std::string(info.param.name); });
-
-namespace {
-class SavedPrinterFile : public ::testing::Test {
-  protected:
+// print.dat is one blank-filled record of 255 bytes: nothing of a longer
+// earlier name stays, and blanks around the name or zeros past the end of a
+// short file are no part of it. A missing file is created empty.
+TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255Bytes) {
     TempFolder dir;
-    QString path() const { return dir.filePath(QStringLiteral("print.dat")); }
-    QString read() const { return readSavedPrinterName(dir.path()); }
-    void write(const QString& name) const { writeSavedPrinterName(dir.path(), name); }
-};
-} // namespace
-
-TEST_F(SavedPrinterFile, NameIsWrittenAsOneBlankFilledRecordOf255Bytes) {
-    write(QStringLiteral("Long printer name in the hall"));
-    write(QStringLiteral("Office_LaserJet")); // nothing of the longer name stays
-    EXPECT_EQ(fileBytes(path()), QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' '));
-    EXPECT_EQ(read(), QStringLiteral("Office_LaserJet"));
-
-    const QString longName(300, QLatin1Char('x'));
-    write(longName);
-    EXPECT_EQ(fileBytes(path()).size(), 255);
-    EXPECT_EQ(read(), longName.left(255));
-}
-
-TEST_F(SavedPrinterFile, ReadingTrimsBlanksStopsAtTheEndAndCreatesAMissingFile) {
+    const QString path = dir.filePath(QStringLiteral("print.dat"));
+    const auto read = [&] { return readSavedPrinterName(dir.path()); };
     EXPECT_EQ(read(), QString());
-    EXPECT_TRUE(QFile::exists(path()));
-    EXPECT_EQ(fileBytes(path()), QByteArray());
-    writeFileBytes(path(), QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
+    EXPECT_TRUE(QFile::exists(path));
+    writeSavedPrinterName(dir.path(), QStringLiteral("Long printer name in the hall"));
+    writeSavedPrinterName(dir.path(), QStringLiteral("Office_LaserJet"));
+    EXPECT_EQ(fileBytes(path), QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' '));
+    EXPECT_EQ(read(), QStringLiteral("Office_LaserJet"));
+    const QString longName(300, QLatin1Char('x'));
+    writeSavedPrinterName(dir.path(), longName);
+    EXPECT_EQ(fileBytes(path).size(), 255);
+    EXPECT_EQ(read(), longName.left(255));
+    writeFileBytes(path, QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
     EXPECT_EQ(read(), QStringLiteral("Kitchen  Printer"));
-    // Reading past the end gives zeros, which are no part of the name.
-    writeFileBytes(path(), QByteArray("Basement"));
+    writeFileBytes(path, QByteArray("Basement"));
     EXPECT_EQ(read(), QStringLiteral("Basement"));
 }
 
-TEST_F(SavedPrinterFile, AnUnusableFileReadsAsNoNameAndRefusesWritingWithItsName) {
+TEST(SavedPrinterFile, AFolderInItsPlaceReadsAsNoNameAndRefusesWritingNamingIt) {
+    TempFolder dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("print.dat")));
-    EXPECT_EQ(read(), QString());
-    try {
-        write(QStringLiteral("PDF"));
-        FAIL() << "writing into a folder must be refused";
-    } catch (const FileError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("print.dat"))) << error.what();
-    }
+    EXPECT_EQ(readSavedPrinterName(dir.path()), QString());
+    EXPECT_THAT([&] { writeSavedPrinterName(dir.path(), QStringLiteral("PDF")); },
+                ::testing::ThrowsMessage<FileError>(::testing::HasSubstr("print.dat")));
 }

@@ -33,63 +33,47 @@ QString popplerOutput(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class PdfPrintout : public ::testing::Test {
+class ListPrintout : public ::testing::Test, protected FakeServices {
   protected:
-    QTemporaryDir dir;
-    QString pdf = dir.path() + QStringLiteral("/list.pdf");
-    QtPrinterService printer{pdf};
-    FakeServices fakes;
-    AppContext context{fakes.state, fakes.dialogs, printer, fakes.sound, fakes.clock, fakes.random};
-
-    static QStringList numberedLines(int count) {
-        QStringList lines;
-        for (int i = 1; i <= count; ++i)
-            lines << QStringLiteral("%1 03 12 25 33 41 PB").arg(i, 4, 10, QLatin1Char('0'));
-        return lines;
-    }
-    QString text() const { return popplerOutput("pdftotext", {"-layout", pdf, "-"}); }
-    // The numbers that pdfinfo gives after this label.
-    QStringList info(const char* label) const {
-        return QRegularExpression(QString::fromLatin1(label) +
-                                  QStringLiteral(":\\s+([\\d.]+)(?: x ([\\d.]+))?"))
-            .match(popplerOutput("pdfinfo", {pdf}))
-            .capturedTexts()
-            .mid(1);
-    }
-    // Every expected line appears, in this order, each after the previous one.
-    static void expectInOrder(const QString& text, const QStringList& lines) {
-        qsizetype from = 0;
-        for (const QString& line : lines) {
-            const qsizetype at = text.indexOf(line, from);
-            ASSERT_GE(at, 0) << "missing or out of order: " << line.toStdString();
-            from = at + line.size();
-        }
-    }
+    const QString indent = QString(16, QLatin1Char(' '));
 };
 } // namespace
 
 // One round trip through a real PDF: the page settings reach the printer,
 // every line arrives in order over several pages, each job starts afresh.
-TEST_F(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
+TEST(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
+    QTemporaryDir dir;
+    const QString pdf = dir.path() + QStringLiteral("/list.pdf");
+    QtPrinterService printer{pdf};
+    FakeServices fakes;
+    AppContext context{fakes.state, fakes.dialogs, printer, fakes.sound, fakes.clock, fakes.random};
     printList(context, {"first job line"});
     fakes.state.printSetting1 = QPageLayout::Landscape;
     fakes.state.printSetting2 = QPageSize::A5;
-    const QStringList lines = numberedLines(120);
+    QStringList lines;
+    for (int i = 1; i <= 120; ++i)
+        lines << QStringLiteral("%1 03 12 25 33 41 PB").arg(i, 4, 10, QLatin1Char('0'));
     printList(context, lines);
-    const QString printed = text();
-    expectInOrder(printed, lines);
+    EXPECT_EQ(printer.pageSetting1(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageSetting2(), QPageSize::A5);
+
+    const QString printed = popplerOutput("pdftotext", {"-layout", pdf, "-"});
+    qsizetype from = 0;
+    for (const QString& line : lines) {
+        const qsizetype at = printed.indexOf(line, from);
+        ASSERT_GE(at, 0) << "missing or out of order: " << line.toStdString();
+        from = at + line.size();
+    }
     EXPECT_FALSE(printed.contains(QStringLiteral("first job line")));
     // 10-point lines: a landscape A5 page holds some dozens of them.
-    const int pages = info("Pages").value(0).toInt();
+    const QString info = popplerOutput("pdfinfo", {pdf});
+    const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
     EXPECT_GE(pages, 3);
     EXPECT_LE(pages, 6);
     EXPECT_EQ(printed.count(QLatin1Char('\f')), pages);
-    const QStringList size = info("Page size");
-    ASSERT_EQ(size.size(), 2);
-    EXPECT_NEAR(size[0].toDouble(), 595.3, 1.0);
-    EXPECT_NEAR(size[1].toDouble(), 419.5, 1.0);
-    EXPECT_EQ(printer.pageSetting1(), QPageLayout::Landscape);
-    EXPECT_EQ(printer.pageSetting2(), QPageSize::A5);
+    const auto size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(info);
+    EXPECT_NEAR(size.captured(1).toDouble(), 595.3, 1.0);
+    EXPECT_NEAR(size.captured(2).toDouble(), 419.5, 1.0);
 }
 
 TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
@@ -100,18 +84,10 @@ TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
     EXPECT_EQ(printer.currentPrinter(), before);
 }
 
-namespace {
-class ListPrintout : public ::testing::Test, protected FakeServices {
-  protected:
-    const QString indent = QString(16, QLatin1Char(' '));
-};
-} // namespace
-
 TEST_F(ListPrintout, ThreeEmptyLinesThenEveryItemIndentedBy16BlanksInCourier10) {
     state.printSetting1 = 2;
     state.printSetting2 = 7;
     printList(context, {"03 12 25 33 41 PB 07", " 1 Match 5+PB", ""});
-
     EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 PB 07",
                                           indent + " 1 Match 5+PB", indent}));
     EXPECT_EQ(printer.fontFamily, QStringLiteral("Courier"));
@@ -136,7 +112,6 @@ TEST_F(ListPrintout, PrinterFailuresNeitherCrashNorComplainNorKeepTheHourglass) 
     printList(context, {"first", "second", "third"});
     EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
     EXPECT_EQ(printer.documentsEnded, 1);
-
     printer.lines.clear();
     printer.failing = true;
     printList(context, {"first"});

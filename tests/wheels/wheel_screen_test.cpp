@@ -204,21 +204,13 @@ TEST_F(Wheels, PrintsTheCoverSheetInItsOwnLayout) {
     EXPECT_EQ(printer.documentsEnded, 1);
 }
 
-namespace {
-std::vector<int> range(int from, int to) {
-    std::vector<int> out;
-    for (int n = from; n <= to; ++n)
-        out.push_back(n);
-    return out;
-}
-
-std::vector<int> joined(std::vector<int> a, const std::vector<int>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-} // namespace
-
 TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
+    // from..to after the given numbers
+    const auto range = [](int from, int to, std::vector<int> out = {}) {
+        for (int n = from; n <= to; ++n)
+            out.push_back(n);
+        return out;
+    };
     std::vector<DrawRecord> fiftyDrawnTopFiveTwice; // 46..50 twice, ties among the rest
     for (int d = 0; d < 10; ++d)
         fiftyDrawnTopFiveTwice.push_back({.balls = {i16(5 * d + 1), i16(5 * d + 2), i16(5 * d + 3),
@@ -239,10 +231,10 @@ TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
           {.balls = {60, 60, 60, 60, 60}}},
          range(1, 53),
          {10, 3, 20, 4, 5, 6, 7, 8, 30, 40, 50, 1, 2, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 21}},
-        {"empty history", {}, joined({53, 53}, range(1, 52)), joined({53}, range(1, 23))},
-        {"ties smaller first", fiftyDrawnTopFiveTwice, {}, joined(range(46, 50), range(1, 19))},
+        {"empty history", {}, range(1, 52, {53, 53}), range(1, 23, {53})},
+        {"ties smaller first", fiftyDrawnTopFiveTwice, {}, range(1, 19, range(46, 50))},
         // A generator stuck on 0.5 (27) still ends, with the smallest free numbers.
-        {"stuck generator", {}, {27}, joined({27}, range(1, 23))},
+        {"stuck generator", {}, {27}, range(1, 23, {27})},
     };
     for (const auto& c : cases) {
         ScriptedRandom random;

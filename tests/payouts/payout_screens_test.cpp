@@ -1,0 +1,240 @@
+#include "payouts/actual_payout_entry.h"
+#include "payouts/default_amounts_input.h"
+#include "support/main_window_fixture.h"
+#include "support/payout_file_bytes.h"
+#include "ui/date_picker.h"
+
+#include <QLineEdit>
+#include <QPointer>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+// The actual payouts screen ("payouts") and the defaults screen ("defaults"),
+// both with their amounts in Text1..Text9.
+class PayoutScreens : public MainWindowTest {
+  protected:
+    QPointer<QWidget> screen;
+
+    void TearDown() override {
+        discardScreens("defaults");
+        delete screen.data();
+    }
+    QWidget* open(const char* menuItem, const char* name) {
+        action(menuItem)->trigger();
+        return screen = visibleScreen(name);
+    }
+    QLineEdit* box(int n) const {
+        return screen->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+    }
+    QString boxes() const {
+        QStringList texts;
+        for (int n = 1; n <= 9; ++n)
+            texts << box(n)->text();
+        return texts.join(' ');
+    }
+    // Blank-separated texts into the boxes from `first` on.
+    void type(const char* texts, int first = 1) {
+        const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
+        for (int i = 0; i < parts.size(); ++i)
+            box(first + i)->setText(parts[i]);
+    }
+    QString label(int n) const {
+        return screen->findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+    }
+    void pick(QDate date) { control<DatePicker>(screen, "DTPicker1")->setValue(date); }
+    QRadioButton* option(const char* name) const { return control<QRadioButton>(screen, name); }
+    bool screenOpen() const { return screen && screen->isVisible(); }
+};
+
+TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndTheDefaults) {
+    writeFileBytes(file("USMMRES.rtl"),
+                   actualRecordBytes("05JUL2003", 0, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}));
+    startOn(MegaMillions);
+    ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
+    EXPECT_EQ(boxes(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
+    // A date without a table empties the boxes and keeps the choice.
+    pick(QDate(2003, 7, 8));
+    EXPECT_EQ(boxes(), QStringLiteral("        "));
+    EXPECT_TRUE(option("Option2")->isChecked());
+
+    box(1)->setText("5000000");
+    clickOn(screen, "Command4");
+    writeFileBytes(file("MMDefaults.rtl"), QByteArray(32, '\0'));
+    clickOn(screen, "Command4");
+    EXPECT_EQ(boxes(), QStringLiteral("5000000 0 0 0 0 0 0 0 0"));
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"You need to set up the default payments first - use Change Defaults"});
+}
+
+// The defaults screen stands over the payouts screen and goes with it;
+// closing or updating it enables the payouts screen, not the main screen.
+TEST_F(PayoutScreens, ChangeDefaultsOpensTheDefaultsScreenOverThePayoutsScreen) {
+    startOn(Powerball);
+    QWidget* payouts = open("mnuactualpayouts", "payouts");
+    ASSERT_NE(payouts, nullptr);
+    clickOn(payouts, "Command5");
+    EXPECT_FALSE(payouts->isEnabled());
+    QTest::keyClick(visibleScreen("defaults"), Qt::Key_Escape);
+    EXPECT_TRUE(payouts->isEnabled());
+    clickOn(payouts, "Command5");
+    screen = visibleScreen("defaults");
+    type("1 2 3 4 5 6 7 8", 2);
+    clickOn(screen, "Command2");
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(payouts->isEnabled());
+    EXPECT_FALSE(window->isEnabled());
+    screen = payouts;
+    clickOn(payouts, "Command5");
+    payouts->close();
+    EXPECT_EQ(visibleScreen("defaults"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+// Each check stops before anything is written; the replace question comes
+// before the amounts are read.
+TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
+    startOn(Powerball);
+    ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
+    pick(QDate(2003, 7, 8)); // a Tuesday
+    type("1 2 3 4  6 7 8 9");
+    clickOn(screen, "Command1");
+    box(5)->setText("5");
+    clickOn(screen, "Command1");
+    option("Option1")->click();
+    clickOn(screen, "Command1");
+    pick(QDate(2003, 7, 5)); // the test clock's today, a Saturday
+    type("$0 2 3 4 5 6 7 8 9");
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")), QByteArray());
+    box(1)->setText("1");
+    clickOn(screen, "Command1");
+    const QByteArray stored = fileBytes(file("USRES.rtl"));
+    EXPECT_EQ(stored, actualRecordBytes("05JUL2003", -1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    dialogs.answerNo();
+    clickOn(screen, "Command1");
+    dialogs.answerYes(2);
+    box(9)->setText("00");
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")), stored);
+    // Yes replaces the date's table in place.
+    box(9)->setText("90");
+    option("Option2")->click();
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")),
+              actualRecordBytes("05JUL2003", 0, 1, {1, 2, 3, 4, 5, 6, 7, 8, 90}));
+    const QString replace = "You already have payouts entered for this date do you want to "
+                            "replace with the new data?";
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"You must add amounts for each of the payouts!",
+                           "You must indicate whether the payout is confirmed or provisional",
+                           "You must select a Saturday or Wednesday date",
+                           "The value you entered in the first box is not in the correct format",
+                           "Done", replace, replace,
+                           "The value you entered in the ninth box is not in the correct format",
+                           replace, "Done"}));
+}
+
+TEST_F(PayoutScreens, EachGameShowsItsLabelsAndItsStoredAmounts) {
+    writeFileBytes(file("MMDefaults.rtl"),
+                   defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2}));
+    startOn(Powerball);
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for P/B"));
+    EXPECT_EQ(QStringList({label(1), label(2), label(9)}),
+              QStringList({"(5+PB)", "(5+0)", "(0+PB)"}));
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 0 0 0 0 0 0 0 0"));
+    EXPECT_FALSE(window->isEnabled());
+    screen->close();
+
+    child<QRadioButton>("Option2")->click();
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
+    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
+}
+
+// A refusal keeps the screen open, Cancel and Escape close it, and all of
+// these leave the stored amounts as they were; Update stores them rounded.
+TEST_F(PayoutScreens, OnlyUpdateStoresTheRoundedAmountsByteExactlyAndCloses) {
+    const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
+    writeFileBytes(file("Defaults.rtl"), before);
+    startOn(Powerball);
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    type("$50 2 3 4 5 6 7 8", 2); // the texts of each refusal are the input's own
+    clickOn(screen, "Command2");
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"One or more of the values you entered is not in the correct format"});
+    EXPECT_TRUE(screenOpen());
+    EXPECT_FALSE(window->isEnabled());
+    for (CloseWay way : {CloseWay::Button, CloseWay::Escape}) {
+        type("1 2 3 4 5 6 7 8", 2);
+        closeBy(screen, way, "Command1");
+        EXPECT_FALSE(screenOpen());
+        EXPECT_TRUE(window->isEnabled());
+        ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    }
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
+    dialogs.clear();
+    type("100000 5000 100 12.5 13.5 1,000 4 3", 2);
+    clickOn(screen, "Command2");
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")),
+              defaultAmountsBytes({100000, 5000, 100, 12, 14, 1, 4, 3}));
+    EXPECT_FALSE(screenOpen());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), QByteArray());
+}
+
+// Seven valid boxes and the one under test in box 5; the empty box wins over a
+// bad one, and all eight are kept in order.
+TEST(DefaultAmounts, EachBoxIsStoredRoundedOrRefused) {
+    const QString empty = QStringLiteral("You must add amounts for each of the payouts!");
+    const QString format =
+        QStringLiteral("One or more of the values you entered is not in the correct format");
+    const std::pair<const char*, std::int32_t> cases[] = {
+        // 0: refused
+        {"12.5", 12},   {"13.5", 14},     {"1,000", 1},
+        {"  250", 250}, {"7 dollars", 7}, {"2147483647", 2147483647},
+        {"$50", 0},     {"0", 0},         {"0.0", 0},
+        {"abc", 0},     {"   ", 0},       {"2147483648", 0},
+        {"1e12", 0},               // fit no 32-bit field
+        {"0.4", 0},     {"-5", 0}, // would leave a table that the next check throws away
+        {"", 0}};
+    for (const auto& [text, stored] : cases) {
+        QStringList boxes(8, QStringLiteral("10"));
+        boxes[4] = QString::fromUtf8(text);
+        const auto result = defaultAmountsFromText(boxes);
+        if (stored != 0)
+            EXPECT_EQ(std::get<DefaultAmounts>(result)[4], stored) << text;
+        else
+            EXPECT_EQ(std::get<QString>(result), *text ? format : empty) << text;
+    }
+    QStringList boxes{"abc", "2", "3", "4", "5", "6", "7", ""};
+    EXPECT_EQ(std::get<QString>(defaultAmountsFromText(boxes)), empty);
+    boxes[0] = QStringLiteral("1");
+    boxes[7] = QStringLiteral("8");
+    EXPECT_EQ(std::get<DefaultAmounts>(defaultAmountsFromText(boxes)),
+              (DefaultAmounts{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+// The ninth box holds the text under test.
+TEST(ActualAmountText, IsStoredOrRefusedWithTheBoxMessage) {
+    const std::pair<const char*, qint64> stored[] = {
+        {"$1,234,567", 1234567},   {"2500.75", 2500}, {"0", 0}, {" 0 ", 0}, {"1.2.3", 1},
+        {"2147483647", 2147483647}};
+    const char* const refused[] = {
+        "00", "$0", "abc", "   ", ".75", "2147483648", "99999999999999999999999"};
+    QStringList boxes(9, QStringLiteral("5"));
+    for (const auto& [text, amount] : stored) {
+        boxes[8] = QString::fromLatin1(text);
+        EXPECT_EQ(std::get<ActualAmounts>(actualAmountsFromText(boxes))[8], amount) << text;
+    }
+    for (const char* text : refused) {
+        boxes[8] = QString::fromLatin1(text);
+        EXPECT_EQ(std::get<QString>(actualAmountsFromText(boxes)),
+                  "The value you entered in the ninth box is not in the correct format")
+            << text;
+    }
+}
