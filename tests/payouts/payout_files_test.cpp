@@ -95,22 +95,6 @@ TEST_F(PayoutFiles, DamagedCountIsRefusedNamingTheFileAndNothingIsWritten) {
     }
 }
 
-TEST_F(PayoutFiles, DefaultTableIsOneRecordOfEightAmountsForCategoriesTwoToNine) {
-    const QString path = defaultPayoutFilePath(dir.path(), MegaMillions);
-    EXPECT_FALSE(DefaultPayoutFile::readTable(path)); // missing: created empty
-    DefaultPayoutFile::writeAmounts(path, {100000, 5000, 100, 100, 7, 7, 4, 3});
-    EXPECT_EQ(fileBytes(path), defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3}));
-    const auto t = DefaultPayoutFile::readTable(path);
-    ASSERT_TRUE(t);
-    EXPECT_FALSE(t->amount(1));
-    EXPECT_EQ(t->amount(2), 100000);
-    EXPECT_EQ(t->amount(9), 3);
-    // Without a positive first amount the file holds no defaults.
-    writeFileBytes(path, le32(-1) + le32(5) + QByteArray(24, '\0'));
-    EXPECT_FALSE(DefaultPayoutFile::readTable(path));
-    EXPECT_EQ(DefaultPayoutFile::readAmounts(path)[1], 5);
-}
-
 // The actual table of the date comes first, else the defaults fill categories
 // 2 to 9; a default file without defaults goes, a damaged actual file stays.
 TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {

@@ -1,12 +1,77 @@
+#include "data/file_error.h"
+#include "printing/list_printout.h"
+#include "printing/printer_choice.h"
 #include "printing/saved_printer_file.h"
 #include "support/main_window_fixture.h"
+#include "support/temp_folder.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <gmock/gmock.h>
+#include <optional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
+
+TEST(StartUpChoice, ChoosesTheSavedPrinterElseTheLastOneWithAName) {
+    const struct {
+        QStringList installed;
+        std::optional<QString> saved; // nullopt: print.dat missing
+        QString current;              // empty: no printer available
+    } cases[] = {{{"Alpha", "Beta", "Gamma"}, "Beta", "Beta"},
+                 {{"Alpha", "Beta"}, "Alpha", "Alpha"}, // later ones do not override it
+                 {{"Alpha", "Beta"}, "Beta", "Beta"},
+                 {{"Alpha", "Beta"}, std::nullopt, "Beta"},
+                 {{"Alpha", "Beta"}, "Gone", "Beta"},
+                 {{"Alpha", "alpha", "Alpha 2"}, "alpha", "alpha"}, // exact names only
+                 {{"Alpha", ""}, std::nullopt, "Alpha"}, // printers without a name are skipped
+                 {{""}, std::nullopt, ""},
+                 {{}, "Alpha", ""}};
+    for (const auto& c : cases) {
+        TempFolder dir;
+        AppState state;
+        FakePrinter printer;
+        state.installFolder = dir.path();
+        if (c.saved)
+            writeSavedPrinterName(dir.path(), *c.saved);
+        printer.printers = c.installed;
+        EXPECT_EQ(selectSavedPrinter(printer, state), !c.current.isEmpty())
+            << c.current.toStdString();
+        EXPECT_EQ(printer.current, c.current);
+    }
+}
+
+// print.dat is one blank-filled record of 255 bytes: nothing of a longer
+// earlier name stays, and blanks around the name or zeros past the end of a
+// short file are no part of it. A missing file is created empty.
+TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255Bytes) {
+    TempFolder dir;
+    const QString path = dir.filePath(QStringLiteral("print.dat"));
+    const auto read = [&] { return readSavedPrinterName(dir.path()); };
+    EXPECT_EQ(read(), QString());
+    EXPECT_TRUE(QFile::exists(path));
+    writeSavedPrinterName(dir.path(), QStringLiteral("Long printer name in the hall"));
+    writeSavedPrinterName(dir.path(), QStringLiteral("Office_LaserJet"));
+    EXPECT_EQ(fileBytes(path), QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' '));
+    EXPECT_EQ(read(), QStringLiteral("Office_LaserJet"));
+    const QString longName(300, QLatin1Char('x'));
+    writeSavedPrinterName(dir.path(), longName);
+    EXPECT_EQ(fileBytes(path).size(), 255);
+    EXPECT_EQ(read(), longName.left(255));
+    writeFileBytes(path, QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
+    EXPECT_EQ(read(), QStringLiteral("Kitchen  Printer"));
+    writeFileBytes(path, QByteArray("Basement"));
+    EXPECT_EQ(read(), QStringLiteral("Basement"));
+}
+
+TEST(SavedPrinterFile, AFolderInItsPlaceReadsAsNoNameAndRefusesWritingNamingIt) {
+    TempFolder dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("print.dat")));
+    EXPECT_EQ(readSavedPrinterName(dir.path()), QString());
+    EXPECT_THAT([&] { writeSavedPrinterName(dir.path(), QStringLiteral("PDF")); },
+                ::testing::ThrowsMessage<FileError>(::testing::HasSubstr("print.dat")));
+}
 
 namespace {
 QByteArray padded(const QByteArray& name) {
@@ -49,6 +114,7 @@ class PrinterSelection : public MainWindowTest, public ::testing::WithParamInter
     std::pair<int, int> settings() const { return {state.printSetting1, state.printSetting2}; }
 
     QWidget* form11 = nullptr;
+    const QString indent = QString(16, QLatin1Char(' '));
 };
 } // namespace
 
@@ -143,16 +209,37 @@ INSTANTIATE_TEST_SUITE_P(
                    ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// An empty list is refused; any other goes three lines down the page, every line indented by 16
+// blanks, in Courier 10 with the page settings of the current printer.
 TEST_F(PrinterSelection, ThePrintButtonsPrintTheEntriesAndTheWinningLines) {
     printer.printers = {"Alpha"};
+    printer.settingsOf = {{"Alpha", {2, 7}}};
     startWindow();
-    child<QListWidget>("List1")->addItems({"03 12 25 33 41 MB 07", "05 06 07 08 09 MB 10"});
+    child<QPushButton>("Command9")->click();
+    child<QListWidget>("List1")->addItems({"03 12 25 33 41 MB 07", ""});
     child<QListWidget>("List2")->addItem("03 12 25 33 41 MB 07  Match 5+MB");
-    const QString indent(16, QLatin1Char(' '));
     child<QPushButton>("Command9")->click();
     child<QPushButton>("Command10")->click();
-    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 MB 07",
-                                          indent + "05 06 07 08 09 MB 10", "", "", "",
-                                          indent + "03 12 25 33 41 MB 07  Match 5+MB"}));
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 MB 07", indent, "",
+                                          "", "", indent + "03 12 25 33 41 MB 07  Match 5+MB"}));
+    EXPECT_EQ(printer.fontFamily, QStringLiteral("Courier"));
+    EXPECT_EQ(printer.fontSize, 10);
+    EXPECT_EQ(printer.settingsApplied, (std::vector<std::pair<int, int>>{{2, 7}, {2, 7}}));
     EXPECT_EQ(printer.documentsEnded, 2);
+    EXPECT_EQ(dialogs.texts(), QStringList{"There is no list to print!"});
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Numbrava"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass must go away";
+}
+
+TEST_F(PrinterSelection, PrinterFailuresNeitherCrashNorComplainNorKeepTheHourglass) {
+    printer.failOnLine = indent + "second"; // that line is skipped, the rest prints
+    printList(context, {"first", "second", "third"});
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
+    EXPECT_EQ(printer.documentsEnded, 1);
+    printer.lines.clear();
+    printer.failing = true;
+    printList(context, {"first"});
+    EXPECT_TRUE(printer.lines.isEmpty());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
