@@ -47,33 +47,25 @@ class PayoutScreens : public MainWindowTest {
     bool screenOpen() const { return screen && screen->isVisible(); }
 };
 
-TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndTheDefaults) {
+// The defaults screen stands over the payouts screen and goes with it;
+// closing or updating it enables the payouts screen, not the main screen.
+TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt) {
     writeFileBytes(file("USMMRES.rtl"),
                    actualRecordBytes("05JUL2003", 0, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}));
     startOn(MegaMillions);
-    ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
+    QWidget* payouts = open("mnuactualpayouts", "payouts");
+    ASSERT_NE(payouts, nullptr);
+    EXPECT_EQ(payouts->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
     EXPECT_EQ(boxes(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
     // A date without a table empties the boxes and keeps the choice.
     pick(QDate(2003, 7, 8));
     EXPECT_EQ(boxes(), QStringLiteral("        "));
     EXPECT_TRUE(option("Option2")->isChecked());
-
     box(1)->setText("5000000");
-    clickOn(screen, "Command4");
-    writeFileBytes(file("MMDefaults.rtl"), QByteArray(32, '\0'));
-    clickOn(screen, "Command4");
-    EXPECT_EQ(boxes(), QStringLiteral("5000000 0 0 0 0 0 0 0 0"));
+    clickOn(payouts, "Command4");
     EXPECT_EQ(dialogs.texts(),
               QStringList{"You need to set up the default payments first - use Change Defaults"});
-}
 
-// The defaults screen stands over the payouts screen and goes with it;
-// closing or updating it enables the payouts screen, not the main screen.
-TEST_F(PayoutScreens, ChangeDefaultsOpensTheDefaultsScreenOverThePayoutsScreen) {
-    startOn(Powerball);
-    QWidget* payouts = open("mnuactualpayouts", "payouts");
-    ASSERT_NE(payouts, nullptr);
     clickOn(payouts, "Command5");
     EXPECT_FALSE(payouts->isEnabled());
     QTest::keyClick(visibleScreen("defaults"), Qt::Key_Escape);
@@ -82,10 +74,12 @@ TEST_F(PayoutScreens, ChangeDefaultsOpensTheDefaultsScreenOverThePayoutsScreen) 
     screen = visibleScreen("defaults");
     type("1 2 3 4 5 6 7 8", 2);
     clickOn(screen, "Command2");
-    EXPECT_EQ(fileBytes(file("Defaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_TRUE(payouts->isEnabled());
     EXPECT_FALSE(window->isEnabled());
     screen = payouts;
+    clickOn(payouts, "Command4");
+    EXPECT_EQ(boxes(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
     clickOn(payouts, "Command5");
     payouts->close();
     EXPECT_EQ(visibleScreen("defaults"), nullptr);
@@ -136,32 +130,20 @@ TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
                            replace, "Done"}));
 }
 
-TEST_F(PayoutScreens, EachGameShowsItsLabelsAndItsStoredAmounts) {
-    writeFileBytes(file("MMDefaults.rtl"),
-                   defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2}));
+// Each game shows its own labels and stored amounts. A refusal keeps the
+// screen open, Cancel and Escape close it, and all of these leave the stored
+// amounts as they were; Update stores them rounded and closes.
+TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem) {
+    const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
+    const QByteArray mega = defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2});
+    writeFileBytes(file("Defaults.rtl"), before);
+    writeFileBytes(file("MMDefaults.rtl"), mega);
     startOn(Powerball);
     ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for P/B"));
     EXPECT_EQ(QStringList({label(1), label(2), label(9)}),
               QStringList({"(5+PB)", "(5+0)", "(0+PB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 0 0 0 0 0 0 0 0"));
-    EXPECT_FALSE(window->isEnabled());
-    screen->close();
-
-    child<QRadioButton>("Option2")->click();
-    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
-    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
-}
-
-// A refusal keeps the screen open, Cancel and Escape close it, and all of
-// these leave the stored amounts as they were; Update stores them rounded.
-TEST_F(PayoutScreens, OnlyUpdateStoresTheRoundedAmountsByteExactlyAndCloses) {
-    const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
-    writeFileBytes(file("Defaults.rtl"), before);
-    startOn(Powerball);
-    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
     type("$50 2 3 4 5 6 7 8", 2); // the texts of each refusal are the input's own
     clickOn(screen, "Command2");
     EXPECT_EQ(dialogs.texts(),
@@ -184,7 +166,13 @@ TEST_F(PayoutScreens, OnlyUpdateStoresTheRoundedAmountsByteExactlyAndCloses) {
               defaultAmountsBytes({100000, 5000, 100, 12, 14, 1, 4, 3}));
     EXPECT_FALSE(screenOpen());
     EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), QByteArray());
+    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), mega);
+
+    child<QRadioButton>("Option2")->click();
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
+    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
 // Seven valid boxes and the one under test in box 5; the empty box wins over a

@@ -1,4 +1,3 @@
-#include "data/file_error.h"
 #include "printing/list_printout.h"
 #include "printing/printer_choice.h"
 #include "printing/saved_printer_file.h"
@@ -8,7 +7,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
-#include <gmock/gmock.h>
 #include <optional>
 
 using namespace numbrava;
@@ -63,14 +61,6 @@ TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255Bytes) {
     EXPECT_EQ(read(), QStringLiteral("Kitchen  Printer"));
     writeFileBytes(path, QByteArray("Basement"));
     EXPECT_EQ(read(), QStringLiteral("Basement"));
-}
-
-TEST(SavedPrinterFile, AFolderInItsPlaceReadsAsNoNameAndRefusesWritingNamingIt) {
-    TempFolder dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("print.dat")));
-    EXPECT_EQ(readSavedPrinterName(dir.path()), QString());
-    EXPECT_THAT([&] { writeSavedPrinterName(dir.path(), QStringLiteral("PDF")); },
-                ::testing::ThrowsMessage<FileError>(::testing::HasSubstr("print.dat")));
 }
 
 namespace {
