@@ -32,11 +32,9 @@ QByteArray record(const char* key, int flag, int count, qint64 f) {
                              {f, f + 1, f + 2, f + 3, f + 4, f + 5, f + 6, f + 7, f + 8});
 }
 
-class PayoutFiles : public ::testing::Test {
+class PayoutFiles : public MainWindowTest {
   protected:
-    QTemporaryDir dir;
-    QString file(const char* name) const { return dir.path() + QLatin1Char('/') + name; }
-    QString actual() const { return actualPayoutFilePath(dir.path(), Powerball); }
+    QString actual() const { return actualPayoutFilePath(folder(), Powerball); }
 
     static PayoutTable table(const char* key, int flag, std::int32_t first) {
         PayoutTable t;
@@ -129,7 +127,7 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
             writeFileBytes(file("USRES.rtl"), c.actual);
         if (!c.defaults.isNull())
             writeFileBytes(file("Defaults.rtl"), c.defaults);
-        const PayoutLookUp r = lookUpPayouts(dir.path(), c.game, c.day, 7, 2003);
+        const PayoutLookUp r = lookUpPayouts(folder(), c.game, c.day, 7, 2003);
         QStringList amounts;
         for (const auto& amount : r.table.amounts)
             amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));

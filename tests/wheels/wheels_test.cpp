@@ -31,7 +31,7 @@ std::vector<int> firstNumbers(int n) {
 }
 
 // Every shipped wheel holds exactly its catalogue's lines (the copy beside the
-// program too), each of five distinct positions, no line twice, and for every
+// program too), each of five ascending positions, no line twice, and for every
 // set of D numbers drawn from the group some line holds at least M of them.
 TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
     using Mask = std::uint32_t; // bit i: position i + 1
@@ -49,12 +49,12 @@ TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
                 << read.message().toStdString();
             std::set<Mask> lines;
             for (const EntryLine& line : read.lines) {
-                EXPECT_TRUE(std::is_sorted(line.numbers.begin(), line.numbers.end()));
-                Mask mask = 0;
-                for (std::int16_t number : line.numbers)
-                    mask |= Mask{1} << (number - 1);
-                EXPECT_EQ(std::popcount(mask), 5) << "repeated position in a line";
-                lines.insert(mask);
+                const auto& p = line.numbers;
+                EXPECT_EQ(std::adjacent_find(p.begin(), p.end(), std::greater_equal<>()), p.end())
+                    << "positions not strictly ascending";
+                lines.insert(std::accumulate(p.begin(), p.end(), Mask{0}, [](Mask m, int at) {
+                    return m | Mask{1} << (at - 1);
+                }));
             }
             EXPECT_EQ(lines.size(), read.lines.size()) << "repeated line";
             int uncovered = 0;
@@ -98,17 +98,14 @@ TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
     EXPECT_EQ(seen, expected);
 }
 
-TEST(WheelCatalogue, FileNamesAndRefusalsOfUnknownTypesAndSizes) {
-    EXPECT_EQ(wheelFilePath("/data", 5, 12), QStringLiteral("/data/wheels/5-4-3-12.whl"));
-    EXPECT_EQ(wheelEntryFileName(Powerball, 1), QStringLiteral("PwrB-5-5-5.lot"));
-    EXPECT_EQ(wheelEntryFileName(MegaMillions, 6), QStringLiteral("Mega-5-3-3.lot"));
-    EXPECT_EQ(findWheelKind(0), nullptr);
-    EXPECT_EQ(findWheelKind(7), nullptr);
-    EXPECT_FALSE(entriesRequired(0, 7));
-    EXPECT_FALSE(entriesRequired(3, 9));
+TEST(WheelCatalogue, UnknownTypesAndSizesHaveNoWheel) {
+    for (int type : {0, 7}) {
+        EXPECT_EQ(findWheelKind(type), nullptr);
+        EXPECT_FALSE(entriesRequired(type, 7));
+        EXPECT_TRUE(wheelFilePath("/x", type, 10).isEmpty());
+        EXPECT_TRUE(wheelEntryFileName(Powerball, type).isEmpty());
+    }
     EXPECT_FALSE(entriesRequired(1, 11));
-    EXPECT_TRUE(wheelFilePath("/x", 7, 10).isEmpty());
-    EXPECT_TRUE(wheelEntryFileName(Powerball, 0).isEmpty());
 }
 
 TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
@@ -145,9 +142,6 @@ TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
         EXPECT_EQ(read.lines.size(), c.lines);
         if (c.lines == 2)
             EXPECT_EQ(read.lines[1].numbers, (std::array<std::int16_t, 5>{12, 14, 16, 18, 20}));
-        EXPECT_EQ(read.message(), c.status == NotFound  ? "The wheel file cannot be found!"
-                                  : c.status == Corrupt ? "Your wheel data file is corrupt"
-                                                        : "");
     }
     // A folder in place of the file is not found.
     TempFolder folder;
@@ -235,19 +229,19 @@ TEST_F(Wheels, OpensWithTheMostDrawnNumbersOfTheGame) {
 
 TEST_F(Wheels, SavesEveryLineWithTheLineCountAndOpensItOnTheMainScreen) {
     const struct {
-        int type, groupSize, lines;
+        int type, lines; // over a group of 10
         const char* name;
         const char* menuItem;
     } cases[] = {
-        {3, 10, 2, "PwrB-5-5-3.lot", "mnu553"},
-        {1, 10, 252, "PwrB-5-5-5.lot", "mnu555"},
-        {4, 10, 53, "PwrB-5-4-4.lot", "mnu544"}, // Spread runs past 42
+        {3, 2, "PwrB-5-5-3.lot", "mnu553"},
+        {1, 252, "PwrB-5-5-5.lot", "mnu555"},
+        {4, 53, "PwrB-5-4-4.lot", "mnu544"}, // Spread runs past 42
     };
     start(Powerball);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_NE(openWheel5(), nullptr);
-        choose(c.type, c.groupSize);
+        choose(c.type, 10);
         save("Option7");
         EXPECT_EQ(dialogs.texts(), QStringList{"Done!"});
         const QByteArray bytes = fileBytes(file(QString::fromLatin1(c.name)));
