@@ -101,7 +101,8 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
         record("02JUL2003", -1, 2, 9) +
         actualRecordBytes("05JUL2003", -1, 0, {0, 1000, 500, 100, 100, 7, 7, 4, 3});
     const QByteArray defaults = defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3});
-    const QString none = QStringLiteral("- - - - - - - - -");
+    const QString none = QStringLiteral("- - - - - - - - -"),
+                  fromDefaults = QStringLiteral("- 100000 5000 100 100 7 7 4 3");
     const struct {
         QByteArray actual, defaults; // null: no file
         GameCode game;
@@ -110,9 +111,9 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
         bool actualFound, defaultUsed, defaultsKept;
     } cases[] = {
         {actualFile, defaults, Powerball, 5, "0 1000 500 100 100 7 7 4 3", true, false, true},
-        {actualFile, defaults, Powerball, 6, "- 100000 5000 100 100 7 7 4 3", false, true, true},
+        {actualFile, defaults, Powerball, 6, fromDefaults, false, true, true},
         {actualFile, defaults, MegaMillions, 5, none, false, false, true},
-        {{}, defaults, Powerball, 5, "- 100000 5000 100 100 7 7 4 3", false, true, true},
+        {{}, defaults, Powerball, 5, fromDefaults, false, true, true},
         {{}, QByteArray(32, '\0'), Powerball, 5, none, false, false, false},
         {{}, le32(-1) + QByteArray(28, '\x01'), Powerball, 5, none, false, false, false},
         {{}, le32(0) + le32(5000) + QByteArray(24, '\0'), Powerball, 5, none, false, false, false},

@@ -142,7 +142,8 @@ TEST_F(PrinterSelection, SavedPrinterThatIsInstalledIsCurrentAndPreselected) {
 // Form11 makes the printer shown current and saves it, if it is still there.
 TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
     const Form11Case& c = GetParam();
-    if (c.saved == QByteArray("/"))
+    const bool folderInPlace = c.saved == QByteArray("/");
+    if (folderInPlace)
         ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("print.dat")));
     else if (c.saved)
         writeSavedPrinterName(folder(), QString::fromLatin1(c.saved));
@@ -151,7 +152,7 @@ TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
     startWindow();
     EXPECT_EQ(printer.current, c.currentAtStart);
     EXPECT_EQ(printButtonsEnabled(), !c.currentAtStart.isEmpty());
-    EXPECT_EQ(printDat(), c.saved == QByteArray("/") ? QByteArray() : padded(c.saved));
+    EXPECT_EQ(printDat(), folderInPlace ? QByteArray() : padded(c.saved));
 
     printer.printers = c.whenOpened;
     ASSERT_NE(openForm11(), nullptr);
@@ -166,42 +167,23 @@ TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
     EXPECT_EQ(state.printerAvailable, !c.currentAfter.isEmpty());
     EXPECT_TRUE(window->isEnabled());
     // Only a print.dat that cannot be written is reported, naming it.
-    EXPECT_EQ(dialogs.texts().filter("print.dat").size(), c.saved == QByteArray("/") ? 1 : 0);
-    EXPECT_EQ(dialogs.shown.size(), c.saved == QByteArray("/") ? 1u : 0u);
+    EXPECT_EQ(dialogs.texts().filter("print.dat").size(), folderInPlace ? 1 : 0);
+    EXPECT_EQ(dialogs.shown.size(), folderInPlace ? 1u : 0u);
 }
 
-const QStringList kAB{"Alpha", "Beta"}, kNone{"No Printers Installed"};
+const QStringList kA{"Alpha"}, kAB{"Alpha", "Beta"}, kNew{"New"}, kNone{"No Printers Installed"};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrinterSelection,
     ::testing::Values(
         Form11Case{"NoPrintDat", kAB, kAB, kAB, false, nullptr, "Beta", kAB, "Alpha", "Alpha"},
         Form11Case{"NoPrinters", {}, {}, {}, false, "Alpha", "", kNone, "", "Alpha"},
-        Form11Case{"AddedLater",
-                   {},
-                   {"Added"},
-                   {"Added"},
-                   false,
-                   nullptr,
-                   "",
-                   {"Added"},
-                   "Added",
-                   "Added"},
+        Form11Case{"AddedLater", {}, kNew, kNew, false, nullptr, "", kNew, "New", "New"},
         Form11Case{"GoneWhileOpen", kAB, kAB, {"Beta"}, false, nullptr, "Beta", kAB, "Beta", ""},
         // Back while Form11 is open: still nothing to choose.
-        Form11Case{
-            "FailingSystem", {"Alpha"}, {"Alpha"}, {"Alpha"}, true, nullptr, "", kNone, "", ""},
+        Form11Case{"FailingSystem", kA, kA, kA, true, nullptr, "", kNone, "", ""},
         // The printer is used even though print.dat refuses its name.
-        Form11Case{"PrintDatAFolder",
-                   {"Alpha"},
-                   {"Alpha"},
-                   {"Alpha"},
-                   false,
-                   "/",
-                   "Alpha",
-                   {"Alpha"},
-                   "Alpha",
-                   ""}),
+        Form11Case{"PrintDatAFolder", kA, kA, kA, false, "/", "Alpha", kA, "Alpha", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // An empty list is refused; any other goes three lines down the page, every line indented by 16
