@@ -188,7 +188,8 @@ class PayoutScreens : public MainWindowTest {
 // closing or updating it enables the payouts screen, not the main screen.
 TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt) {
     writeFileBytes(file("USMMRES.rtl"),
-                   actualRecordBytes("05JUL2003", 0, 1, {0, 1, 2, 3, 4, 5, 6, 7, 8}));
+                   actualRecordBytes("05JUL2003", 0, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8}) +
+                       record("04JUL2003", -1, 0, 10));
     startOn(MegaMillions);
     QWidget* payouts = open("mnuactualpayouts", "payouts");
     ASSERT_NE(payouts, nullptr);
@@ -198,6 +199,9 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
     pick(QDate(2003, 7, 8));
     EXPECT_EQ(boxes(), QStringLiteral("        "));
     EXPECT_TRUE(option("Option2")->isChecked());
+    pick(QDate(2003, 7, 4));
+    EXPECT_EQ(boxes(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
+    EXPECT_TRUE(option("Option1")->isChecked());
     box(1)->setText("5000000");
     clickOn(payouts, "Command4");
     EXPECT_EQ(dialogs.texts(),
@@ -265,6 +269,8 @@ TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
                            "Done", replace, replace,
                            "The value you entered in the ninth box is not in the correct format",
                            replace, "Done"}));
+    clickOn(screen, "Command2");
+    EXPECT_TRUE(window->isEnabled());
 }
 
 // Each game shows its own labels and stored amounts. A refusal keeps the
