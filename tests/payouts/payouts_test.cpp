@@ -1,0 +1,371 @@
+#include "data/file_error.h"
+#include "payouts/actual_payout_entry.h"
+#include "payouts/date_key.h"
+#include "payouts/default_amounts_input.h"
+#include "payouts/payout_files.h"
+#include "payouts/payout_lookup.h"
+#include "support/main_window_fixture.h"
+#include "support/payout_file_bytes.h"
+#include "ui/date_picker.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPointer>
+#include <gmock/gmock.h>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+using ::testing::HasSubstr;
+using ::testing::ThrowsMessage;
+
+TEST(DateKey, BuildsDayMonthYear) {
+    EXPECT_EQ(makedatekey(5, 7, 2003), QStringLiteral("05JUL2003"));
+    EXPECT_EQ(makedatekey(15, 12, QStringLiteral("03")), QStringLiteral("15DEC2003"));
+    EXPECT_EQ(makedatekey(1, 2, QStringLiteral(" 2004 ")), QStringLiteral("01FEB2004"));
+    EXPECT_EQ(makedatekey(9, 9, 3), QStringLiteral("09SEP3")); // nothing before a 1-digit year
+}
+
+namespace {
+// One actual payout record whose nine amounts count up from `first`.
+QByteArray record(const char* key, int flag, int count, qint64 f) {
+    return actualRecordBytes(key, flag, count,
+                             {f, f + 1, f + 2, f + 3, f + 4, f + 5, f + 6, f + 7, f + 8});
+}
+
+class PayoutFiles : public MainWindowTest {
+  protected:
+    QString actual() const { return actualPayoutFilePath(folder(), Powerball); }
+
+    static PayoutTable table(const char* key, int flag, std::int32_t first) {
+        PayoutTable t;
+        t.dateKey = QString::fromLatin1(key);
+        t.confirmed = static_cast<std::int16_t>(flag);
+        for (int c = 1; c <= 9; ++c)
+            t.setAmount(c, first + c - 1);
+        return t;
+    }
+};
+} // namespace
+
+TEST_F(PayoutFiles, StoresAppendNewDatesAndReplaceInPlaceWithTheCountInRecordOne) {
+    const struct {
+        const char* key;
+        int flag, first, record;
+        bool replaced;
+        int count;
+    } stores[] = {{"05JUL2003", -1, 100, 1, false, 1},
+                  {"09JUL2003", 0, 200, 2, false, 2},
+                  {"05JUL2003", 0, 300, 1, true, 2},
+                  {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
+    for (const auto& s : stores) {
+        const auto stored = ActualPayoutFile::storeTable(actual(), table(s.key, s.flag, s.first));
+        EXPECT_EQ(stored.record, s.record) << s.first;
+        EXPECT_EQ(stored.replaced, s.replaced) << s.first;
+        EXPECT_EQ(ActualPayoutFile::countTables(actual()), s.count) << s.first;
+    }
+    EXPECT_EQ(fileBytes(actual()),
+              record("05JUL2003", 0, 2, 300) + record("09JUL2003", -1, 0, 900));
+}
+
+TEST_F(PayoutFiles, FindTakesTheLastTableWithTheKeyAndNoRecordBeyondTheCount) {
+    writeFileBytes(actual(), record("05JUL2003", 0, 3, 1) + record("09JUL2003", 0, 0, 2) +
+                                 record("05JUL2003", -1, 0, 3) + record("12JUL2003", 0, 0, 4));
+    EXPECT_EQ(ActualPayoutFile::findRecord(actual(), QStringLiteral("05JUL2003")), 3);
+    const auto found = ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003"));
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->amount(9), 11);
+    EXPECT_EQ(found->confirmed, -1);
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("06JUL2003")));
+    EXPECT_FALSE(ActualPayoutFile::findTable(actual(), QStringLiteral("12JUL2003")));
+    // A store of that date appends it as table 4, over the stale record.
+    EXPECT_EQ(ActualPayoutFile::storeTable(actual(), table("12JUL2003", 0, 5)).record, 4);
+    EXPECT_EQ(ActualPayoutFile::countTables(actual()), 4);
+}
+
+TEST_F(PayoutFiles, DamagedCountIsRefusedNamingTheFileAndNothingIsWritten) {
+    for (int claimed : {-1, 2}) {
+        const QByteArray damaged = record("05JUL2003", 0, claimed, 1);
+        writeFileBytes(actual(), damaged);
+        EXPECT_THAT([&] { ActualPayoutFile::findTable(actual(), QStringLiteral("05JUL2003")); },
+                    ThrowsMessage<DamagedFileError>(HasSubstr("USRES.rtl")));
+        EXPECT_THROW(ActualPayoutFile::storeTable(actual(), table("09JUL2003", 0, 1)),
+                     DamagedFileError);
+        EXPECT_EQ(fileBytes(actual()), damaged);
+    }
+}
+
+// The actual table of the date comes first, else the defaults fill categories
+// 2 to 9; a default file without defaults goes, a damaged actual file stays.
+TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
+    const QByteArray actualFile =
+        record("02JUL2003", -1, 2, 9) +
+        actualRecordBytes("05JUL2003", -1, 0, {0, 1000, 500, 100, 100, 7, 7, 4, 3});
+    const QByteArray defaults = defaultAmountsBytes({100000, 5000, 100, 100, 7, 7, 4, 3});
+    const QString none = QStringLiteral("- - - - - - - - -"),
+                  fromDefaults = QStringLiteral("- 100000 5000 100 100 7 7 4 3");
+    const struct {
+        QByteArray actual, defaults; // null: no file
+        GameCode game;
+        int day;
+        QString amounts; // of the table found, "-" for none
+        bool actualFound, defaultUsed, defaultsKept;
+    } cases[] = {
+        {actualFile, defaults, Powerball, 5, "0 1000 500 100 100 7 7 4 3", true, false, true},
+        {actualFile, defaults, Powerball, 6, fromDefaults, false, true, true},
+        {actualFile, defaults, MegaMillions, 5, none, false, false, true},
+        {{}, defaults, Powerball, 5, fromDefaults, false, true, true},
+        {{}, QByteArray(32, '\0'), Powerball, 5, none, false, false, false},
+        {{}, le32(-1) + QByteArray(28, '\x01'), Powerball, 5, none, false, false, false},
+        {{}, le32(0) + le32(5000) + QByteArray(24, '\0'), Powerball, 5, none, false, false, false},
+        {{}, {}, Powerball, 5, none, false, false, false}, // also one just created
+        {record("05JUL2003", -1, 5, 9), defaults, Powerball, 5, "- 100000 5000 100 100 7 7 4 3",
+         false, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amounts.toStdString() + " on day " + std::to_string(c.day));
+        QFile::remove(file("USRES.rtl"));
+        QFile::remove(file("Defaults.rtl"));
+        if (!c.actual.isNull())
+            writeFileBytes(file("USRES.rtl"), c.actual);
+        if (!c.defaults.isNull())
+            writeFileBytes(file("Defaults.rtl"), c.defaults);
+        const PayoutLookUp r = lookUpPayouts(folder(), c.game, c.day, 7, 2003);
+        QStringList amounts;
+        for (const auto& amount : r.table.amounts)
+            amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));
+        EXPECT_EQ(amounts.join(' '), c.amounts);
+        EXPECT_EQ(r.actualFound, c.actualFound);
+        EXPECT_EQ(r.confirmed(), c.actualFound);
+        EXPECT_EQ(r.defaultUsed, c.defaultUsed);
+        EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), c.defaultsKept);
+        // The actual file is created empty when missing and a damaged one is kept.
+        EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+        EXPECT_EQ(fileBytes(file("USRES.rtl")), c.actual);
+        const bool damaged = c.actual.size() == 49;
+        ASSERT_EQ(r.problems.size(), damaged ? 1 : 0);
+        if (damaged)
+            EXPECT_THAT(r.problems[0].toStdString(), HasSubstr("USRES.rtl"));
+    }
+}
+
+// The actual payouts screen ("payouts") and the defaults screen ("defaults"),
+// both with their amounts in Text1..Text9.
+class PayoutScreens : public MainWindowTest {
+  protected:
+    QPointer<QWidget> screen;
+
+    void TearDown() override {
+        discardScreens("defaults");
+        delete screen.data();
+    }
+    QWidget* open(const char* menuItem, const char* name) {
+        action(menuItem)->trigger();
+        return screen = visibleScreen(name);
+    }
+    QLineEdit* box(int n) const {
+        return screen->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+    }
+    QString boxes() const {
+        QStringList texts;
+        for (int n = 1; n <= 9; ++n)
+            texts << box(n)->text();
+        return texts.join(' ');
+    }
+    // Blank-separated texts into the boxes from `first` on.
+    void type(const char* texts, int first = 1) {
+        const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
+        for (int i = 0; i < parts.size(); ++i)
+            box(first + i)->setText(parts[i]);
+    }
+    QString label(int n) const {
+        return screen->findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+    }
+    void pick(QDate date) { control<DatePicker>(screen, "DTPicker1")->setValue(date); }
+    QRadioButton* option(const char* name) const { return control<QRadioButton>(screen, name); }
+    bool screenOpen() const { return screen && screen->isVisible(); }
+};
+
+// The defaults screen stands over the payouts screen and goes with it;
+// closing or updating it enables the payouts screen, not the main screen.
+TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt) {
+    writeFileBytes(file("USMMRES.rtl"),
+                   actualRecordBytes("05JUL2003", 0, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8}) +
+                       record("04JUL2003", -1, 0, 10));
+    startOn(MegaMillions);
+    QWidget* payouts = open("mnuactualpayouts", "payouts");
+    ASSERT_NE(payouts, nullptr);
+    EXPECT_EQ(payouts->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
+    EXPECT_EQ(boxes(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
+    // A date without a table empties the boxes and keeps the choice.
+    pick(QDate(2003, 7, 8));
+    EXPECT_EQ(boxes(), QStringLiteral("        "));
+    EXPECT_TRUE(option("Option2")->isChecked());
+    pick(QDate(2003, 7, 4));
+    EXPECT_EQ(boxes(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
+    EXPECT_TRUE(option("Option1")->isChecked());
+    box(1)->setText("5000000");
+    clickOn(payouts, "Command4");
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"You need to set up the default payments first - use Change Defaults"});
+
+    clickOn(payouts, "Command5");
+    EXPECT_FALSE(payouts->isEnabled());
+    QTest::keyClick(visibleScreen("defaults"), Qt::Key_Escape);
+    EXPECT_TRUE(payouts->isEnabled());
+    clickOn(payouts, "Command5");
+    screen = visibleScreen("defaults");
+    type("1 2 3 4 5 6 7 8", 2);
+    clickOn(screen, "Command2");
+    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_TRUE(payouts->isEnabled());
+    EXPECT_FALSE(window->isEnabled());
+    screen = payouts;
+    clickOn(payouts, "Command4");
+    EXPECT_EQ(boxes(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
+    clickOn(payouts, "Command5");
+    payouts->close();
+    EXPECT_EQ(visibleScreen("defaults"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+// Each check stops before anything is written; the replace question comes
+// before the amounts are read.
+TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
+    startOn(Powerball);
+    ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
+    pick(QDate(2003, 7, 8)); // a Tuesday
+    type("1 2 3 4  6 7 8 9");
+    clickOn(screen, "Command1");
+    box(5)->setText("5");
+    clickOn(screen, "Command1");
+    option("Option1")->click();
+    clickOn(screen, "Command1");
+    pick(QDate(2003, 7, 5)); // the test clock's today, a Saturday
+    type("$0 2 3 4 5 6 7 8 9");
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")), QByteArray());
+    box(1)->setText("1");
+    clickOn(screen, "Command1");
+    const QByteArray stored = fileBytes(file("USRES.rtl"));
+    EXPECT_EQ(stored, actualRecordBytes("05JUL2003", -1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    dialogs.answerNo();
+    clickOn(screen, "Command1");
+    dialogs.answerYes(2);
+    box(9)->setText("00");
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")), stored);
+    // Yes replaces the date's table in place.
+    box(9)->setText("90");
+    option("Option2")->click();
+    clickOn(screen, "Command1");
+    EXPECT_EQ(fileBytes(file("USRES.rtl")),
+              actualRecordBytes("05JUL2003", 0, 1, {1, 2, 3, 4, 5, 6, 7, 8, 90}));
+    const QString replace = "You already have payouts entered for this date do you want to "
+                            "replace with the new data?";
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"You must add amounts for each of the payouts!",
+                           "You must indicate whether the payout is confirmed or provisional",
+                           "You must select a Saturday or Wednesday date",
+                           "The value you entered in the first box is not in the correct format",
+                           "Done", replace, replace,
+                           "The value you entered in the ninth box is not in the correct format",
+                           replace, "Done"}));
+    clickOn(screen, "Command2");
+    EXPECT_TRUE(window->isEnabled());
+}
+
+// Each game shows its own labels and stored amounts. A refusal keeps the
+// screen open, Cancel and Escape close it, and all of these leave the stored
+// amounts as they were; Update stores them rounded and closes.
+TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem) {
+    const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
+    const QByteArray mega = defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2});
+    writeFileBytes(file("Defaults.rtl"), before);
+    writeFileBytes(file("MMDefaults.rtl"), mega);
+    startOn(Powerball);
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for P/B"));
+    EXPECT_EQ(QStringList({label(1), label(2), label(9)}),
+              QStringList({"(5+PB)", "(5+0)", "(0+PB)"}));
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
+    type("$50 2 3 4 5 6 7 8", 2); // the texts of each refusal are the input's own
+    clickOn(screen, "Command2");
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"One or more of the values you entered is not in the correct format"});
+    EXPECT_TRUE(screenOpen());
+    EXPECT_FALSE(window->isEnabled());
+    for (CloseWay way : {CloseWay::Button, CloseWay::Escape}) {
+        type("1 2 3 4 5 6 7 8", 2);
+        closeBy(screen, way, "Command1");
+        EXPECT_FALSE(screenOpen());
+        EXPECT_TRUE(window->isEnabled());
+        ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    }
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
+    dialogs.clear();
+    type("100000 5000 100 12.5 13.5 1,000 4 3", 2);
+    clickOn(screen, "Command2");
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
+    EXPECT_EQ(fileBytes(file("Defaults.rtl")),
+              defaultAmountsBytes({100000, 5000, 100, 12, 14, 1, 4, 3}));
+    EXPECT_FALSE(screenOpen());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), mega);
+
+    child<QRadioButton>("Option2")->click();
+    ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
+    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
+    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
+}
+
+// Seven valid boxes and the one under test in box 5; the empty box wins over a
+// bad one, and all eight are kept in order.
+TEST(DefaultAmounts, EachBoxIsStoredRoundedOrRefused) {
+    const QString empty = QStringLiteral("You must add amounts for each of the payouts!");
+    const QString format =
+        QStringLiteral("One or more of the values you entered is not in the correct format");
+    const std::pair<const char*, std::int32_t> cases[] = {
+        // 0: refused
+        {"12.5", 12},   {"13.5", 14},     {"1,000", 1},
+        {"  250", 250}, {"7 dollars", 7}, {"2147483647", 2147483647},
+        {"$50", 0},     {"0", 0},         {"0.0", 0},
+        {"abc", 0},     {"   ", 0},       {"2147483648", 0},
+        {"1e12", 0},               // fit no 32-bit field
+        {"0.4", 0},     {"-5", 0}, // would leave a table that the next check throws away
+        {"", 0}};
+    for (const auto& [text, stored] : cases) {
+        QStringList boxes(8, QStringLiteral("10"));
+        boxes[4] = QString::fromUtf8(text);
+        const auto result = defaultAmountsFromText(boxes);
+        if (stored != 0)
+            EXPECT_EQ(std::get<DefaultAmounts>(result)[4], stored) << text;
+        else
+            EXPECT_EQ(std::get<QString>(result), *text ? format : empty) << text;
+    }
+    QStringList boxes{"abc", "2", "3", "4", "5", "6", "7", ""};
+    EXPECT_EQ(std::get<QString>(defaultAmountsFromText(boxes)), empty);
+    boxes[0] = QStringLiteral("1");
+    boxes[7] = QStringLiteral("8");
+    EXPECT_EQ(std::get<DefaultAmounts>(defaultAmountsFromText(boxes)),
+              (DefaultAmounts{1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+// The ninth box holds the text under test.
+TEST(ActualAmountText, IsStoredOrRefusedWithTheBoxMessage) {
+    const std::pair<const char*, qint64> stored[] = {
+        {"$1,234,567", 1234567},   {"2500.75", 2500}, {"0", 0}, {" 0 ", 0}, {"1.2.3", 1},
+        {"2147483647", 2147483647}};
+    const char* const refused[] = {
+        "00", "$0", "abc", "   ", ".75", "2147483648", "99999999999999999999999"};
+    QStringList boxes(9, QStringLiteral("5"));
+    for (const auto& [text, amount] : stored) {
+        boxes[8] = QString::fromLatin1(text);
+        EXPECT_EQ(std::get<ActualAmounts>(actualAmountsFromText(boxes))[8], amount) << text;
+    }
+    for (const char* text : refused) {
+        boxes[8] = QString::fromLatin1(text);
+        EXPECT_EQ(std::get<QString>(actualAmountsFromText(boxes)),
+                  "The value you entered in the ninth box is not in the correct format")
+            << text;
+    }
+}
