@@ -10,28 +10,32 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 class MainScreen : public MainWindowTest {
   protected:
-    void TearDown() override { closeScreens("Form5"); }
+    void TearDown() override {
+        closeScreens("Form3");
+        closeScreens("Form5");
+    }
     QStringList gameTexts() const {
         return {child<QLabel>("Label3")->text(), child<QGroupBox>("Frame5")->title(),
                 child<QGroupBox>("Frame3")->title(), child<QGroupBox>("Frame6")->title()};
     }
 };
 
-TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndTheGameChoiceSurvivesARestart) {
+TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndTheGameChoiceIsKept) {
     startWindow();
     EXPECT_TRUE(child<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(state.selectedGame, MegaMillions);
     EXPECT_TRUE(rows("List1").isEmpty());
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
     EXPECT_TRUE(shownBalls().empty());
@@ -50,9 +54,6 @@ TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndTheGameChoiceSurvivesARestar
                                         "Draw Date for Powerball", "Winning Lines for Powerball"}));
     window->close();
     EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\xff'));
-    startWindow();
-    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
-    EXPECT_EQ(state.selectedGame, Powerball);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -83,37 +84,31 @@ TEST_F(MainScreen, ShowsTodaysDrawFromEachGamesPictureLists) {
     }
 }
 
-TEST_F(MainScreen, ADateWithoutADrawHidesTheBallsAndClearsWinningLinesButKeepsEntries) {
+// The result date and the entries date each look up their own file.
+TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFile) {
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    storeLines(MegaMillions, clock.date, {lineNo(1), lineNo(2)});
+    storeLines(MegaMillions, QDate(2003, 7, 1), {lineNo(1), lineNo(2), lineNo(3)});
     startWindow();
     ASSERT_TRUE(window->isDrawShown());
-    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
-    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
-
-    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 8));
-    EXPECT_TRUE(shownBalls().empty());
-    EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
-    EXPECT_EQ(rows("List1").size(), 2);
-
-    // Back to the draw's date through the text form the results list uses.
-    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
-    EXPECT_TRUE(window->isDrawShown());
-}
-
-TEST_F(MainScreen, ChangingTheEntriesDateListsThatFileAndRemovesTheEmptyOne) {
-    const QDate other(2003, 7, 1);
-    storeLines(MegaMillions, other, {lineNo(1), lineNo(2), lineNo(3)});
-    startWindow();
     EXPECT_TRUE(QFile::exists(file("Mega05JUL2003.lot")));
-
-    child<DatePicker>("DTPicker2")->setValue(other);
+    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 1));
     EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
     EXPECT_EQ(state.currentEntryFile, file("Mega01JUL2003.lot"));
     EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "02 12 22 32 42 MB 02",
                                           "03 13 23 33 43 MB 03"}));
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("3"));
+
+    // A result date without a draw hides the balls and the winning lines only.
+    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
+    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
+    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 8));
+    EXPECT_TRUE(shownBalls().empty());
+    EXPECT_TRUE(rows("List2").isEmpty());
+    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(rows("List1").size(), 3);
+    // Back to the draw's date through the text form the results list uses.
+    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
+    EXPECT_TRUE(window->isDrawShown());
 
     // Switching game keeps the file with lines and shows the other game's (empty) file.
     child<QRadioButton>("Option3")->click();
@@ -181,6 +176,12 @@ TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("Mega05JUL2003.lot")));
     EXPECT_TRUE(texts[1].contains(QStringLiteral("million.rtl")));
+    // The results list says so again and stays empty.
+    window->controls().Image1->click();
+    QWidget* form3 = visibleScreen("Form3");
+    ASSERT_NE(form3, nullptr);
+    EXPECT_EQ(control<QListView>(form3, "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(dialogs.texts().mid(2), QStringList{texts[1]});
 
     window->close();
     EXPECT_EQ(fileBytes(file("million.rtl")), draws);
@@ -217,8 +218,9 @@ TEST_F(MainScreen, HelpAndAbout) {
     help->close();
 }
 
-TEST_F(MainScreen, TheSmallestWindowShowsAWholeWinningLine) {
-    startWindow();
+// Screens and message boxes are wide enough for their whole caption.
+TEST_F(MainScreen, TheSmallestWindowShowsAWholeWinningLineAndNoCaptionIsCut) {
+    startOn(Powerball);
     auto* wins = child<QListWidget>("List2");
     const QString widest = winningLineText(Powerball, EntryLine{{1, 2, 3, 4, 5}, 6}, 1);
     wins->addItems(QStringList(40, widest)); // enough for a scroll bar beside them
@@ -230,15 +232,11 @@ TEST_F(MainScreen, TheSmallestWindowShowsAWholeWinningLine) {
     EXPECT_EQ(wins->horizontalScrollBar()->maximum(), 0);
     // Message boxes and the help carry the program's icon as well.
     EXPECT_FALSE(QApplication::windowIcon().isNull());
-}
 
-TEST_F(MainScreen, ScreensAndMessageBoxesAreWideEnoughForTheirWholeCaption) {
-    startOn(Powerball);
     child<QPushButton>("Command4")->click();
     QWidget* form5 = visibleScreen("Form5");
     ASSERT_NE(form5, nullptr);
     EXPECT_GE(form5->width(), titleBarWidth(form5->windowTitle(), form5->font()));
-
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
