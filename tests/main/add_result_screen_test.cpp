@@ -1,9 +1,6 @@
 #include "main/draw_result_validation.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
-#include "ui/date_picker.h"
-
-#include <QLineEdit>
 
 using namespace numbrava;
 using namespace numbrava::testing;

@@ -1,14 +1,11 @@
-#include "data/entry_file.h"
 #include "entries/entry_test_helpers.h"
 #include "main/draw_check.h"
 #include "payouts/payout_files.h"
 #include "payouts/prize_category.h"
 #include "support/main_window_fixture.h"
 #include "support/payout_file_bytes.h"
-#include "ui/date_picker.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 #include <algorithm>
 
 using namespace numbrava;
@@ -111,26 +108,17 @@ TEST_P(CheckReport, NamesTheTotalAndWhereTheAmountsCameFrom) {
 }
 
 // The actual table of the date comes before the defaults.
-INSTANTIATE_TEST_SUITE_P(
-    Tables, CheckReport,
-    ::testing::Values(
-        ReportCase{"Confirmed",
-                   Confirmed | Defaults,
-                   {kThree, kNothing, kBonusOnly},
-                   "Won $10 using confirmed payout data.",
-                   " 2"},
-        ReportCase{"Unconfirmed",
-                   Provisional,
-                   {kThree, kThreeAndBonus},
-                   "Won $107 using unconfirmed payout data.",
-                   " 2"},
-        ReportCase{"DefaultsWithoutTheJackpot",
-                   Defaults,
-                   {kJackpot, kThree, kJackpot},
-                   "Won $7 using default payout data. This does not include your Jackpot win !!!!",
-                   " 3"},
-        ReportCase{"NoWin", NoPayouts, {kNothing, kNothing}, "No wins this time!", " 0"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tables, CheckReport, ::testing::Values(
+    ReportCase{"Confirmed", Confirmed | Defaults, {kThree, kNothing, kBonusOnly},
+               "Won $10 using confirmed payout data.", " 2"},
+    ReportCase{"Unconfirmed", Provisional, {kThree, kThreeAndBonus},
+               "Won $107 using unconfirmed payout data.", " 2"},
+    ReportCase{"DefaultsWithoutTheJackpot", Defaults, {kJackpot, kThree, kJackpot},
+               "Won $7 using default payout data. This does not include your Jackpot win !!!!", " 3"},
+    ReportCase{"NoWin", NoPayouts, {kNothing, kNothing}, "No wins this time!", " 0"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(CheckScreen, LinesAreTestedBeforeTheDrawAndThePrizeLookUpRunsFirst) {
     clock.date = QDate(2003, 7, 9); // no draw stored, no lines for this date
@@ -217,15 +205,12 @@ TEST_P(DamagedNumbers, TheOperationNamesTheFileAndStops) {
 }
 
 constexpr std::array<std::int16_t, 5> kGoodBalls{5, 12, 25, 33, 41};
+constexpr std::array<std::int16_t, 5> kWildBalls{-32768, 0, 32767, 99, -1};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DamagedNumbers,
     ::testing::Values(
-        DamagedCase{"CheckWildDraw",
-                    false,
-                    {-32768, 0, 32767, 99, -1},
-                    {-32768, -32768, -32768, -32768, -32768},
-                    "pbk.rtl"},
+        DamagedCase{"CheckWildDraw", false, kWildBalls, kWildBalls, "pbk.rtl"},
         DamagedCase{"CheckLineOf54", false, kGoodBalls, {5, 12, 25, 33, 54}, "PwrB05JUL2003.lot"},
         DamagedCase{"SuggestWildDraw", true, {0, 12, 25, 33, 41}, kGoodBalls, "pbk.rtl"},
         DamagedCase{"SuggestLineOf54", true, kGoodBalls, {5, 12, 25, 33, 54}, "PwrB05JUL2003.lot"}),

@@ -1,33 +1,28 @@
 #include "data/dates.h"
+#include "entries/entry_test_helpers.h"
 #include "main/results_list_lines.h"
 #include "support/main_window_fixture.h"
-#include "ui/date_picker.h"
-
-#include <QListView>
-#include <QToolButton>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-DrawRecord draw(int position, QDate date, std::array<std::int16_t, 5> balls, int bonus) {
-    DrawRecord r;
-    r.count = 99; // a stale count must never show
-    r.position = static_cast<std::int16_t>(position);
-    r.day = static_cast<std::int16_t>(date.day());
-    r.month = static_cast<std::int16_t>(date.month());
-    r.year = static_cast<std::int16_t>(date.year());
-    r.balls = balls;
-    r.bonus = static_cast<std::int16_t>(bonus);
-    return r;
+DrawRecord draw(int position, QDate date, int bonus) {
+    return {.count = 99, // a stale count must never show
+            .position = i16(position),
+            .day = i16(date.day()),
+            .month = i16(date.month()),
+            .year = i16(date.year()),
+            .balls = {3, 9, 10, 42, 53},
+            .bonus = i16(bonus)};
 }
 } // namespace
 
 TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonthOrNothing) {
     for (int month = 1; month <= 12; ++month) {
         const QDate date(2003, month, month < 10 ? month : 28);
-        const QString text = resultsLineDateText(
-            resultsListLine(MegaMillions, draw(month, date, {1, 2, 3, 4, 5}, 6)));
+        const QString text =
+            resultsLineDateText(resultsListLine(MegaMillions, draw(month, date, 6)));
         EXPECT_EQ(dateFromDayMonthText(text), date) << text.toStdString();
     }
     EXPECT_EQ(resultsLineDateText(QStringLiteral("00042 12 09 2003: 01 02 03 04 05 PB 06")),
@@ -40,8 +35,7 @@ TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonthOrNothing) {
 TEST(ResultsListLines, KeepFileOrderAndTheirColumnsForAFullHistory) {
     std::vector<DrawRecord> draws;
     for (int i = 1; i <= 32767; ++i)
-        draws.push_back(
-            draw(i, QDate(1900 + i / 200, 1 + i % 12, 1 + i % 28), {3, 9, 10, 42, 53}, 1 + i % 42));
+        draws.push_back(draw(i, QDate(1900 + i / 200, 1 + i % 12, 1 + i % 28), 1 + i % 42));
     const QStringList lines = resultsListLines(Powerball, draws);
     ASSERT_EQ(lines.size(), 32767);
     EXPECT_EQ(lines[0], QStringLiteral("00001 02 02 1900: 03 09 10 42 53 PB 02"));
