@@ -25,8 +25,6 @@ TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonthOrNothing) {
             resultsLineDateText(resultsListLine(MegaMillions, draw(month, date, 6)));
         EXPECT_EQ(dateFromDayMonthText(text), date) << text.toStdString();
     }
-    EXPECT_EQ(resultsLineDateText(QStringLiteral("00042 12 09 2003: 01 02 03 04 05 PB 06")),
-              QStringLiteral("09/DEC/2003"));
     for (const char* text : {"", "00042", "00042 13 09 2003: 01", "There is no list"})
         EXPECT_TRUE(resultsLineDateText(QString::fromLatin1(text)).isEmpty()) << text;
 }
