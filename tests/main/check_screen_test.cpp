@@ -20,7 +20,7 @@ const EntryLine kBonusOnly{{1, 2, 3, 4, 6}, 7};
 const EntryLine kNothing{{5, 12, 30, 40, 44}, 9};
 
 // The payout files a check finds beside the lines.
-enum Payouts { NoPayouts = 0, Confirmed = 1, Provisional = 2, Defaults = 4, EmptyDefaults = 8 };
+enum Payouts { NoPayouts = 0, Confirmed = 1, Defaults = 2, EmptyDefaults = 4 };
 } // namespace
 
 class CheckScreen : public MainWindowTest {
@@ -31,10 +31,10 @@ class CheckScreen : public MainWindowTest {
     }
     void addLines(const std::vector<EntryLine>& lines) { storeLines(Powerball, kDrawDate, lines); }
     void writePayouts(int payouts) {
-        if (payouts & (Confirmed | Provisional))
-            writeFileBytes(file("USRES.rtl"),
-                           actualRecordBytes("05JUL2003", payouts & Confirmed ? -1 : 0, 1,
-                                             {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
+        if (payouts & Confirmed)
+            writeFileBytes(
+                file("USRES.rtl"),
+                actualRecordBytes("05JUL2003", -1, 1, {0, 1000, 500, 100, 100, 7, 7, 4, 3}));
         if (payouts & Defaults)
             DefaultPayoutFile::writeAmounts(file("Defaults.rtl"),
                                             {100000, 5000, 100, 100, 7, 7, 4, 3});
@@ -112,8 +112,6 @@ TEST_P(CheckReport, NamesTheTotalAndWhereTheAmountsCameFrom) {
 INSTANTIATE_TEST_SUITE_P(Tables, CheckReport, ::testing::Values(
     ReportCase{"Confirmed", Confirmed | Defaults, {kThree, kNothing, kBonusOnly},
                "Won $10 using confirmed payout data.", " 2"},
-    ReportCase{"Unconfirmed", Provisional, {kThree, kThreeAndBonus},
-               "Won $107 using unconfirmed payout data.", " 2"},
     ReportCase{"DefaultsWithoutTheJackpot", Defaults, {kJackpot, kThree, kJackpot},
                "Won $7 using default payout data. This does not include your Jackpot win !!!!", " 3"},
     ReportCase{"NoWin", NoPayouts, {kNothing, kNothing}, "No wins this time!", " 0"}),
