@@ -209,6 +209,11 @@ TEST_F(MainScreen, HelpAndAbout) {
     help->close();
     about->close();
     EXPECT_TRUE(window->isEnabled());
+    // From the menu it opens at the top.
+    action("mnuHelp")->trigger();
+    ASSERT_NE(help = visibleScreen("helpViewer"), nullptr);
+    EXPECT_EQ(help->findChild<QTextBrowser*>("helpText")->verticalScrollBar()->value(), 0);
+    help->close();
 }
 
 // Screens and message boxes are wide enough for their whole caption.
