@@ -1,63 +1,50 @@
+#include "data/record_file.h"
 #include "entries/entry_test_helpers.h"
+#include "main/draw_check.h"
 #include "support/main_window_fixture.h"
-#include "ui/date_picker.h"
+#include "support/record_bytes.h"
+#include "ui/title_width.h"
 
 #include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
 class MainScreen : public MainWindowTest {
   protected:
-    QLabel* ball(int slot) const { return window->controls().Image2[slot]; }
+    void TearDown() override {
+        closeScreens("Form3");
+        closeScreens("Form5");
+    }
+    QStringList gameTexts() const {
+        return {child<QLabel>("Label3")->text(), child<QGroupBox>("Frame5")->title(),
+                child<QGroupBox>("Frame3")->title(), child<QGroupBox>("Frame6")->title()};
+    }
 };
 
-TEST_F(MainScreen, FirstRunInAnEmptyFolderStartsWithMegaMillionsAndLeavesNothingBehind) {
+TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndLeavesNothingBehind) {
     startWindow();
     EXPECT_TRUE(child<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(state.selectedGame, MegaMillions);
     EXPECT_TRUE(rows("List1").isEmpty());
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
     EXPECT_TRUE(shownBalls().empty());
-    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Mega Ball"));
-    EXPECT_EQ(child<QGroupBox>("Frame5")->title(), QStringLiteral("My Enties for Mega Millions"));
-    EXPECT_EQ(child<QGroupBox>("Frame3")->title(), QStringLiteral("Draw Date for Mega Millions"));
-    EXPECT_EQ(child<QGroupBox>("Frame6")->title(),
-              QStringLiteral("Winning Lines for Mega Millions"));
-    EXPECT_TRUE(child<QPushButton>("Command3")->isHidden());
-    // Today's entry file exists while it is current.
+    // Today's entry file exists while it is current, and an empty one goes.
     EXPECT_TRUE(QFile::exists(file("Mega05JUL2003.lot")));
-
     action("mnuExit")->trigger();
     EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
     EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(MainScreen, PowerballChoiceSurvivesARestartThroughGameDat) {
-    startOn(Powerball);
-    EXPECT_EQ(state.selectedGame, Powerball);
-    EXPECT_EQ(child<QLabel>("Label3")->text(), QStringLiteral("Powerball"));
-    EXPECT_EQ(child<QGroupBox>("Frame5")->title(), QStringLiteral("My Enties For Powerball"));
-    window->close();
-    EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\xff'));
-
-    startWindow();
-    EXPECT_TRUE(child<QRadioButton>("Option3")->isChecked());
-    EXPECT_EQ(state.selectedGame, Powerball);
-    child<QRadioButton>("Option2")->click();
-    window->close();
-    EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
-}
-
 // Powerball's five balls come from picture list 1 and its bonus from list 2;
 // Mega Millions' from the 52 list (3) and the Mega Ball from the 53 list (1).
-TEST_F(MainScreen, ShowsTodaysDrawFromEachGamesPictureLists) {
+TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
     storeDraw(Powerball, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6);
     storeDraw(Powerball, clock.date, {5, 12, 25, 33, 41}, 42);
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
@@ -66,53 +53,61 @@ TEST_F(MainScreen, ShowsTodaysDrawFromEachGamesPictureLists) {
         std::vector<int> balls;
         int mainList, bonusList, record;
         const char* history;
-    } const games[] = {{Powerball, {5, 12, 25, 33, 41, 42}, 1, 2, 2, "pbk.rtl"},
-                       {MegaMillions, {3, 14, 25, 36, 47, 12}, 3, 1, 1, "million.rtl"}};
+        const char* texts;
+    } const games[] = {{Powerball,
+                        {5, 12, 25, 33, 41, 42},
+                        1,
+                        2,
+                        2,
+                        "pbk.rtl",
+                        "Powerball|My Enties For Powerball|Draw Date for Powerball|Winning Lines "
+                        "for Powerball"},
+                       {MegaMillions,
+                        {3, 14, 25, 36, 47, 12},
+                        3,
+                        1,
+                        1,
+                        "million.rtl",
+                        "Mega Ball|My Enties for Mega Millions|Draw Date for Mega "
+                        "Millions|Winning Lines for Mega Millions"}};
     for (const auto& g : games) {
         startOn(g.game);
+        EXPECT_EQ(gameTexts().join('|'), QLatin1String(g.texts));
         ASSERT_EQ(shownBalls(), g.balls);
         for (int slot = 0; slot < 6; ++slot) {
-            EXPECT_EQ(ball(slot)->property("pictureList").toInt(),
-                      slot < 5 ? g.mainList : g.bonusList);
-            EXPECT_EQ(state.displayedDraw[static_cast<size_t>(slot)], g.balls[slot]);
-            EXPECT_FALSE(ball(slot)->pixmap().isNull());
+            QLabel* ball = window->controls().Image2[static_cast<size_t>(slot)];
+            EXPECT_EQ(ball->property("pictureList").toInt(), slot < 5 ? g.mainList : g.bonusList);
+            EXPECT_FALSE(ball->pixmap().isNull());
         }
         EXPECT_EQ(state.displayedDrawRecord, g.record);
         EXPECT_EQ(state.currentHistoryFile, file(g.history));
     }
 }
 
-TEST_F(MainScreen, ADateWithoutADrawHidesTheBallsAndClearsWinningLinesButKeepsEntries) {
+// The result date and the entries date each look up their own file.
+TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFile) {
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    storeLines(MegaMillions, clock.date, {lineNo(1), lineNo(2)});
+    storeLines(MegaMillions, QDate(2003, 7, 1), {lineNo(1), lineNo(2), lineNo(3)});
     startWindow();
     ASSERT_TRUE(window->isDrawShown());
-    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
-    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
-
-    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 8));
-    EXPECT_TRUE(shownBalls().empty());
-    EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
-    EXPECT_EQ(rows("List1").size(), 2);
-
-    // Back to the draw's date through the text form the results list uses.
-    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
-    EXPECT_TRUE(window->isDrawShown());
-}
-
-TEST_F(MainScreen, ChangingTheEntriesDateListsThatFileAndRemovesTheEmptyOne) {
-    const QDate other(2003, 7, 1);
-    storeLines(MegaMillions, other, {lineNo(1), lineNo(2), lineNo(3)});
-    startWindow();
-    EXPECT_TRUE(QFile::exists(file("Mega05JUL2003.lot")));
-
-    child<DatePicker>("DTPicker2")->setValue(other);
+    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 1));
     EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
     EXPECT_EQ(state.currentEntryFile, file("Mega01JUL2003.lot"));
     EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "02 12 22 32 42 MB 02",
                                           "03 13 23 33 43 MB 03"}));
     EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("3"));
+
+    // A result date without a draw hides the balls and the winning lines only.
+    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
+    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
+    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 8));
+    EXPECT_TRUE(shownBalls().empty());
+    EXPECT_TRUE(rows("List2").isEmpty());
+    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(rows("List1").size(), 3);
+    // Back to the draw's date through the text form the results list uses.
+    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
+    EXPECT_TRUE(window->isDrawShown());
 
     // Switching game keeps the file with lines and shows the other game's (empty) file.
     child<QRadioButton>("Option3")->click();
@@ -121,18 +116,35 @@ TEST_F(MainScreen, ChangingTheEntriesDateListsThatFileAndRemovesTheEmptyOne) {
     EXPECT_TRUE(rows("List1").isEmpty());
 }
 
+TEST_F(MainScreen, ListsEveryLineOfAFullEntryFileInFileOrder) {
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 1; i <= kMaxRecords; ++i) {
+        const RawRecord r{.count = kMaxRecords,
+                          .numbers = {i16(i % 9 + 1), 12, 25, 33, i16(i % 19 + 34)},
+                          .bonus = i16(i % 42 + 1)};
+        bytes += r.bytes();
+        expected << QString::asprintf("%02d 12 25 33 %02d PB %02d", r.numbers[0], r.numbers[4],
+                                      r.bonus);
+    }
+    writeFileBytes(datedEntryFileName(folder(), Powerball, clock.date), bytes);
+    startOn(Powerball);
+    EXPECT_EQ(rows("List1"), expected);
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("32767"));
+}
+
 TEST_F(MainScreen, DeleteDrawAsksAndRemovesTheShownDraw) {
     storeDraw(MegaMillions, QDate(2003, 7, 1), {1, 2, 3, 4, 5}, 6);
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
     storeDraw(MegaMillions, QDate(2003, 7, 8), {7, 8, 9, 10, 11}, 1);
     startWindow();
     const QString path = file("million.rtl");
+    state.displayedDrawRecord = 0; // as after a draw was typed in: it is looked up
 
     dialogs.answerNo();
     child<QPushButton>("Command2")->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.last(), QStringLiteral("Do you really want to delete this draw?"));
-    EXPECT_EQ(dialogs.shown.back().title, QStringLiteral("Numbrava"));
     EXPECT_TRUE(dialogs.shown.back().question);
     EXPECT_EQ(DrawHistoryFile::countDraws(path), 3);
     EXPECT_TRUE(window->isDrawShown());
@@ -149,17 +161,6 @@ TEST_F(MainScreen, DeleteDrawAsksAndRemovesTheShownDraw) {
     EXPECT_EQ(dialogs.texts(), QStringList{"There is no draw displayed to delete"});
 }
 
-TEST_F(MainScreen, DeleteDrawLooksTheRecordUpWhenItIsUnknown) {
-    storeDraw(MegaMillions, QDate(2003, 7, 1), {1, 2, 3, 4, 5}, 6);
-    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    startWindow();
-    state.displayedDrawRecord = 0; // as after a draw was typed in
-    dialogs.answerYes();
-    child<QPushButton>("Command2")->click();
-    ASSERT_EQ(DrawHistoryFile::countDraws(file("million.rtl")), 1);
-    EXPECT_EQ(DrawHistoryFile::readDraw(file("million.rtl"), 1).day, 1);
-}
-
 TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
     const QByteArray draws = le32(9) + QByteArray(22, '\0'); // claims nine draws, holds one
     const QByteArray entries(26, '\xff');                    // count -1
@@ -173,6 +174,12 @@ TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
     ASSERT_EQ(texts.size(), 2);
     EXPECT_TRUE(texts[0].contains(QStringLiteral("Mega05JUL2003.lot")));
     EXPECT_TRUE(texts[1].contains(QStringLiteral("million.rtl")));
+    // The results list says so again and stays empty.
+    window->controls().Image1->click();
+    QWidget* form3 = visibleScreen("Form3");
+    ASSERT_NE(form3, nullptr);
+    EXPECT_EQ(control<QListView>(form3, "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(dialogs.texts().mid(2), QStringList{texts[1]});
 
     window->close();
     EXPECT_EQ(fileBytes(file("million.rtl")), draws);
@@ -183,14 +190,6 @@ TEST_F(MainScreen, HelpAndAbout) {
     startWindow();
     action("mnuHelp")->trigger();
     EXPECT_EQ(dialogs.texts(), QStringList{"Cannot find Help file in the installation directory"});
-
-    writeFileBytes(file("NUMBRAVA.HLP"), "<html><body>Help text</body></html>");
-    dialogs.clear();
-    action("mnuHelp")->trigger();
-    EXPECT_TRUE(dialogs.shown.empty());
-    QWidget* help = visibleScreen("helpViewer");
-    ASSERT_NE(help, nullptr);
-    help->close();
 
     action("mnuAbout")->trigger();
     QWidget* about = visibleScreen("frmAbout");
@@ -204,10 +203,43 @@ TEST_F(MainScreen, HelpAndAbout) {
                                              QByteArray("<p>filler</p>").repeated(300) +
                                              "<a name=\"frmAbout\">About</a></body></html>");
     QTest::keyClick(about, Qt::Key_F1);
-    help = visibleScreen("helpViewer");
+    QWidget* help = visibleScreen("helpViewer");
     ASSERT_NE(help, nullptr);
     EXPECT_GT(help->findChild<QTextBrowser*>("helpText")->verticalScrollBar()->value(), 0);
     help->close();
     about->close();
     EXPECT_TRUE(window->isEnabled());
+    // From the menu it opens at the top.
+    action("mnuHelp")->trigger();
+    ASSERT_NE(help = visibleScreen("helpViewer"), nullptr);
+    EXPECT_EQ(help->findChild<QTextBrowser*>("helpText")->verticalScrollBar()->value(), 0);
+    help->close();
+}
+
+// Screens and message boxes are wide enough for their whole caption.
+TEST_F(MainScreen, TheSmallestWindowShowsAWholeWinningLineAndNoCaptionIsCut) {
+    startOn(Powerball);
+    auto* wins = child<QListWidget>("List2");
+    const QString widest = winningLineText(Powerball, EntryLine{{1, 2, 3, 4, 5}, 6}, 1);
+    wins->addItems(QStringList(40, widest)); // enough for a scroll bar beside them
+    window->show();
+    window->resize(1, 1);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(window->size(), window->minimumSize());
+    EXPECT_TRUE(wins->verticalScrollBar()->isVisible());
+    EXPECT_EQ(wins->horizontalScrollBar()->maximum(), 0);
+    // Message boxes and the help carry the program's icon as well.
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+
+    child<QPushButton>("Command4")->click();
+    QWidget* form5 = visibleScreen("Form5");
+    ASSERT_NE(form5, nullptr);
+    EXPECT_GE(form5->width(), titleBarWidth(form5->windowTitle(), form5->font()));
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_GE(box->width(), titleBarWidth(QStringLiteral("Numbrava"), box->font()));
+        box->accept();
+    });
+    QtDialogs().message(QStringLiteral("Done"));
 }

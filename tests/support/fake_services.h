@@ -10,7 +10,6 @@
 #include <QHash>
 #include <QStringList>
 #include <deque>
-#include <functional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -29,8 +28,6 @@ class FakeDialogs : public Dialogs {
     std::vector<Shown> shown;
     std::deque<bool> answers;
     int unscriptedQuestions = 0;
-    // Runs when a box is shown (for example to act while a screen waits).
-    std::function<void(const QString&)> onShow;
 
     void answerYes(int times = 1) { answers.insert(answers.end(), times, true); }
     void answerNo(int times = 1) { answers.insert(answers.end(), times, false); }
@@ -46,13 +43,9 @@ class FakeDialogs : public Dialogs {
   protected:
     void showMessage(const QString& text, const QString& title) override {
         shown.push_back({text, title, false});
-        if (onShow)
-            onShow(text);
     }
     bool askYesNo(const QString& text, const QString& title) override {
         shown.push_back({text, title, true});
-        if (onShow)
-            onShow(text);
         if (answers.empty()) {
             ++unscriptedQuestions;
             return false;
@@ -93,14 +86,8 @@ class FakePrinter : public PrinterService {
         current = name;
         return true;
     }
-    int pageSetting1() const override {
-        failIfBroken();
-        return settingsOf.value(current, {setting1, setting2}).first;
-    }
-    int pageSetting2() const override {
-        failIfBroken();
-        return settingsOf.value(current, {setting1, setting2}).second;
-    }
+    int pageSetting1() const override { return pageSettings().first; }
+    int pageSetting2() const override { return pageSettings().second; }
     void setPageSettings(int s1, int s2) override {
         failIfBroken();
         settingsApplied.emplace_back(s1, s2);
@@ -122,6 +109,10 @@ class FakePrinter : public PrinterService {
     }
 
   private:
+    std::pair<int, int> pageSettings() const {
+        failIfBroken();
+        return settingsOf.value(current, {setting1, setting2});
+    }
     void failIfBroken() const {
         if (failing)
             throw std::runtime_error("printer system unavailable");

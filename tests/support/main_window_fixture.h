@@ -7,12 +7,16 @@
 #include "support/fake_services.h"
 #include "support/file_bytes.h"
 #include "support/screen_finder.h"
+#include "ui/date_picker.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <memory>
 
 namespace numbrava::testing {
