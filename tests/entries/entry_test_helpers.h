@@ -27,18 +27,16 @@ inline std::vector<DrawRecord> tracingHistory(int draws) {
     return history;
 }
 
-// Draws spread over the whole range, from a fixed seed.
-inline std::vector<DrawRecord> randomHistory(int draws, int mainMax, int bonusMax,
-                                             unsigned seed = 7) {
-    std::mt19937 engine(seed);
+// Powerball draws spread over the whole range, from a fixed seed.
+inline std::vector<DrawRecord> randomHistory(int draws) {
+    std::mt19937 engine(7);
     std::vector<DrawRecord> history(static_cast<size_t>(draws));
     for (DrawRecord& r : history) {
-        std::vector<std::int16_t> pool(static_cast<size_t>(mainMax));
+        std::vector<std::int16_t> pool(53);
         std::iota(pool.begin(), pool.end(), std::int16_t{1});
         std::shuffle(pool.begin(), pool.end(), engine);
-        std::sort(pool.begin(), pool.begin() + 5);
-        std::copy(pool.begin(), pool.begin() + 5, r.balls.begin());
-        r.bonus = i16(1 + static_cast<int>(engine() % static_cast<unsigned>(bonusMax)));
+        std::partial_sort_copy(pool.begin(), pool.begin() + 5, r.balls.begin(), r.balls.end());
+        r.bonus = i16(1 + static_cast<int>(engine() % 42));
     }
     return history;
 }
