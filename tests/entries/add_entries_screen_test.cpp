@@ -107,43 +107,30 @@ TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
     }
 }
 
-// The refusal texts and their order are the typed line's own; this proves the wiring.
-TEST_F(AddEntries, ATypedLineIsRefusedWithOneMessageOrStoredAscendingAndShownAtOnce) {
-    EntryFile::appendLine(entryFile(), EntryLine{{1, 2, 3, 4, 5}, 6});
+// The typed line's refusal texts and their order are its own; this proves the
+// wiring. Refusals of a suggestion request come before any number is drawn; a
+// damaged or short history is reported once the run has begun. None writes.
+TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
+    writeEntryFile(entryFile(), std::vector<EntryLine>(10, lineNo(1)));
     openWith();
     type({"0", "0", "60", "20", "30", "0"}); // all three faults: the range is named
-    EXPECT_EQ(dialogs.texts(),
-              QStringList{"One or more of your numbers are out of range for the game!"});
-    EXPECT_EQ(linesStored(), 1);
-    EXPECT_EQ(count(), QStringLiteral("1"));
-
-    dialogs.clear();
+    EXPECT_EQ(linesStored(), 10);
     type({"40", "3", "17", "9", "22", "5"});
-    EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{3, 9, 17, 22, 40}, 5}));
-    EXPECT_EQ(rows("List1"), (QStringList{"01 02 03 04 05 PB 06", "03 09 17 22 40 PB 05"}));
-    EXPECT_EQ(count(), QStringLiteral(" 2"));
+    EXPECT_EQ(rows("List1").mid(9), (QStringList{"01 11 21 31 41 PB 01", "03 09 17 22 40 PB 05"}));
+    EXPECT_EQ(count(), QStringLiteral(" 11"));
     // The boxes keep what was typed; Return adds it again (no check against the file).
     QTest::keyClick(numberBox(5), Qt::Key_Return);
-    EXPECT_EQ(linesStored(), 3);
+    EXPECT_EQ(linesStored(), 12);
     clickOn(form, "Command5");
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(numberBox(i)->text(), QString()) << i;
-}
 
-// Refusals of the request come before any number is drawn; a damaged or
-// short history is reported once the run has begun. None of them writes.
-TEST_F(AddEntries, SuggestionRefusalsLeaveTheEntryAlone) {
-    std::vector<EntryLine> ten;
-    for (int i = 1; i <= 10; ++i)
-        ten.push_back(lineNo(i));
-    writeEntryFile(entryFile(), ten);
-    openWith();
     const QByteArray before = fileBytes(entryFile());
     const QString noNumber = QStringLiteral(
         "You have not specified a number to add. Please enter a number in: Enter No box");
     suggest("", true);
-    suggest("10", true); // "Total" 10 with 10 lines
+    suggest("12", true); // "Total" 12 with 12 lines
     suggest("0", false);
     EXPECT_TRUE(random.seeds.empty());
     writeFileBytes(history(), QByteArray(26, '\xff')); // count -1
@@ -152,10 +139,11 @@ TEST_F(AddEntries, SuggestionRefusalsLeaveTheEntryAlone) {
     writeHistory(history(), randomHistory(19));
     suggest("5", false);
     QStringList texts = dialogs.texts();
-    ASSERT_EQ(texts.size(), 5);
-    EXPECT_TRUE(texts.takeAt(3).contains(QStringLiteral("pbk.rtl")));
+    ASSERT_EQ(texts.size(), 6);
+    EXPECT_TRUE(texts.takeAt(4).contains(QStringLiteral("pbk.rtl")));
     EXPECT_EQ(texts,
-              (QStringList{noNumber, "You already have this number of entries or more.", noNumber,
+              (QStringList{"One or more of your numbers are out of range for the game!", noNumber,
+                           "You already have this number of entries or more.", noNumber,
                            "You do not have sufficient draws in the results file (need 20 or "
                            "more) for the computer to suggest entries based on draw history. You "
                            "must add them manually using the area above."}));
@@ -165,8 +153,8 @@ TEST_F(AddEntries, SuggestionRefusalsLeaveTheEntryAlone) {
     DrawHistoryFile::insertDraw(history(), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
     random.sequence = uniformSequence(5000);
     suggest("5", false);
-    EXPECT_EQ(dialogs.texts().size(), 5);
-    EXPECT_EQ(linesStored(), 15);
+    EXPECT_EQ(dialogs.texts().size(), 6);
+    EXPECT_EQ(linesStored(), 17);
 }
 
 // A Cancel pressed while no run goes must not stop the next run at once;

@@ -7,19 +7,20 @@
 using namespace numbrava;
 using namespace numbrava::testing;
 
+// Mega Millions, the first game of a new folder.
 class EditAndDelete : public MainWindowTest {
   protected:
     void TearDown() override { discardScreens("editEntry"); }
 
-    GameCode game = MegaMillions; // the first game of a new folder
-    QString entryFile() const { return datedEntryFileName(folder(), game, QDate(2003, 7, 5)); }
+    QString entryFile() const { return file(QStringLiteral("Mega05JUL2003.lot")); }
     void startWithFiveLines() {
         for (int i = 1; i <= 5; ++i)
             EntryFile::appendLine(entryFile(), lineNo(i));
-        startOn(game);
+        startWindow();
     }
     QListWidget* list() const { return child<QListWidget>("List1"); }
     void select(std::initializer_list<int> rows) {
+        list()->clearSelection();
         for (int row : rows)
             list()->item(row)->setSelected(true);
     }
@@ -42,10 +43,28 @@ class EditAndDelete : public MainWindowTest {
     }
 };
 
-TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
+TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
-    QWidget* screen = edit({1});
+    QWidget* screen = edit({0});
+    ASSERT_NE(screen, nullptr);
+    change(screen, {"1", "2", "3", "4", "5", ""});
+    change(screen, {"1", "2", "3", "4", "53", "52"}); // no 53 in this game
+    change(screen, {"1", "2", "2", "4", "5", "5"});
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"One or more of your entries is not a number!",
+                           "One or more of your numbers are out of range for the game!",
+                           "One or more of your numbers are the same!"}));
+    EXPECT_EQ(visibleScreen("editEntry"), screen);
+    EXPECT_EQ(box(screen, 2)->text(), QStringLiteral("2"));
+    clickOn(screen, "Command5");
+    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(fileBytes(entryFile()), before);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 11 21 31 41 MB 01"));
+
+    dialogs.clear();
+    screen = edit({1});
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Edit Entry"));
     EXPECT_FALSE(window->isEnabled());
@@ -54,7 +73,6 @@ TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
         shown << box(screen, i)->text();
     EXPECT_EQ(shown, (QStringList{"02", "12", "22", "32", "42", "02"}));
     EXPECT_EQ(control<QLabel>(screen, "Label1")->text(), QStringLiteral("MB"));
-
     change(screen, {"22", "7", "41", "3", "15", "52"}); // a Mega Ball of 52
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(visibleScreen("editEntry"), nullptr);
@@ -69,32 +87,6 @@ TEST_F(EditAndDelete, EditingALineWritesItInPlaceAndSelectsIt) {
     EXPECT_EQ(list()->item(1)->text(), QStringLiteral("03 07 15 22 41 MB 52"));
     EXPECT_EQ(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
     EXPECT_EQ(count(), QStringLiteral("5"));
-}
-
-TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndWritesNothing) {
-    game = Powerball;
-    startWithFiveLines();
-    const QByteArray before = fileBytes(entryFile());
-    QWidget* screen = edit({0});
-    ASSERT_NE(screen, nullptr);
-    change(screen, {"1", "2", "3", "4", "5", ""});
-    change(screen, {"1", "2", "3", "4", "53", "43"}); // a Powerball of 43
-    change(screen, {"1", "2", "2", "4", "5", "5"});
-    EXPECT_EQ(dialogs.texts(),
-              (QStringList{"One or more of your entries is not a number!",
-                           "One or more of your numbers are out of range for the game!",
-                           "One or more of your numbers are the same!"}));
-    EXPECT_EQ(visibleScreen("editEntry"), screen);
-    EXPECT_EQ(box(screen, 2)->text(), QStringLiteral("2"));
-    EXPECT_EQ(fileBytes(entryFile()), before);
-
-    clickOn(screen, "Command5");
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(fileBytes(entryFile()), before);
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 11 21 31 41 PB 01"));
-    change(edit(), {"1", "2", "3", "4", "53", "42"});
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 02 03 04 53 PB 42"));
 }
 
 TEST_F(EditAndDelete, WheelEntriesAskBeforeEditOrDelete) {
@@ -118,62 +110,55 @@ TEST_F(EditAndDelete, WheelEntriesAskBeforeEditOrDelete) {
     EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
 }
 
-TEST_F(EditAndDelete, RefusalsAndTheDeleteQuestion) {
-    startWindow();
-    edit();
-    remove();
-    window.reset();
+TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingTwoLinesThenTheRest) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
+    child<QListWidget>("List2")->addItem(QStringLiteral("winning line"));
     edit();
     EXPECT_EQ(edit({1, 3}), nullptr);
     EXPECT_TRUE(window->isEnabled());
-    list()->clearSelection();
+    select({});
     remove();
     dialogs.answerNo(2);
     select({2});
     remove();
-    select({0, 4});
+    select({0, 2, 4});
     remove();
-    EXPECT_EQ(
-        dialogs.texts(),
-        (QStringList{"There are no entries displayed to edit.", "There are no entries to delete",
-                     "You have not selected an entry to edit.",
-                     "You have more than one entry selected. You must only select one entry "
-                     "at a time for editing.",
-                     "You have not selected any entries for deletion.",
-                     "Are you sure you want to delete the selected entry?",
-                     "Are you sure you want to delete the 3 selected entries?"}));
     EXPECT_EQ(fileBytes(entryFile()), before);
     EXPECT_EQ(list()->count(), 5);
-}
 
-TEST_F(EditAndDelete, DeletingTwoOfFiveLinesThenTheRest) {
-    startWithFiveLines();
-    child<QListWidget>("List2")->addItem(QStringLiteral("winning line"));
     select({1, 3});
     dialogs.answerYes();
     remove();
-    EXPECT_EQ(dialogs.texts(),
-              QStringList{"Are you sure you want to delete the 2 selected entries?"});
+    EXPECT_EQ(EntryFile::readLines(entryFile()),
+              (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
     EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "03 13 23 33 43 MB 03",
                                           "05 15 25 35 45 MB 05"}));
     EXPECT_EQ(count(), QStringLiteral("3"));
     EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_EQ(EntryFile::readLines(entryFile()),
-              (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
     // The record after the remaining lines is all zeros.
     EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
               QByteArray(kRecordSize, '\0'));
 
-    // Only deleting every line says "Done".
     list()->selectAll();
     dialogs.answerYes();
     remove();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
     EXPECT_EQ(EntryFile::countLines(entryFile()), 0);
-    EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(count(), QStringLiteral("0"));
+    edit();
+    remove();
+    // Only deleting every line says "Done".
+    EXPECT_EQ(
+        dialogs.texts(),
+        (QStringList{"You have not selected an entry to edit.",
+                     "You have more than one entry selected. You must only select one entry "
+                     "at a time for editing.",
+                     "You have not selected any entries for deletion.",
+                     "Are you sure you want to delete the selected entry?",
+                     "Are you sure you want to delete the 3 selected entries?",
+                     "Are you sure you want to delete the 2 selected entries?",
+                     "Are you sure you want to delete the 3 selected entries?", "Done",
+                     "There are no entries displayed to edit.", "There are no entries to delete"}));
 }
 
 // Another screen took the last two lines away behind the list's back.

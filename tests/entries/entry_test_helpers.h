@@ -47,12 +47,11 @@ inline EntryLine lineNo(int i) {
 }
 
 // A fixed stream of uniform numbers on [0, 1).
-inline std::vector<double> uniformSequence(size_t count, unsigned seed = 11) {
-    std::mt19937_64 engine(seed);
+inline std::vector<double> uniformSequence(size_t count) {
+    std::mt19937_64 engine(11);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<double> values(count);
-    for (double& v : values)
-        v = uniform(engine);
+    std::generate(values.begin(), values.end(), [&] { return uniform(engine); });
     return values;
 }
 
@@ -72,12 +71,10 @@ inline void writeHistory(const QString& path, const std::vector<DrawRecord>& dra
 // Writes a whole entry file at once (record 1 carries the count).
 inline void writeEntryFile(const QString& path, const std::vector<EntryLine>& lines) {
     QByteArray bytes;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EntryRecord r;
-        r.count = i == 0 ? static_cast<std::int32_t>(lines.size()) : 0;
-        r.line = lines[i];
-        bytes += r.toBytes();
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        bytes += EntryRecord{.count = i == 0 ? static_cast<std::int32_t>(lines.size()) : 0,
+                             .line = lines[i]}
+                     .toBytes();
     writeFileBytes(path, bytes);
 }
 
