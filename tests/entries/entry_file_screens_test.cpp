@@ -16,7 +16,6 @@ namespace {
 const QDate kToday(2003, 7, 5);
 } // namespace
 
-// Powerball and the screens that work on whole entry files.
 class EntryFileScreens : public MainWindowTest {
   protected:
     QPointer<QWidget> screen;

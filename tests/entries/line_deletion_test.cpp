@@ -25,8 +25,7 @@ QByteArray record(int count, const EntryLine& line) {
 } // namespace
 
 // The one rewrite leaves exactly the bytes that deleting line by line left,
-// stale records after the lines and a part record at the end included. A
-// file shorter than the list is refused elsewhere (EditAndDelete).
+// stale records after the lines and a part record at the end included.
 TEST(LineDeletion, OnePassLeavesTheBytesOfDeletingLineByLine) {
     // How many lines a file holds, and whatever follows them on disk: nothing,
     // stale records, a stale record and part of one; two lines more than shown.

@@ -35,17 +35,15 @@ TEST(SuggestionGenerator, EachPositionComesFromTheRecordItsRandomNumberPicks) {
     SuggestionGenerator halves(Powerball, tracingHistory(4), {}, 1, random);
     EXPECT_EQ(halves.attempt(), std::nullopt);
     EXPECT_EQ(halves.attempt(), (EntryLine{{2, 14, 22, 32, 37}, 2}));
-}
 
-TEST(SuggestionGenerator, NumbersOutsideTheGameFromADamagedHistoryAreNeverSuggested) {
-    ScriptedRandom random;
-    auto history = tracingHistory(20);
-    for (auto& draw : history)
+    // Numbers outside the game from a damaged history are never suggested.
+    auto damaged = tracingHistory(20);
+    for (auto& draw : damaged)
         draw.balls[4] = 60; // no game has a 60
     random.sequence = uniformSequence(600);
-    SuggestionGenerator generator(Powerball, history, {}, 1, random);
+    SuggestionGenerator outside(Powerball, damaged, {}, 1, random);
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(generator.attempt(), std::nullopt);
+        EXPECT_EQ(outside.attempt(), std::nullopt);
 }
 
 // Small entries share at most two numbers with any held line; no entry repeats five.
