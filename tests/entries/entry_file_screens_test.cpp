@@ -116,10 +116,15 @@ TEST_F(EntryFileScreens, ImportListsTheLinesOnTheMainScreenOnlyForTheDateShown) 
                                           "10 20 30 40 50 PB 01"}));
 }
 
-TEST_F(EntryFileScreens, SavingAStandingEntryCopiesTheShownFileWholeAndAsksBeforeReplacing) {
+// The standing entry is the selected game's own: StandMM.lot is no Powerball one.
+TEST_F(EntryFileScreens, AStandingEntryIsSavedWholeAfterAskingAndListedUntilDatedEntry) {
+    EntryFile::appendLine(file("StandMM.lot"), lineNo(7));
     startOn(Powerball);
     saveStanding();
-    EXPECT_EQ(dialogs.last(), "You do not have any entries displayed to save as a standing entry");
+    action("mnustandopen")->trigger();
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"You do not have any entries displayed to save as a standing entry",
+                           "You do not have a standing entry for this game!"}));
     storeLines(Powerball, kToday, {lineNo(1), lineNo(2), lineNo(3)});
     EntryFile::deleteLine(file("PwrB05JUL2003.lot"), 3); // a zero record after the count
     const QByteArray first = fileBytes(file("PwrB05JUL2003.lot"));
@@ -148,33 +153,23 @@ TEST_F(EntryFileScreens, SavingAStandingEntryCopiesTheShownFileWholeAndAsksBefor
     EXPECT_EQ(dialogs.last(), "Done!");
     EXPECT_EQ(fileBytes(standPB()), fileBytes(file("PwrB09JUL2003.lot")));
 
-    action("mnustandopen")->trigger();
-    dialogs.clear();
-    saveStanding(); // the standing entry itself is shown
-    EXPECT_EQ(dialogs.texts(), QStringList{"Done."});
-}
-
-TEST_F(EntryFileScreens, AStandingEntryIsListedForTheSelectedGameUntilDatedEntry) {
-    storeLines(Powerball, kToday, {lineNo(1)});
-    EntryFile::appendLine(file("StandMM.lot"), lineNo(7));
-    startOn(Powerball);
+    EntryFile::appendLine(standPB(), lineNo(2));
     state.openWheelType = 3;
     action("mnustandopen")->trigger();
-    EXPECT_EQ(dialogs.texts(), QStringList{"You do not have a standing entry for this game!"});
-    EXPECT_EQ(rows("List1"), QStringList{"01 11 21 31 41 PB 01"});
-
-    EntryFile::appendLine(standPB(), lineNo(2));
-    action("mnustandopen")->trigger();
-    EXPECT_EQ(rows("List1"), QStringList{"02 12 22 32 42 PB 02"});
-    EXPECT_EQ(count(), "1");
+    EXPECT_EQ(rows("List1"), (QStringList{"04 14 24 34 44 PB 04", "02 12 22 32 42 PB 02"}));
+    EXPECT_EQ(count(), "2");
     EXPECT_EQ(state.currentEntryFile, standPB());
     EXPECT_EQ(state.openWheelType, 0);
     EXPECT_FALSE(child<QPushButton>("Command3")->isHidden());
     EXPECT_FALSE(child<DatePicker>("DTPicker2")->isHidden());
+    dialogs.clear();
+    saveStanding(); // the standing entry itself is shown
+    EXPECT_EQ(dialogs.texts(), QStringList{"Done."});
 
     child<QPushButton>("Command3")->click();
     EXPECT_TRUE(child<QPushButton>("Command3")->isHidden());
-    EXPECT_EQ(rows("List1"), QStringList{"01 11 21 31 41 PB 01"});
+    EXPECT_EQ(rows("List1"), QStringList{"04 14 24 34 44 PB 04"});
+    EXPECT_EQ(state.currentEntryFile, file("PwrB09JUL2003.lot"));
 
     // A standing file without lines lists as empty and goes once it is left.
     writeFileBytes(standPB(), QByteArray());

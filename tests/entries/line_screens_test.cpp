@@ -26,6 +26,7 @@ class LineScreens : public MainWindowTest {
         clickOn(form, "Command6");
     }
     QString count() const { return child<QLineEdit>("Text2")->text(); }
+    QListWidget* list() const { return child<QListWidget>("List1"); }
 };
 
 // The fixture's today, 5 July 2003, is a Saturday: a Powerball draw day only.
@@ -53,10 +54,8 @@ class AddEntries : public LineScreens {
         clickOn(form, "Command4");
     }
     template <typename F> void onEachLineShown(F f) {
-        QObject::connect(child<QListWidget>("List1")->model(), &QAbstractItemModel::rowsInserted,
-                         form, f);
+        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, form, f);
     }
-    int linesShown() const { return child<QListWidget>("List1")->count(); }
     int linesStored() const { return EntryFile::countLines(entryFile()); }
     bool runButtonsEnabled() const {
         for (const char* name : {"Command3", "Command4", "Command5", "Command6"})
@@ -175,9 +174,9 @@ TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     onEachLineShown([&] {
         duringRun += runButtonsEnabled() ? "on " : "off ";
         duringRun += control<QPushButton>(form, "Command1")->isEnabled() ? "on, " : "off, ";
-        if (linesShown() == 13)
+        if (list()->count() == 13)
             clickOn(form, "Command1");
-        if (linesShown() == 15)
+        if (list()->count() == 15)
             QTest::keyClick(form, Qt::Key_Escape);
     });
     suggest("10", true);
@@ -193,7 +192,7 @@ TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     EXPECT_TRUE(runButtonsEnabled());
 
     suggest("2000", false);
-    EXPECT_EQ(linesShown(), 13);
+    EXPECT_EQ(list()->count(), 13);
     EXPECT_EQ(linesStored(), 13);
     EXPECT_EQ(count(), QStringLiteral(" 13"));
     EXPECT_FALSE(state.cancelRequested);
@@ -217,7 +216,7 @@ TEST_F(AddEntries, ALargeEntryNeverRepeatsFiveAndANarrowHistoryEndsTheRunWithAMe
                           "the lines already in this entry, so the computer stopped: 1 line was "
                           "added."});
     EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{1, 2, 3, 4, 5}, 1}));
-    EXPECT_EQ(linesShown(), 51);
+    EXPECT_EQ(list()->count(), 51);
     EXPECT_TRUE(runButtonsEnabled());
 }
 
@@ -230,7 +229,6 @@ class EditAndDelete : public LineScreens {
             EntryFile::appendLine(entryFile(), lineNo(i));
         startWindow();
     }
-    QListWidget* list() const { return child<QListWidget>("List1"); }
     void select(std::initializer_list<int> rows) {
         list()->clearSelection();
         for (int row : rows)
