@@ -81,8 +81,10 @@ class EntryFilter : public MainWindowTest {
     }
 };
 
-TEST_F(EntryFilter, CheckListsTheMarksAndHandTicksFollowTheCopy) {
+// A failed removal keeps every line; removing all leaves a count of zero.
+TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrNothing) {
     openOn(View::Dated);
+    const QByteArray before = fileBytes(entry());
     EXPECT_FALSE(window->isEnabled());
     check(false, false);
     EXPECT_EQ(dialogs.last(), QStringLiteral("No filter has been specified"));
@@ -99,6 +101,25 @@ TEST_F(EntryFilter, CheckListsTheMarksAndHandTicksFollowTheCopy) {
     EXPECT_EQ(printer.lines.mid(3),
               (QStringList{indent + kItems[0] + " Selected for Deletion",
                            indent + kItems[1] + " Selected for Deletion", indent + kItems[2]}));
+
+    check(true, true);
+    tick(1, true);
+    {
+        const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
+        clickOn(form, "Command2");
+    }
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("No line has been removed")));
+    EXPECT_EQ(fileBytes(entry()), before);
+    EXPECT_EQ(items()->count(), 3);
+
+    clickOn(form, "Command2");
+    EXPECT_EQ(fileBytes(entry()), zeroRecords(1));
+    clickOn(form, "Command3");
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+    action("mnufilter")->trigger();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("You have no entries displayed to filter."));
+    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 9));
+    EXPECT_FALSE(QFile::exists(entry()));
 }
 
 class FilterRemoval : public EntryFilter, public ::testing::WithParamInterface<View> {};
@@ -128,29 +149,6 @@ TEST_P(FilterRemoval, RemovesTheCheckedLinesAndTheMainScreenShowsTheRest) {
 
 INSTANTIATE_TEST_SUITE_P(Views, FilterRemoval,
                          ::testing::Values(View::Dated, View::Standing, View::Wheel));
-
-TEST_F(EntryFilter, AFailedRemovalKeepsEveryLineAndRemovingAllLeavesCountZero) {
-    openOn(View::Dated);
-    const QByteArray before = fileBytes(entry());
-    check(true, true);
-    tick(1, true);
-    {
-        const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
-        clickOn(form, "Command2");
-    }
-    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("No line has been removed")));
-    EXPECT_EQ(fileBytes(entry()), before);
-    EXPECT_EQ(items()->count(), 3);
-
-    clickOn(form, "Command2");
-    EXPECT_EQ(fileBytes(entry()), zeroRecords(1));
-    clickOn(form, "Command3");
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
-    action("mnufilter")->trigger();
-    EXPECT_EQ(dialogs.last(), QStringLiteral("You have no entries displayed to filter."));
-    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 9));
-    EXPECT_FALSE(QFile::exists(entry()));
-}
 
 TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
     using Numbers = std::array<std::int16_t, 5>;
