@@ -34,19 +34,16 @@ constexpr LineError kSame = LineError::SameNumbers, kNaN = LineError::NotANumber
 
 // Each Powerball file below gives its message; nullptr means it passes.
 TEST(TextEntryCheck, RefusesWithItsMessageOrPasses) {
+    // clang-format off
     const std::pair<QByteArray, const char*> files[] = {
-        {"03 17 22 41 09 12\n", nullptr},
-        {"03 17 22 41 09 43", kBadText},
-        {"05 05 10 20 30 12", kSameBalls},
-        {"03,17,22,41,09,12", kBadText},
-        {"03 17 22 41 09", kBadText},
-        {"00 17 22 41 09 12", kBadText},
+        {"03 17 22 41 09 12\n", nullptr},            {"03 17 22 41 09 43", kBadText},
+        {"05 05 10 20 30 12", kSameBalls},           {"03,17,22,41,09,12", kBadText},
+        {"03 17 22 41 09", kBadText},                {"00 17 22 41 09 12", kBadText},
         {QByteArray("03 17 \x01\x02 41 09 12", 17), kBadText},
-        {"3  17 22  4 9  12", nullptr},
-        {"03 17 22 41 09 12 my lucky ones", nullptr},
-        {"\"03 17 22 41 09 12\"", nullptr},
-        {"05 05 10 20 30 12\n01 02 03 04 05 99", kSameBalls}, // the first fault wins
-        {"", nullptr}};
+        {"3  17 22  4 9  12", nullptr},              {"03 17 22 41 09 12 my lucky ones", nullptr},
+        {"\"03 17 22 41 09 12\"", nullptr},          {"", nullptr},
+        {"05 05 10 20 30 12\n01 02 03 04 05 99", kSameBalls}}; // the first fault wins
+    // clang-format on
     for (const auto& [bytes, message] : files)
         EXPECT_EQ(refusal(Powerball, readTextFields(bytes)), QString::fromLatin1(message))
             << bytes.constData();

@@ -67,13 +67,9 @@ class AddEntries : public LineScreens {
 
 // Every way of closing clears the winning lines: they no longer match the entries.
 TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
-    const struct {
-        GameCode game;
-        const char* entryFile; // nullptr: the dated one
-        const char* question;  // answered No, then Yes
-        const char* title;
-        CloseWay way;
-    } cases[] = {
+    // The game, the entry file (nullptr: the dated one), the question asked
+    // (answered No, then Yes), the caption, the way the screen is closed.
+    const std::tuple<GameCode, const char*, const char*, const char*, CloseWay> cases[] = {
         {MegaMillions, nullptr, "This is not a Tuesday or Friday date, do you want to continue",
          "Mega Millions Entries for  5 JUL 2003", CloseWay::Button},
         {Powerball, nullptr, nullptr, "Powerball Entries for  5 JUL 2003", CloseWay::Escape},
@@ -83,14 +79,14 @@ TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
          "Wheel Entry", CloseWay::TitleBar},
         {Powerball, "StandPB.lot", nullptr, "Standing Entry", CloseWay::TitleBar}};
     startWindow();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.title);
-        child<QRadioButton>(c.game == Powerball ? "Option3" : "Option2")->click();
-        if (c.entryFile)
-            state.currentEntryFile = file(QString::fromLatin1(c.entryFile));
+    for (const auto& [game, entryFile, question, title, way] : cases) {
+        SCOPED_TRACE(title);
+        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        if (entryFile)
+            state.currentEntryFile = file(QString::fromLatin1(entryFile));
         dialogs.clear();
-        const QStringList asked = c.question ? QStringList{c.question} : QStringList{};
-        if (c.question) {
+        const QStringList asked = question ? QStringList{question} : QStringList{};
+        if (question) {
             dialogs.answerNo();
             EXPECT_EQ(openForm5(), nullptr);
             EXPECT_EQ(dialogs.texts(), asked);
@@ -102,11 +98,11 @@ TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
         child<QLineEdit>("Text3")->setText(QStringLiteral("1"));
         ASSERT_NE(openForm5(), nullptr);
         EXPECT_EQ(dialogs.texts(), asked);
-        EXPECT_EQ(form->windowTitle(), QString::fromLatin1(c.title));
-        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), c.game == Powerball ? "PB" : "MB");
+        EXPECT_EQ(form->windowTitle(), QString::fromLatin1(title));
+        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), game == Powerball ? "PB" : "MB");
         EXPECT_TRUE(control<QRadioButton>(form, "Option1")->isChecked());
         EXPECT_FALSE(window->isEnabled());
-        closeBy(form, c.way, "Command3");
+        closeBy(form, way, "Command3");
         EXPECT_EQ(visibleScreen("Form5"), nullptr);
         EXPECT_TRUE(window->isEnabled());
         EXPECT_TRUE(rows("List2").isEmpty());
