@@ -283,28 +283,7 @@ TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
     EXPECT_EQ(count(), QStringLiteral("5"));
 }
 
-TEST_F(EditAndDelete, WheelEntriesAskBeforeEditOrDelete) {
-    const QString wheel = file(QStringLiteral("Mega-5-4-3.lot"));
-    EntryFile::appendLine(wheel, lineNo(1));
-    startWindow();
-    state.currentEntryFile = wheel;
-    window->listEntryFile(wheel);
-    dialogs.answerNo(2);
-    EXPECT_EQ(edit({0}), nullptr);
-    remove();
-    EXPECT_EQ(dialogs.texts(),
-              (QStringList{"Editing a wheel entry can change the guarantee of the wheel. Are you "
-                           "sure you want to continue?",
-                           "Modifying a wheel entry can change the guarantee of the wheel. Are "
-                           "you sure you want to continue?"}));
-    EXPECT_EQ(EntryFile::countLines(wheel), 1);
-    dialogs.answerYes(2);
-    remove();
-    EXPECT_EQ(EntryFile::countLines(wheel), 0);
-    EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
-}
-
-TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingTwoLinesThenTheRest) {
+TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
     startWithFiveLines();
     const QByteArray before = fileBytes(entryFile());
     child<QListWidget>("List2")->addItem(QStringLiteral("winning line"));
@@ -353,6 +332,25 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingTwoLinesThenTheRest) {
                      "Are you sure you want to delete the 2 selected entries?",
                      "Are you sure you want to delete the 3 selected entries?", "Done",
                      "There are no entries displayed to edit.", "There are no entries to delete"}));
+
+    const QString wheel = file(QStringLiteral("Mega-5-4-3.lot"));
+    EntryFile::appendLine(wheel, lineNo(1));
+    state.currentEntryFile = wheel;
+    window->listEntryFile(wheel);
+    dialogs.clear();
+    dialogs.answerNo(2);
+    EXPECT_EQ(edit({0}), nullptr);
+    remove();
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"Editing a wheel entry can change the guarantee of the wheel. Are you "
+                           "sure you want to continue?",
+                           "Modifying a wheel entry can change the guarantee of the wheel. Are "
+                           "you sure you want to continue?"}));
+    EXPECT_EQ(EntryFile::countLines(wheel), 1);
+    dialogs.answerYes(2);
+    remove();
+    EXPECT_EQ(EntryFile::countLines(wheel), 0);
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
 }
 
 // Another screen took the last two lines away behind the list's back.
