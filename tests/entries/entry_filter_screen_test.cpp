@@ -9,8 +9,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <gtest/gtest.h>
-#include <tuple>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -22,6 +20,14 @@ const std::vector<EntryLine> kLines{
 const QStringList kItems{"01 02 03 04 05 07 ", "10 20 30 40 50 08 ", "10 20 30 40 51 09 "};
 
 enum class View { Dated, Standing, Wheel };
+
+// "x" for each line checked for deletion, "." for each kept one.
+QString marks(const std::vector<EntryRecord>& lines) {
+    QString all;
+    for (const EntryRecord& r : lines)
+        all += r.mark == kCheckedMark ? 'x' : '.';
+    return all;
+}
 } // namespace
 
 class EntryFilter : public MainWindowTest {
@@ -51,48 +57,40 @@ class EntryFilter : public MainWindowTest {
         form = visibleScreen("Form10");
         ASSERT_NE(form, nullptr);
     }
-    template <typename T> T* on(const char* name) const { return control<T>(form, name); }
-    QListWidget* items() const { return on<QListWidget>("List1"); }
+    QListWidget* items() const { return control<QListWidget>(form, "List1"); }
     void check(bool sum, bool duplicates, const char* limit = "Option3") {
-        on<QCheckBox>("Check1")->setChecked(sum);
-        on<QCheckBox>("Check2")->setChecked(duplicates);
-        on<QRadioButton>(limit)->setChecked(true);
+        control<QCheckBox>(form, "Check1")->setChecked(sum);
+        control<QCheckBox>(form, "Check2")->setChecked(duplicates);
+        control<QRadioButton>(form, limit)->setChecked(true);
         clickOn(form, "Command1");
     }
-    std::vector<bool> ticks() const {
-        std::vector<bool> all;
+    QString ticks() const {
+        QString all;
         for (int i = 0; i < items()->count(); ++i)
-            all.push_back(items()->item(i)->checkState() == Qt::Checked);
+            all += items()->item(i)->checkState() == Qt::Checked ? 'x' : '.';
         return all;
     }
     QStringList totals() const {
-        return {on<QLineEdit>("Text1")->text(), on<QLineEdit>("Text2")->text(),
-                on<QLineEdit>("Text3")->text()};
+        QStringList all;
+        for (const char* name : {"Text1", "Text2", "Text3"})
+            all << control<QLineEdit>(form, name)->text();
+        return all;
     }
     void tick(int row, bool checked) {
         items()->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 };
 
-TEST_F(EntryFilter, OpeningRefusesNoLinesAndAsksBeforeFilteringAWheel) {
-    startOn(Powerball);
-    action("mnufilter")->trigger();
-    EXPECT_EQ(dialogs.texts(), QStringList{"You have no entries displayed to filter."});
-    window.reset();
-    dialogs.clear();
-    openOn(View::Wheel);
-    EXPECT_EQ(dialogs.texts(), QStringList{"If you filter a wheel, the guarantee will no longer "
-                                           "apply. Are you sure you want to continue?"});
-    EXPECT_FALSE(window->isEnabled());
-}
-
-TEST_F(EntryFilter, CheckListsTheMarksAndHandTicksFollowTheCopy) {
+// A failed removal keeps every line; removing all leaves a count of zero.
+TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrNothing) {
     openOn(View::Dated);
+    const QByteArray before = fileBytes(entry());
+    EXPECT_FALSE(window->isEnabled());
     check(false, false);
     EXPECT_EQ(dialogs.last(), QStringLiteral("No filter has been specified"));
     check(true, true);
     EXPECT_EQ(modelTexts(items()->model()), kItems);
-    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
+    EXPECT_EQ(ticks(), QStringLiteral("x.x"));
     EXPECT_EQ(totals(), (QStringList{"3", "2", "1"}));
 
     tick(2, false);
@@ -103,6 +101,25 @@ TEST_F(EntryFilter, CheckListsTheMarksAndHandTicksFollowTheCopy) {
     EXPECT_EQ(printer.lines.mid(3),
               (QStringList{indent + kItems[0] + " Selected for Deletion",
                            indent + kItems[1] + " Selected for Deletion", indent + kItems[2]}));
+
+    check(true, true);
+    tick(1, true);
+    {
+        const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
+        clickOn(form, "Command2");
+    }
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("No line has been removed")));
+    EXPECT_EQ(fileBytes(entry()), before);
+    EXPECT_EQ(items()->count(), 3);
+
+    clickOn(form, "Command2");
+    EXPECT_EQ(fileBytes(entry()), zeroRecords(1));
+    clickOn(form, "Command3");
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+    action("mnufilter")->trigger();
+    EXPECT_EQ(dialogs.last(), QStringLiteral("You have no entries displayed to filter."));
+    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 9));
+    EXPECT_FALSE(QFile::exists(entry()));
 }
 
 class FilterRemoval : public EntryFilter, public ::testing::WithParamInterface<View> {};
@@ -110,6 +127,9 @@ class FilterRemoval : public EntryFilter, public ::testing::WithParamInterface<V
 TEST_P(FilterRemoval, RemovesTheCheckedLinesAndTheMainScreenShowsTheRest) {
     const View view = GetParam();
     openOn(view);
+    if (view == View::Wheel)
+        EXPECT_EQ(dialogs.texts(), QStringList{"If you filter a wheel, the guarantee will no "
+                                               "longer apply. Are you sure you want to continue?"});
     const QByteArray before = fileBytes(entry(view));
     check(false, true, "Option4");
     clickOn(form, "Command2"); // nothing checked: nothing happens
@@ -130,104 +150,61 @@ TEST_P(FilterRemoval, RemovesTheCheckedLinesAndTheMainScreenShowsTheRest) {
 INSTANTIATE_TEST_SUITE_P(Views, FilterRemoval,
                          ::testing::Values(View::Dated, View::Standing, View::Wheel));
 
-TEST_F(EntryFilter, AFailedRemovalKeepsEveryLineAndRemovingAllLeavesCountZero) {
-    openOn(View::Dated);
-    const QByteArray before = fileBytes(entry());
-    check(true, true);
-    tick(1, true);
-    {
-        const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
-        clickOn(form, "Command2");
-    }
-    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("No line has been removed")));
-    EXPECT_EQ(fileBytes(entry()), before);
-    EXPECT_EQ(items()->count(), 3);
-
-    clickOn(form, "Command2");
-    EXPECT_EQ(fileBytes(entry()), zeroRecords(1));
-    clickOn(form, "Command3");
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
-    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 9));
-    EXPECT_FALSE(QFile::exists(entry()));
-}
-
-namespace {
-using Numbers = std::array<std::int16_t, 5>;
-
-std::vector<EntryRecord> records(const std::vector<Numbers>& lines) {
-    std::vector<EntryRecord> out;
-    for (const Numbers& numbers : lines)
-        out.push_back(EntryRecord{.line = {numbers, 1}});
-    return out;
-}
-
-std::vector<bool> checkedOf(const std::vector<EntryRecord>& lines) {
-    std::vector<bool> checked;
-    for (const EntryRecord& r : lines)
-        checked.push_back(r.mark == kCheckedMark);
-    return checked;
-}
-} // namespace
-
-TEST(SumFilter, ChecksOnlySumsOutsideTheWindow) {
-    const std::tuple<GameCode, int, Numbers, bool> cases[] = {
+TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
+    using Numbers = std::array<std::int16_t, 5>;
+    const auto records = [](const std::vector<Numbers>& lines) {
+        std::vector<EntryRecord> out;
+        for (const Numbers& numbers : lines)
+            out.push_back(EntryRecord{.line = {numbers, 1}});
+        return out;
+    };
+    const std::tuple<GameCode, int, Numbers, bool> sums[] = {
         {Powerball, 1, {1, 2, 3, 4, 5}, true},       {Powerball, 1, {10, 20, 30, 40, 50}, false},
         {Powerball, 1, {1, 2, 3, 17, 50}, false},    {Powerball, 1, {33, 36, 38, 41, 43}, false},
         {MegaMillions, 5, {1, 2, 10, 50, 51}, true}, {MegaMillions, 5, {10, 20, 31, 45, 50}, true}};
-    for (const auto& [game, slider, numbers, checked] : cases) {
+    for (const auto& [game, slider, numbers, checked] : sums) {
         auto lines = records({numbers});
         EXPECT_EQ(checkOutsideSum(lines, sumWindow(game, slider)), checked ? 1 : 0) << numbers[4];
     }
-}
-
-TEST(DuplicateFilter, KeepsLinesInFileOrder) {
-    const std::tuple<std::vector<Numbers>, int, std::vector<bool>> cases[] = {
-        {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 4, {false, true, false}},
-        {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 3, {false, true, true}},
-        // Damaged lines (a number twice, numbers past 63): every equal pair counts.
-        {{{1, 1, 2, 3, 4}, {1, 5, 6, 7, 8}, {70, 71, 2, 3, 9}}, 2, {false, true, true}}};
-    for (const auto& [numbers, sharedLimit, checked] : cases) {
+    // Damaged lines (a number twice, numbers past 63): every equal pair counts.
+    const std::tuple<std::vector<Numbers>, int, const char*> duplicates[] = {
+        {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 4, ".x."},
+        {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 3, ".xx"},
+        {{{1, 1, 2, 3, 4}, {1, 5, 6, 7, 8}, {70, 71, 2, 3, 9}}, 2, ".xx"}};
+    for (const auto& [numbers, sharedLimit, checked] : duplicates) {
         auto lines = records(numbers);
         checkDuplicates(lines, sharedLimit);
-        EXPECT_EQ(checkedOf(lines), checked) << sharedLimit;
+        EXPECT_EQ(marks(lines), checked) << sharedLimit;
     }
 }
 
-class FilterFiles : public ::testing::Test {
-  protected:
+// Odd words in the unused and date fields, a stale mark of -1 on line 3, and
+// a stale record after the count: all of it is carried along.
+TEST(FilterFiles, TheWorkingCopyHasTheRunsMarksAndRemovingKeepsTheRestAsItStands) {
     TempFolder folder;
-    QString entry = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
-    QString work = filterWorkFile(folder.path());
-    // Odd words in the unused and date fields, a stale mark of -1 on line 3,
-    // and a stale record after the count: all of it is carried along.
-    QByteArray line1 = drawBytes(3, 9, QDate(2003, 7, 5), {45, 47, 49, 51, 53}, 7);
-    QByteArray line2 =
+    const QString entry = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
+    const QString work = filterWorkFile(folder.path());
+    const QByteArray line1 = drawBytes(3, 9, QDate(2003, 7, 5), {45, 47, 49, 51, 53}, 7);
+    const QByteArray line2 =
         RawRecord{.count = 1, .numbers = {45, 47, 49, 10, 1}, .bonus = 8, .word24 = 4}.bytes();
-    QByteArray line3 =
+    const QByteArray line3 =
         RawRecord{.count = 2, .numbers = {10, 20, 30, 40, 41}, .bonus = 9, .word24 = -1}.bytes();
-    QByteArray stale = RawRecord{.count = 3, .numbers = {1, 2, 3, 4, 5}}.bytes();
-    QByteArray before = line1 + line2 + line3 + stale;
-
-    void SetUp() override { folder.writeFile(QStringLiteral("PwrB05JUL2003.lot"), before); }
-    static QByteArray marked(QByteArray record, int mark) {
+    const QByteArray stale = RawRecord{.count = 3, .numbers = {1, 2, 3, 4, 5}}.bytes();
+    const QByteArray before = line1 + line2 + line3 + stale;
+    const auto marked = [](QByteArray record, int mark) {
         return record.replace(24, 2, le16(mark));
-    }
-};
-
-TEST_F(FilterFiles, TheWorkingCopyIsTheEntryFileWithTheRunsMarks) {
+    };
+    writeFileBytes(entry, before);
     folder.writeFile(QStringLiteral("temp.lot"), zeroRecords(9));
     EXPECT_EQ(runEntryFilter(entry, work, {.sum = sumWindow(Powerball, 1)}).checkedCount, 1);
     EXPECT_EQ(fileBytes(work), marked(line1, -1) + line2 + marked(line3, 0) + stale);
     EXPECT_EQ(fileBytes(entry), before);
-
     // Line 2 shares three numbers with line 1, which the sum pass checked first.
     const FilterRun both =
         runEntryFilter(entry, work, {.sum = sumWindow(Powerball, 1), .sharedLimit = 3});
     EXPECT_EQ(both.checkedCount, 1);
-    EXPECT_EQ(checkedOf(both.lines), (std::vector<bool>{true, false, false}));
-}
+    EXPECT_EQ(marks(both.lines), QStringLiteral("x.."));
 
-TEST_F(FilterFiles, RemovingKeepsTheUncheckedRecordsAsTheyStandWithTheNewCount) {
     runEntryFilter(entry, work, {.sum = sumWindow(Powerball, 1)});
     setWorkMark(work, 2, true);
     setWorkMark(work, 2, false);

@@ -27,18 +27,16 @@ inline std::vector<DrawRecord> tracingHistory(int draws) {
     return history;
 }
 
-// Draws spread over the whole range, from a fixed seed.
-inline std::vector<DrawRecord> randomHistory(int draws, int mainMax, int bonusMax,
-                                             unsigned seed = 7) {
-    std::mt19937 engine(seed);
+// Powerball draws spread over the whole range, from a fixed seed.
+inline std::vector<DrawRecord> randomHistory(int draws) {
+    std::mt19937 engine(7);
     std::vector<DrawRecord> history(static_cast<size_t>(draws));
     for (DrawRecord& r : history) {
-        std::vector<std::int16_t> pool(static_cast<size_t>(mainMax));
+        std::vector<std::int16_t> pool(53);
         std::iota(pool.begin(), pool.end(), std::int16_t{1});
         std::shuffle(pool.begin(), pool.end(), engine);
-        std::sort(pool.begin(), pool.begin() + 5);
-        std::copy(pool.begin(), pool.begin() + 5, r.balls.begin());
-        r.bonus = i16(1 + static_cast<int>(engine() % static_cast<unsigned>(bonusMax)));
+        std::partial_sort_copy(pool.begin(), pool.begin() + 5, r.balls.begin(), r.balls.end());
+        r.bonus = i16(1 + static_cast<int>(engine() % 42));
     }
     return history;
 }
@@ -49,12 +47,11 @@ inline EntryLine lineNo(int i) {
 }
 
 // A fixed stream of uniform numbers on [0, 1).
-inline std::vector<double> uniformSequence(size_t count, unsigned seed = 11) {
-    std::mt19937_64 engine(seed);
+inline std::vector<double> uniformSequence(size_t count) {
+    std::mt19937_64 engine(11);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
     std::vector<double> values(count);
-    for (double& v : values)
-        v = uniform(engine);
+    std::generate(values.begin(), values.end(), [&] { return uniform(engine); });
     return values;
 }
 
@@ -74,12 +71,10 @@ inline void writeHistory(const QString& path, const std::vector<DrawRecord>& dra
 // Writes a whole entry file at once (record 1 carries the count).
 inline void writeEntryFile(const QString& path, const std::vector<EntryLine>& lines) {
     QByteArray bytes;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EntryRecord r;
-        r.count = i == 0 ? static_cast<std::int32_t>(lines.size()) : 0;
-        r.line = lines[i];
-        bytes += r.toBytes();
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        bytes += EntryRecord{.count = i == 0 ? static_cast<std::int32_t>(lines.size()) : 0,
+                             .line = lines[i]}
+                     .toBytes();
     writeFileBytes(path, bytes);
 }
 

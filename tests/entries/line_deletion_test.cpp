@@ -1,4 +1,3 @@
-#include "data/file_error.h"
 #include "data/record_file.h"
 #include "entries/entry_test_helpers.h"
 #include "entries/line_deletion.h"
@@ -10,22 +9,6 @@ using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-// The bytes of a record as appendLine writes it into a new file.
-QByteArray record(int count, const EntryLine& line) {
-    EntryRecord r;
-    r.count = count;
-    r.line = line;
-    return r.toBytes();
-}
-
-// "x.x.." selects lines 1 and 3 of five shown.
-std::vector<bool> selection(const char* marks) {
-    std::vector<bool> selected;
-    for (const char* c = marks; *c; ++c)
-        selected.push_back(*c == 'x');
-    return selected;
-}
-
 // The deletion as the list used to run it: the first selected line, one
 // whole rewrite per line, then the selection again from the top.
 void deleteOneAtATime(const QString& path, std::vector<bool> selected) {
@@ -36,72 +19,43 @@ void deleteOneAtATime(const QString& path, std::vector<bool> selected) {
     }
 }
 
-// How many lines a file holds, and whatever follows them on disk: nothing,
-// stale records, a stale record and part of one.
-struct FileShape {
-    int lines;
-    QByteArray after;
-};
-
-const FileShape kShapes[] = {
-    {5, {}},
-    {5, record(9, lineNo(7)) + record(3, lineNo(8)) + record(0, lineNo(9))},
-    {5, record(4, lineNo(6)) + QByteArray(11, '\x5a')},
-    {7, {}}, // two lines more than shown
-};
-
-const char* const kSelections[] = {"x....", "....x", ".x.x.", "...xx", "xxxxx", ".....", "x"};
-} // namespace
-
-class LineDeletion : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("PwrB05JUL2003.lot"));
-
-    void SetUp() override {
-        for (int i = 1; i <= 5; ++i)
-            EntryFile::appendLine(path, lineNo(i));
-    }
-};
-
-TEST_F(LineDeletion, AFileShorterThanTheListIsLeftAsItWas) {
-    ASSERT_TRUE(EntryFile::deleteLine(path, 5)); // changed behind the list's back
-    const QByteArray before = fileBytes(path);
-    try {
-        deleteSelectedLines(path, selection("x...."));
-        FAIL() << "expected a FileError";
-    } catch (const FileError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("PwrB05JUL2003.lot")));
-    }
-    EXPECT_EQ(fileBytes(path), before);
+QByteArray record(int count, const EntryLine& line) {
+    return EntryRecord{.count = count, .line = line}.toBytes();
 }
+} // namespace
 
 // The one rewrite leaves exactly the bytes that deleting line by line left,
 // stale records after the lines and a part record at the end included.
-class OnePassDeletion : public ::testing::TestWithParam<std::tuple<FileShape, const char*>> {};
+TEST(LineDeletion, OnePassLeavesTheBytesOfDeletingLineByLine) {
+    // How many lines a file holds, and whatever follows them on disk: nothing,
+    // stale records, a stale record and part of one; two lines more than shown.
+    const std::pair<int, QByteArray> shapes[] = {
+        {5, {}},
+        {5, record(9, lineNo(7)) + record(3, lineNo(8)) + record(0, lineNo(9))},
+        {5, record(4, lineNo(6)) + QByteArray(11, '\x5a')},
+        {7, {}}};
+    // "x.x.." selects lines 1 and 3 of five shown.
+    for (const char* marks : {"x....", "....x", ".x.x.", "...xx", "xxxxx", ".....", "x"}) {
+        for (const auto& [lines, after] : shapes) {
+            SCOPED_TRACE(::testing::Message() << marks << " of " << lines);
+            std::vector<bool> selected;
+            for (const char* c = marks; *c; ++c)
+                selected.push_back(*c == 'x');
+            QTemporaryDir dir;
+            const QString onePass = dir.filePath(QStringLiteral("a.lot"));
+            const QString lineByLine = dir.filePath(QStringLiteral("b.lot"));
+            QByteArray start;
+            for (int i = 1; i <= lines; ++i)
+                start += record(i == 1 ? lines : i - 1, lineNo(i));
+            writeFileBytes(onePass, start + after);
+            writeFileBytes(lineByLine, start + after);
 
-TEST_P(OnePassDeletion, LeavesTheBytesOfDeletingLineByLine) {
-    const auto& [shape, marks] = GetParam();
-    const std::vector<bool> selected = selection(marks);
-    QTemporaryDir dir;
-    const QString onePass = dir.filePath(QStringLiteral("a.lot"));
-    const QString lineByLine = dir.filePath(QStringLiteral("b.lot"));
-    QByteArray start;
-    for (int i = 1; i <= shape.lines; ++i)
-        start += record(i == 1 ? shape.lines : i - 1, lineNo(i));
-    start += shape.after;
-    writeFileBytes(onePass, start);
-    writeFileBytes(lineByLine, start);
-
-    const LinesDeleted result = deleteSelectedLines(onePass, selected);
-    deleteOneAtATime(lineByLine, selected);
-
-    EXPECT_EQ(fileBytes(onePass).toHex(' '), fileBytes(lineByLine).toHex(' '));
-    const auto deleted = std::count(selected.begin(), selected.end(), true);
-    EXPECT_EQ(result.remaining, shape.lines - deleted);
-    EXPECT_EQ(result.allGone, deleted == static_cast<long>(selected.size()));
+            const LinesDeleted result = deleteSelectedLines(onePass, selected);
+            deleteOneAtATime(lineByLine, selected);
+            EXPECT_EQ(fileBytes(onePass).toHex(' '), fileBytes(lineByLine).toHex(' '));
+            const auto deleted = std::count(selected.begin(), selected.end(), true);
+            EXPECT_EQ(result.remaining, lines - deleted);
+            EXPECT_EQ(result.allGone, deleted == static_cast<long>(selected.size()));
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Selections, OnePassDeletion,
-                         ::testing::Combine(::testing::ValuesIn(kShapes),
-                                            ::testing::ValuesIn(kSelections)));

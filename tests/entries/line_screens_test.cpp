@@ -1,0 +1,368 @@
+#include "data/record_file.h"
+#include "entries/entry_test_helpers.h"
+#include "support/main_window_fixture.h"
+
+#include <QLineEdit>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+// The two screens that take a line in six boxes: Form5 adds one, editEntry changes one.
+class LineScreens : public MainWindowTest {
+  protected:
+    QWidget* form = nullptr;
+
+    void TearDown() override {
+        discardScreens("Form5");
+        discardScreens("editEntry");
+    }
+    QLineEdit* numberBox(int i) const {
+        return form->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    }
+    // Fills the six boxes and presses Add or Change.
+    void type(std::array<const char*, 6> texts) {
+        for (int i = 0; i < 6; ++i)
+            numberBox(i)->setText(QString::fromLatin1(texts[static_cast<size_t>(i)]));
+        clickOn(form, "Command6");
+    }
+    QString count() const { return child<QLineEdit>("Text2")->text(); }
+    QListWidget* list() const { return child<QListWidget>("List1"); }
+};
+
+// The fixture's today, 5 July 2003, is a Saturday: a Powerball draw day only.
+class AddEntries : public LineScreens {
+  protected:
+    // Powerball with this history and random stream, Form5 open.
+    void openWith(const std::vector<DrawRecord>& draws = {}, std::vector<double> sequence = {0.5}) {
+        writeHistory(history(), draws);
+        random.sequence = std::move(sequence);
+        startOn(Powerball);
+        ASSERT_NE(openForm5(), nullptr);
+        // Switching game checks lines against a shown draw by itself; that
+        // message is not what these tests are about.
+        dialogs.clear();
+    }
+    QString entryFile() const { return file(QStringLiteral("PwrB05JUL2003.lot")); }
+    QString history() const { return file(QStringLiteral("pbk.rtl")); }
+    QWidget* openForm5() {
+        child<QPushButton>("Command4")->click();
+        return form = visibleScreen("Form5");
+    }
+    void suggest(const char* number, bool total) {
+        control<QLineEdit>(form, "Text8")->setText(QString::fromLatin1(number));
+        control<QRadioButton>(form, total ? "Option1" : "Option2")->setChecked(true);
+        clickOn(form, "Command4");
+    }
+    template <typename F> void onEachLineShown(F f) {
+        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, form, f);
+    }
+    int linesStored() const { return EntryFile::countLines(entryFile()); }
+    bool runButtonsEnabled() const {
+        for (const char* name : {"Command3", "Command4", "Command5", "Command6"})
+            if (!control<QPushButton>(form, name)->isEnabled())
+                return false;
+        return true;
+    }
+};
+
+// Every way of closing clears the winning lines: they no longer match the entries.
+TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
+    // The game, the entry file (nullptr: the dated one), the question asked
+    // (answered No, then Yes), the caption, the way the screen is closed.
+    const std::tuple<GameCode, const char*, const char*, const char*, CloseWay> cases[] = {
+        {MegaMillions, nullptr, "This is not a Tuesday or Friday date, do you want to continue",
+         "Mega Millions Entries for  5 JUL 2003", CloseWay::Button},
+        {Powerball, nullptr, nullptr, "Powerball Entries for  5 JUL 2003", CloseWay::Escape},
+        {Powerball, "PwrB-5-5-3.lot",
+         "Modifying a wheel entry can change the guarantee of the wheel. Are you sure you want to "
+         "continue?",
+         "Wheel Entry", CloseWay::TitleBar},
+        {Powerball, "StandPB.lot", nullptr, "Standing Entry", CloseWay::TitleBar}};
+    startWindow();
+    for (const auto& [game, entryFile, question, title, way] : cases) {
+        SCOPED_TRACE(title);
+        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        if (entryFile)
+            state.currentEntryFile = file(QString::fromLatin1(entryFile));
+        dialogs.clear();
+        const QStringList asked = question ? QStringList{question} : QStringList{};
+        if (question) {
+            dialogs.answerNo();
+            EXPECT_EQ(openForm5(), nullptr);
+            EXPECT_EQ(dialogs.texts(), asked);
+            EXPECT_TRUE(window->isEnabled());
+            dialogs.clear();
+            dialogs.answerYes();
+        }
+        child<QListWidget>("List2")->addItem(QStringLiteral("01 02 03 04 05 PB 06  Jackpot"));
+        child<QLineEdit>("Text3")->setText(QStringLiteral("1"));
+        ASSERT_NE(openForm5(), nullptr);
+        EXPECT_EQ(dialogs.texts(), asked);
+        EXPECT_EQ(form->windowTitle(), QString::fromLatin1(title));
+        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), game == Powerball ? "PB" : "MB");
+        EXPECT_TRUE(control<QRadioButton>(form, "Option1")->isChecked());
+        EXPECT_FALSE(window->isEnabled());
+        closeBy(form, way, "Command3");
+        EXPECT_EQ(visibleScreen("Form5"), nullptr);
+        EXPECT_TRUE(window->isEnabled());
+        EXPECT_TRUE(rows("List2").isEmpty());
+        EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
+    }
+}
+
+// The typed line's refusal texts and their order are its own; this proves the
+// wiring. Refusals of a suggestion request come before any number is drawn; a
+// damaged or short history is reported once the run has begun. None writes.
+TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
+    writeEntryFile(entryFile(), std::vector<EntryLine>(10, lineNo(1)));
+    openWith();
+    type({"0", "0", "60", "20", "30", "0"}); // all three faults: the range is named
+    EXPECT_EQ(linesStored(), 10);
+    type({"40", "3", "17", "9", "22", "5"});
+    EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{3, 9, 17, 22, 40}, 5}));
+    EXPECT_EQ(rows("List1").mid(9), (QStringList{"01 11 21 31 41 PB 01", "03 09 17 22 40 PB 05"}));
+    EXPECT_EQ(count(), QStringLiteral(" 11"));
+    // The boxes keep what was typed; Return adds it again (no check against the file).
+    QTest::keyClick(numberBox(5), Qt::Key_Return);
+    EXPECT_EQ(linesStored(), 12);
+    clickOn(form, "Command5");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(numberBox(i)->text(), QString()) << i;
+
+    const QByteArray before = fileBytes(entryFile());
+    const QString noNumber = QStringLiteral(
+        "You have not specified a number to add. Please enter a number in: Enter No box");
+    suggest("", true);
+    suggest("12", true); // "Total" 12 with 12 lines
+    suggest("0", false);
+    EXPECT_TRUE(random.seeds.empty());
+    writeFileBytes(history(), QByteArray(26, '\xff')); // count -1
+    suggest("5", false);
+    QFile::remove(history());
+    writeHistory(history(), randomHistory(19));
+    suggest("5", false);
+    QStringList texts = dialogs.texts();
+    ASSERT_EQ(texts.size(), 6);
+    EXPECT_TRUE(texts.takeAt(4).contains(QStringLiteral("pbk.rtl")));
+    EXPECT_EQ(texts,
+              (QStringList{"One or more of your numbers are out of range for the game!", noNumber,
+                           "You already have this number of entries or more.", noNumber,
+                           "You do not have sufficient draws in the results file (need 20 or "
+                           "more) for the computer to suggest entries based on draw history. You "
+                           "must add them manually using the area above."}));
+    EXPECT_EQ(fileBytes(entryFile()), before);
+    EXPECT_TRUE(runButtonsEnabled());
+
+    DrawHistoryFile::insertDraw(history(), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
+    random.sequence = uniformSequence(5000);
+    suggest("5", false);
+    EXPECT_EQ(dialogs.texts().size(), 6);
+    EXPECT_EQ(linesStored(), 17);
+}
+
+// A Cancel pressed while no run goes must not stop the next run at once;
+// Cancel keeps exactly the lines shown, and closing during a run stops it first.
+TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
+    clock.seconds = 4321.5;
+    openWith(randomHistory(300), uniformSequence(20000));
+    clickOn(form, "Command1");
+    QString duringRun; // Close, Add, Clear and Add are off during a run; Cancel stays on
+    onEachLineShown([&] {
+        duringRun += runButtonsEnabled() ? "on " : "off ";
+        duringRun += control<QPushButton>(form, "Command1")->isEnabled() ? "on, " : "off, ";
+        if (list()->count() == 13)
+            clickOn(form, "Command1");
+        if (list()->count() == 15)
+            QTest::keyClick(form, Qt::Key_Escape);
+    });
+    suggest("10", true);
+    const auto lines = EntryFile::readLines(entryFile());
+    ASSERT_EQ(lines.size(), 10u);
+    QStringList shown;
+    for (const auto& line : lines)
+        shown << entryDisplayLine(Powerball, line);
+    EXPECT_EQ(rows("List1"), shown);
+    EXPECT_EQ(count(), QStringLiteral(" 10"));
+    EXPECT_EQ(random.seeds, std::vector<double>{4321.5});
+    EXPECT_EQ(duringRun, QStringLiteral("off on, ").repeated(10));
+    EXPECT_TRUE(runButtonsEnabled());
+
+    suggest("2000", false);
+    EXPECT_EQ(list()->count(), 13);
+    EXPECT_EQ(linesStored(), 13);
+    EXPECT_EQ(count(), QStringLiteral(" 13"));
+    EXPECT_FALSE(state.cancelRequested);
+    EXPECT_TRUE(runButtonsEnabled());
+
+    suggest("50", false);
+    EXPECT_EQ(linesStored(), 15);
+    EXPECT_EQ(visibleScreen("Form5"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// 50 lines held and "Enter No" 2 make a large entry, where four shared
+// numbers are allowed and five never; this history gives one line only.
+TEST_F(AddEntries, ALargeEntryNeverRepeatsFiveAndANarrowHistoryEndsTheRunWithAMessage) {
+    writeEntryFile(entryFile(), std::vector<EntryLine>(50, {{1, 2, 3, 4, 6}, 1}));
+    openWith(std::vector<DrawRecord>(20, {.balls = {1, 2, 3, 4, 5}, .bonus = 1}));
+    suggest("2", false);
+    EXPECT_EQ(dialogs.texts(),
+              QStringList{"The draw history does not give another line that differs enough from "
+                          "the lines already in this entry, so the computer stopped: 1 line was "
+                          "added."});
+    EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{1, 2, 3, 4, 5}, 1}));
+    EXPECT_EQ(list()->count(), 51);
+    EXPECT_TRUE(runButtonsEnabled());
+}
+
+// Mega Millions, the first game of a new folder.
+class EditAndDelete : public LineScreens {
+  protected:
+    QString entryFile() const { return file(QStringLiteral("Mega05JUL2003.lot")); }
+    void startWithFiveLines() {
+        for (int i = 1; i <= 5; ++i)
+            EntryFile::appendLine(entryFile(), lineNo(i));
+        startWindow();
+    }
+    void select(std::initializer_list<int> rows) {
+        list()->clearSelection();
+        for (int row : rows)
+            list()->item(row)->setSelected(true);
+    }
+    void remove() { child<QPushButton>("Command5")->click(); }
+    // Selects the rows and presses Edit; the edit screen or nullptr.
+    QWidget* edit(std::initializer_list<int> rows = {}) {
+        select(rows);
+        child<QPushButton>("Command6")->click();
+        return form = visibleScreen("editEntry");
+    }
+};
+
+TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
+    startWithFiveLines();
+    const QByteArray before = fileBytes(entryFile());
+    ASSERT_NE(edit({0}), nullptr);
+    type({"1", "2", "3", "4", "5", ""});
+    type({"1", "2", "3", "4", "53", "52"}); // no 53 in this game
+    type({"1", "2", "2", "4", "5", "5"});
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"One or more of your entries is not a number!",
+                           "One or more of your numbers are out of range for the game!",
+                           "One or more of your numbers are the same!"}));
+    EXPECT_EQ(visibleScreen("editEntry"), form);
+    EXPECT_EQ(numberBox(2)->text(), QStringLiteral("2"));
+    clickOn(form, "Command5");
+    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(fileBytes(entryFile()), before);
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 11 21 31 41 MB 01"));
+
+    dialogs.clear();
+    ASSERT_NE(edit({1}), nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Edit Entry"));
+    EXPECT_FALSE(window->isEnabled());
+    QStringList shown;
+    for (int i = 0; i < 6; ++i)
+        shown << numberBox(i)->text();
+    EXPECT_EQ(shown, (QStringList{"02", "12", "22", "32", "42", "02"}));
+    EXPECT_EQ(control<QLabel>(form, "Label1")->text(), QStringLiteral("MB"));
+    type({"22", "7", "41", "3", "15", "52"}); // a Mega Ball of 52
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    // Only the six numbers of record 2 change; its stale count (1) stays.
+    EXPECT_EQ(before.mid(kRecordSize, 4), le32(1));
+    EXPECT_EQ(
+        fileBytes(entryFile()),
+        QByteArray(before).replace(kRecordSize + 12, 12,
+                                   le16(3) + le16(7) + le16(15) + le16(22) + le16(41) + le16(52)));
+    EXPECT_EQ(list()->count(), 5);
+    EXPECT_EQ(list()->item(1)->text(), QStringLiteral("03 07 15 22 41 MB 52"));
+    EXPECT_EQ(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
+    EXPECT_EQ(count(), QStringLiteral("5"));
+}
+
+TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
+    startWithFiveLines();
+    const QByteArray before = fileBytes(entryFile());
+    child<QListWidget>("List2")->addItem(QStringLiteral("winning line"));
+    edit();
+    EXPECT_EQ(edit({1, 3}), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    select({});
+    remove();
+    dialogs.answerNo(2);
+    select({2});
+    remove();
+    select({0, 2, 4});
+    remove();
+    EXPECT_EQ(fileBytes(entryFile()), before);
+    EXPECT_EQ(list()->count(), 5);
+
+    select({1, 3});
+    dialogs.answerYes();
+    remove();
+    EXPECT_EQ(EntryFile::readLines(entryFile()),
+              (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
+    EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "03 13 23 33 43 MB 03",
+                                          "05 15 25 35 45 MB 05"}));
+    EXPECT_EQ(count(), QStringLiteral("3"));
+    EXPECT_TRUE(rows("List2").isEmpty());
+    // The record after the remaining lines is all zeros.
+    EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
+              QByteArray(kRecordSize, '\0'));
+
+    list()->selectAll();
+    dialogs.answerYes();
+    remove();
+    EXPECT_EQ(EntryFile::countLines(entryFile()), 0);
+    EXPECT_EQ(count(), QStringLiteral("0"));
+    edit();
+    remove();
+    // Only deleting every line says "Done".
+    EXPECT_EQ(
+        dialogs.texts(),
+        (QStringList{"You have not selected an entry to edit.",
+                     "You have more than one entry selected. You must only select one entry "
+                     "at a time for editing.",
+                     "You have not selected any entries for deletion.",
+                     "Are you sure you want to delete the selected entry?",
+                     "Are you sure you want to delete the 3 selected entries?",
+                     "Are you sure you want to delete the 2 selected entries?",
+                     "Are you sure you want to delete the 3 selected entries?", "Done",
+                     "There are no entries displayed to edit.", "There are no entries to delete"}));
+
+    const QString wheel = file(QStringLiteral("Mega-5-4-3.lot"));
+    EntryFile::appendLine(wheel, lineNo(1));
+    state.currentEntryFile = wheel;
+    window->listEntryFile(wheel);
+    dialogs.clear();
+    dialogs.answerNo(2);
+    EXPECT_EQ(edit({0}), nullptr);
+    remove();
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"Editing a wheel entry can change the guarantee of the wheel. Are you "
+                           "sure you want to continue?",
+                           "Modifying a wheel entry can change the guarantee of the wheel. Are "
+                           "you sure you want to continue?"}));
+    EXPECT_EQ(EntryFile::countLines(wheel), 1);
+    dialogs.answerYes(2);
+    remove();
+    EXPECT_EQ(EntryFile::countLines(wheel), 0);
+    EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
+}
+
+// Another screen took the last two lines away behind the list's back.
+TEST_F(EditAndDelete, AFileChangedBehindTheListIsReportedNotCorrupted) {
+    startWithFiveLines();
+    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 5));
+    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 4));
+    EXPECT_EQ(edit({4}), nullptr);
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("no longer holds")));
+    dialogs.answerYes();
+    remove();
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("Mega05JUL2003.lot")));
+    EXPECT_EQ(EntryFile::readLines(entryFile()),
+              (std::vector<EntryLine>{lineNo(1), lineNo(2), lineNo(3)}));
+}
