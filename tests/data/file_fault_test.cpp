@@ -1,17 +1,24 @@
-// Faults from the system rather than from the bytes: a named pipe where a
-// data file belongs, and a disk that fills up halfway through a record.
+// Faults from the system rather than from the bytes: a write the system
+// refuses raises FileError with a message that names the file (and the
+// system's reason), and the old file survives.
 
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "data/last_game_file.h"
+#include "data/safe_file.h"
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
+#include "support/qt_printers.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
 #include "wheels/wheel_file.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace numbrava;
@@ -19,19 +26,118 @@ using namespace numbrava::testing;
 
 namespace {
 
-struct FileCase {
-    const char* name;
-    std::function<void(const QString&)> operation;
-};
+const std::array<std::int16_t, 5> kBalls{3, 12, 25, 33, 41};
+const EntryLine kLine{{1, 2, 3, 4, 5}, 6};
 
-QString messageOf(const std::function<void(const QString&)>& operation, const QString& path) {
+QString messageOf(const std::function<void()>& operation) {
     try {
-        operation(path);
+        operation();
     } catch (const FileError& e) {
         return e.message();
     }
     return QStringLiteral("(went through)");
 }
+
+void expectRefusedNaming(const QString& fileName, const std::function<void()>& write) {
+    const QString message = messageOf(write);
+    EXPECT_TRUE(message.contains(fileName)) << message.toStdString();
+}
+
+TEST(WriteFailure, FolderThatIsARegularFileAndDeviceWithoutRoom) {
+    TempFolder folder;
+    const QString notAFolder = folder.writeFile(QStringLiteral("plain"), "keep");
+    const QString inside = notAFolder + QLatin1Char('/');
+
+    expectRefusedNaming(
+        "pbk.rtl", [&] { DrawHistoryFile::insertDraw(inside + "pbk.rtl", kBalls, 7, 5, 7, 2003); });
+    expectRefusedNaming("PwrB05JUL2003.lot",
+                        [&] { EntryFile::appendLine(inside + "PwrB05JUL2003.lot", kLine); });
+    expectRefusedNaming("game.dat", [&] { writeLastGame(notAFolder, Powerball); });
+    expectRefusedNaming("StandPB.lot",
+                        [&] { writeFileAtomically(inside + "StandPB.lot", "bytes"); });
+    EXPECT_EQ(fileBytes(notAFolder), "keep");
+
+    // Readers see such a file as empty rather than failing.
+    EXPECT_EQ(DrawHistoryFile::countDraws(inside + "pbk.rtl"), 0);
+    EXPECT_EQ(EntryFile::countLines(inside + "PwrB05JUL2003.lot"), 0);
+
+    const QString device = folder.filePath(QStringLiteral("pbk.rtl"));
+    ASSERT_TRUE(QFile::exists("/dev/full") && QFile::link(QStringLiteral("/dev/full"), device));
+    expectRefusedNaming("pbk.rtl",
+                        [&] { DrawHistoryFile::insertDraw(device, kBalls, 7, 5, 7, 2003); });
+}
+
+TEST(WriteFailure, ReadOnlyFilesAreRefusedAndStillRead) {
+    TempFolder folder;
+    const QByteArray before = drawBytes(2, 1, QDate(2003, 7, 2), kBalls, 0) +
+                              drawBytes(2, 2, QDate(2003, 7, 9), kBalls, 0);
+    const QString lastGame = folder.writeFile("game.dat", QByteArray("\xff\xff", 2));
+    const QString history = folder.writeFile("pbk.rtl", before);
+    const QString entries = folder.writeFile("PwrB05JUL2003.lot", before);
+    for (const QString& path : {lastGame, history, entries})
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    if (QFile(history).open(QIODevice::ReadWrite))
+        GTEST_SKIP() << "permission bits do not stop this user";
+
+    expectRefusedNaming("pbk.rtl",
+                        [&] { DrawHistoryFile::insertDraw(history, kBalls, 7, 5, 7, 2003); });
+    expectRefusedNaming("pbk.rtl", [&] { DrawHistoryFile::deleteDraw(history, 1); });
+    expectRefusedNaming("PwrB05JUL2003.lot", [&] { EntryFile::appendLine(entries, kLine); });
+    expectRefusedNaming("PwrB05JUL2003.lot", [&] { EntryFile::deleteLine(entries, 1); });
+    expectRefusedNaming("game.dat", [&] { writeLastGame(folder.path(), MegaMillions); });
+    EXPECT_EQ(fileBytes(history), before);
+    EXPECT_EQ(fileBytes(entries), before);
+    EXPECT_EQ(DrawHistoryFile::countDraws(history), 2);
+    EXPECT_EQ(readLastGame(folder.path()), Powerball);
+}
+
+TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNothingBehind) {
+    TempFolder folder;
+    const QString path = folder.writeFile(QStringLiteral("StandPB.lot"), "old content, longer");
+    writeFileAtomically(path, "new");
+    EXPECT_EQ(fileBytes(path), "new");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"StandPB.lot"});
+}
+
+// The screens check the bytes written; a file that cannot tell means the default.
+TEST(LastGameFile, MissingEmptyOrNotInAFolderMeansMegaMillions) {
+    TempFolder folder;
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    folder.writeFile(QStringLiteral("game.dat"), QByteArray());
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    EXPECT_EQ(readLastGame(folder.writeFile(QStringLiteral("plain"), "x")), MegaMillions);
+}
+
+// Moving records one by one in place would leave a draw doubled or lost when
+// the disk fills halfway; the whole change lands at once or not at all.
+TEST(AtomicRewrite, AChangeThatCannotBeWrittenLeavesTheFileAsItWas) {
+    TempFolder folder;
+    const QString history = folder.filePath(QStringLiteral("pbk.rtl"));
+    const QString entries = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
+    for (int day : {5, 9, 12}) {
+        DrawHistoryFile::insertDraw(history, kBalls, 7, day, 7, 2003);
+        EntryFile::appendLine(entries,
+                              EntryLine{{static_cast<std::int16_t>(day), 20, 30, 40, 50}, 5});
+    }
+    const QByteArray draws = fileBytes(history);
+    const QByteArray lines = fileBytes(entries);
+    {
+        // A delete leaves an extra zero record, so it needs more room than there is.
+        const FileSizeLimit limit(static_cast<rlim_t>(draws.size()));
+        EXPECT_THROW(DrawHistoryFile::insertDraw(history, kBalls, 7, 2, 7, 2003), FileError);
+        EXPECT_THROW(EntryFile::deleteLine(entries, 1), FileError);
+    }
+    EXPECT_EQ(fileBytes(history), draws);
+    EXPECT_EQ(fileBytes(entries), lines);
+    DrawHistoryFile::insertDraw(history, kBalls, 7, 2, 7, 2003); // with room again it works
+    EXPECT_EQ(DrawHistoryFile::readDraw(history, 1).day, 2);
+}
+
+struct FileCase {
+    const char* name;
+    std::function<void(const QString&)> operation;
+    QByteArray before = {};
+};
 
 // Before the fix, opening the pipe to read waited for a writer for ever.
 TEST(FileFault, APipeIsRefusedAtOnceAsNotARegularFile) {
@@ -46,7 +152,7 @@ TEST(FileFault, APipeIsRefusedAtOnceAsNotARegularFile) {
         TempFolder folder;
         const QString path = folder.filePath(QString::fromLatin1(c.name));
         ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-        const QString message = messageOf(c.operation, path);
+        const QString message = messageOf([&] { c.operation(path); });
         EXPECT_TRUE(message.contains(c.name) && message.contains("not a regular file"))
             << message.toStdString();
     }
@@ -64,25 +170,22 @@ TEST(FileFault, AWriteCutShortLeavesTheFileAsItWasAndSaysWhy) {
     PayoutTable table;
     table.dateKey = "09JUL2003";
     const FileCase cases[] = {
-        {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::appendLine(p, {}); }},
-        {"USRES.rtl", [&](const QString& p) { ActualPayoutFile::storeTable(p, table); }},
+        {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::appendLine(p, {}); },
+         drawBytes(1, 0, QDate(), {1, 2, 3, 4, 5}, 6)},
+        {"USRES.rtl", [&](const QString& p) { ActualPayoutFile::storeTable(p, table); },
+         QByteArray("05JUL2003", 9) + QByteArray(2, '\xff') + le16(1) + QByteArray(36, '\1')},
         {"Defaults.rtl", [](const QString& p) { DefaultPayoutFile::writeAmounts(p, {1}); }},
     };
-    const QByteArray oneRecord[] = {
-        drawBytes(1, 0, QDate(), {1, 2, 3, 4, 5}, 6),
-        QByteArray("05JUL2003", 9) + QByteArray(2, '\xff') + le16(1) + QByteArray(36, '\1'),
-        QByteArray(),
-    };
-    for (size_t i = 0; i < std::size(cases); ++i) {
+    for (const FileCase& c : cases) {
         TempFolder folder;
-        const QString path = folder.writeFile(cases[i].name, oneRecord[i]);
+        const QString path = folder.writeFile(c.name, c.before);
         QString message;
         {
-            FileSizeLimit full(static_cast<rlim_t>(oneRecord[i].size() + 14));
-            message = messageOf(cases[i].operation, path);
+            FileSizeLimit full(static_cast<rlim_t>(c.before.size() + 14));
+            message = messageOf([&] { c.operation(path); });
         }
-        EXPECT_EQ(fileBytes(path), oneRecord[i]) << cases[i].name;
-        EXPECT_TRUE(message.contains(cases[i].name) && message.contains(std::strerror(EFBIG)))
+        EXPECT_EQ(fileBytes(path), c.before) << c.name;
+        EXPECT_TRUE(message.contains(c.name) && message.contains(std::strerror(EFBIG)))
             << message.toStdString();
     }
 }

@@ -11,15 +11,11 @@ namespace numbrava::testing {
 
 // One 26-byte record of the draw history and entry files, spelled out field
 // by field so that tests state the expected bytes without going through the
-// program's own codec. Fill it with designated initialisers:
-//   RawRecord{.count = 1, .word4 = 1, .day = 5, .month = 7, .year = 2003,
-//             .numbers = {3, 12, 25, 33, 41}, .bonus = 7}
+// program's own codec.
 struct RawRecord {
     std::int32_t count = 0;
     std::int16_t word4 = 0; // a draw's position; unused in entry files
-    std::int16_t day = 0;
-    std::int16_t month = 0;
-    std::int16_t year = 0;
+    std::int16_t day = 0, month = 0, year = 0;
     std::array<std::int16_t, 5> numbers{};
     std::int16_t bonus = 0;
     std::int16_t word24 = 0; // a draw's spare word; an entry's mark
@@ -39,14 +35,9 @@ constexpr int kRawRecordSize = 26;
 // A draw record as the history file holds it.
 inline QByteArray drawBytes(int count, int position, QDate date, std::array<std::int16_t, 5> balls,
                             int bonus, int spare = 0) {
-    return RawRecord{.count = count,
-                     .word4 = static_cast<std::int16_t>(position),
-                     .day = static_cast<std::int16_t>(date.day()),
-                     .month = static_cast<std::int16_t>(date.month()),
-                     .year = static_cast<std::int16_t>(date.year()),
-                     .numbers = balls,
-                     .bonus = static_cast<std::int16_t>(bonus),
-                     .word24 = static_cast<std::int16_t>(spare)}
+    const auto word = [](int v) { return static_cast<std::int16_t>(v); };
+    return RawRecord{count, word(position), word(date.day()), word(date.month()), word(date.year()),
+                     balls, word(bonus),    word(spare)}
         .bytes();
 }
 

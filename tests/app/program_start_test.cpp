@@ -1,0 +1,93 @@
+#include "app/data_folder.h"
+#include "app/numbrava.h"
+#include "support/file_bytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace numbrava;
+using numbrava::testing::fileBytes;
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    numbrava::testing::writeFileBytes(path, bytes);
+}
+
+TEST(DataFolder, KeptWithoutTrailingSeparatorAndRootBecomesEmpty) {
+    EXPECT_EQ(installFolderFor(QStringLiteral("/tmp/x/")), QStringLiteral("/tmp/x"));
+    EXPECT_EQ(installFolderFor(QStringLiteral("/tmp//x/./")), QStringLiteral("/tmp/x"));
+    EXPECT_EQ(installFolderFor(QStringLiteral("/")), QString());
+}
+
+TEST(DataFolder, ShippedFilesAreCopiedOnlyWhereMissing) {
+    QTemporaryDir program, data;
+    writeText(program.filePath("NUMBRAVA.HLP"), "help");
+    writeText(program.filePath("pbk.rtl"), "shipped draws");
+    writeText(program.filePath("wheels/5-5-5-7.whl"), "01 02 03 04 05");
+    writeText(program.filePath("numbrava"), "the program itself");
+    writeText(data.filePath("pbk.rtl"), "the user's own draws");
+
+    EXPECT_TRUE(copyShippedFiles(program.path(), data.path()).isEmpty());
+    EXPECT_EQ(fileBytes(data.filePath("pbk.rtl")), "the user's own draws");
+    EXPECT_EQ(fileBytes(data.filePath("NUMBRAVA.HLP")), "help");
+    EXPECT_EQ(fileBytes(data.filePath("wheels/5-5-5-7.whl")), "01 02 03 04 05");
+    EXPECT_FALSE(QFile::exists(data.filePath("numbrava")));
+}
+
+TEST(DataFolder, RequestedFolderElseTheUsersFolderForAnInstalledProgram) {
+    QTemporaryDir base;
+    const QString wanted = base.filePath("new/folder");
+    EXPECT_EQ(chooseDataFolder(wanted, base.path(), base.filePath("user")), wanted);
+    EXPECT_TRUE(QDir(wanted).exists());
+    EXPECT_EQ(chooseDataFolder(QString(), base.path(), base.filePath("user")), base.path());
+
+    const QString bin = base.filePath("bin");
+    const QString user = base.filePath("home/data");
+    QDir().mkpath(bin);
+    writeText(base.filePath("share/numbrava/pbk.rtl"), "shipped draws");
+    EXPECT_EQ(shippedFolderFor(bin), base.filePath("share/numbrava"));
+    EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
+    EXPECT_EQ(fileBytes(user + "/pbk.rtl"), "shipped draws");
+    writeText(user + "/pbk.rtl", "the user's own draws");
+    EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
+    EXPECT_EQ(fileBytes(user + "/pbk.rtl"), "the user's own draws");
+}
+
+TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
+    QTemporaryDir data;
+    writeText(data.filePath("game.dat"), QByteArray(2, '\xff'));
+    auto window = createMainWindow(data.path() + "/");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), QStringLiteral("Form1"));
+    EXPECT_TRUE(window->findChild<QRadioButton*>("Option3")->isChecked());
+    window->findChild<QRadioButton*>("Option2")->click();
+    window->close();
+    EXPECT_EQ(fileBytes(data.filePath("game.dat")), QByteArray(2, '\0'));
+}
+
+// A terminal with no display at all: these options print and end well.
+TEST(CommandLine, PrintsAndEndsWithoutADisplay) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    const std::pair<const char*, const char*> cases[] = {
+        {"--help", "--data-dir <folder>"},
+        {"-h", "--version"},
+        {"--version", "Numbrava " NUMBRAVA_VERSION}};
+    for (const auto& [option, shown] : cases) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(NUMBRAVA_BIN_DIR "/numbrava"), {QString::fromLatin1(option)});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().contains(shown)) << option;
+    }
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+#include "data/draw_history_file.h"
+#include "data/entry_file.h"
+#include "data/file_error.h"
+#include "support/qt_printers.h"
+#include "support/record_bytes.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+
+using namespace numbrava;
+using namespace numbrava::testing;
+
+namespace {
+
+const EntryLine kA{{3, 12, 25, 33, 41}, 7};
+const EntryLine kB{{1, 2, 3, 4, 5}, 42};
+const EntryLine kC{{10, 20, 30, 40, 53}, 1};
+const EntryLine kD{{6, 7, 8, 9, 11}, 13};
+const EntryLine kE{{14, 15, 16, 17, 18}, 19};
+
+// The bytes a draw of July 2003 should have on disk.
+QByteArray julyDraw(int count, int position, int day, const EntryLine& b, int spare = 0) {
+    return drawBytes(count, position, QDate(2003, 7, day), b.numbers, b.bonus, spare);
+}
+
+// 2, 5 and 9 July with stale count fields and spare words that tell the
+// records apart, so each test sees which bytes a writer started from.
+const QByteArray kThreeDraws =
+    julyDraw(3, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 9, kC, 33);
+
+class RecordFileTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    QString path = folder.filePath(QStringLiteral("records"));
+
+    void insert(int day, const EntryLine& b, int month = 7, int year = 2003) {
+        DrawHistoryFile::insertDraw(path, b.numbers, b.bonus, day, month, year);
+    }
+    QByteArray onDisk() const { return fileBytes(path); }
+};
+
+TEST_F(RecordFileTest, MissingHistoryReadsAsEmptyIsCreatedAndFilledInDateOrder) {
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 0);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
+    EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(onDisk(), QByteArray());
+    insert(5, kA);
+    EXPECT_EQ(onDisk(), julyDraw(1, 1, 5, kA));
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 1);
+    // Order goes by year, then month, then day.
+    insert(1, kA, 1, 2004);
+    insert(31, kB, 12, 2003);
+    insert(2, kC, 10, 2003);
+    std::vector<long long> dates;
+    for (const DrawRecord& draw : DrawHistoryFile::readAllDraws(path))
+        dates.push_back(draw.dateNumber());
+    EXPECT_EQ(dates, (std::vector<long long>{20030705, 20031002, 20031231, 20040101}));
+}
+
+TEST_F(RecordFileTest, InsertingAmongThreeDrawsKeepsDateOrder) {
+    const struct {
+        int day;
+        QByteArray after;
+        int found;
+    } cases[] = {
+        // An equal date goes after the draw there, written from the bytes of the old record 3.
+        {5,
+         julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 5, kE, 33) +
+             julyDraw(7, 4, 9, kC, 33),
+         2},
+        // Earlier than all: every record moves up.
+        {1,
+         julyDraw(4, 1, 1, kE, 11) + julyDraw(3, 2, 2, kB, 11) + julyDraw(0, 3, 5, kA, 22) +
+             julyDraw(7, 4, 9, kC, 33),
+         1},
+        // Later than all: appended from the bytes of record 1.
+        {12,
+         julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 9, kC, 33) +
+             julyDraw(4, 4, 12, kE, 11),
+         4}};
+    for (const auto& c : cases) {
+        writeFileBytes(path, kThreeDraws);
+        insert(c.day, kE);
+        EXPECT_EQ(onDisk(), c.after) << c.day;
+        EXPECT_EQ(DrawHistoryFile::countDraws(path), 4);
+        EXPECT_EQ(DrawHistoryFile::findDraw(path, c.day, 7, 2003), c.found);
+    }
+}
+
+TEST_F(RecordFileTest, RecordsBeyondTheCountAreNeitherFoundNorOrderedAgainst) {
+    // A stale fourth record dated 1 July must not stop an append at record 4.
+    writeFileBytes(path, kThreeDraws + julyDraw(3, 4, 1, kD, 44));
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 1, 7, 2003), 0);
+    EXPECT_EQ(DrawHistoryFile::readAllDraws(path).size(), 3u);
+    EXPECT_EQ(DrawHistoryFile::readDraw(path, 2).toBytes(), julyDraw(0, 2, 5, kA, 22));
+    EXPECT_EQ(DrawHistoryFile::readDraw(path, 5).toBytes(), zeroRecords(1));
+
+    insert(10, kE);
+    EXPECT_EQ(recordOf(onDisk(), 4), julyDraw(4, 4, 10, kE, 11));
+}
+
+// A delete moves the later records up and leaves the old last record on
+// disk; a record that is not a draw changes nothing.
+TEST_F(RecordFileTest, DeletingADraw) {
+    const QByteArray lastTwice = julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33);
+    const struct {
+        QByteArray before;
+        int record;
+        QByteArray after;
+    } cases[] = {{kThreeDraws, 1, julyDraw(2, 1, 5, kA, 22) + lastTwice},
+                 {kThreeDraws, 2, julyDraw(2, 1, 2, kB, 11) + lastTwice},
+                 {julyDraw(2, 1, 2, kB, 11) + lastTwice, 2, julyDraw(1, 1, 2, kB, 11) + lastTwice},
+                 {kThreeDraws, -1, kThreeDraws},
+                 {kThreeDraws, 0, kThreeDraws},
+                 {kThreeDraws, 4, kThreeDraws},
+                 {kThreeDraws, 32767, kThreeDraws},
+                 {julyDraw(1, 1, 5, kA), 1, julyDraw(0, 1, 5, kA)}};
+    for (const auto& c : cases) {
+        writeFileBytes(path, c.before);
+        EXPECT_EQ(DrawHistoryFile::deleteDraw(path, c.record), c.after != c.before) << c.record;
+        EXPECT_EQ(onDisk(), c.after) << c.record;
+    }
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
+    EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
+    insert(9, kC); // the next insert starts again at record 1
+    EXPECT_EQ(onDisk(), julyDraw(1, 1, 9, kC));
+}
+
+// Every word different, negative values and both bytes of each word in use,
+// so a swapped field, byte order or sign shows.
+TEST(RecordBytes, FieldsSitWhereTheFileFormatPutsThem) {
+    const std::array<std::int16_t, 5> numbers{0x0506, 0x0708, 0x090a, -32768, 32767};
+    const QByteArray bytes =
+        RawRecord{-123456789, -2, 0x0102, 0x0304, 2003, numbers, 0x0b0c, -300}.bytes();
+    const DrawRecord draw = DrawRecord::fromBytes(bytes);
+    EXPECT_EQ(std::tie(draw.count, draw.position, draw.day, draw.month, draw.year, draw.balls,
+                       draw.bonus, draw.spare),
+              std::make_tuple(-123456789, std::int16_t{-2}, std::int16_t{0x0102},
+                              std::int16_t{0x0304}, std::int16_t{2003}, numbers,
+                              std::int16_t{0x0b0c}, std::int16_t{-300}));
+    EXPECT_EQ(draw.toBytes(), bytes);
+
+    const EntryRecord entry = EntryRecord::fromBytes(bytes);
+    EXPECT_EQ(std::tie(entry.count, entry.unused, entry.line, entry.mark),
+              std::make_tuple(-123456789, std::int16_t{-2}, EntryLine{numbers, 0x0b0c},
+                              std::int16_t{-300}));
+    EXPECT_EQ(entry.toBytes(), bytes);
+}
+
+// An entry record; the other fields are those a text import leaves behind.
+QByteArray entry(std::int32_t count, const EntryLine& line, std::int16_t mark = 0,
+                 std::int16_t unused = 0, std::int16_t day = 0) {
+    const std::int16_t month = day ? 7 : 0, year = day ? 2003 : 0;
+    return RawRecord{count, unused, day, month, year, line.numbers, line.bonus, mark}.bytes();
+}
+
+// Three lines whose records differ in every field a writer might copy.
+const QByteArray kThreeLines =
+    entry(3, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7);
+
+// The screens check the usual names and lines; these are the padded edges.
+TEST(EntryFileNames, PaddedDayAndNumbersAndTheKindToldByTheNameAlone) {
+    EXPECT_EQ(datedEntryFileName("/data", MegaMillions, QDate(2003, 12, 1)),
+              "/data/Mega01DEC2003.lot");
+    EXPECT_EQ(entryDisplayLine(Powerball, EntryLine{{10, 9, 0, 53, 1}, 42}),
+              "10 09 00 53 01 PB 42");
+    // The kind is told by the file name alone: "Stand" (case-sensitive) wins
+    // over a dash, and the folder's name does not count.
+    const auto expectKind = [](EntryKind kind, std::initializer_list<const char*> paths) {
+        for (const char* path : paths)
+            EXPECT_EQ(entryKindOf(QString::fromLatin1(path)), kind) << path;
+    };
+    expectKind(EntryKind::Standing,
+               {"/data/StandPB.lot", "/data/StandMM.lot", "/data/Stand-5-5-3.lot"});
+    expectKind(EntryKind::Wheel, {"/data/PwrB-5-5-3.lot", "/data/Mega-5-4-3.lot"});
+    expectKind(EntryKind::Dated, {"/data/PwrB05JUL2003.lot", "/data/temp.lot", "/data/standPB.lot",
+                                  "/my-data/PwrB05JUL2003.lot", "/Stand/Mega01DEC2003.lot"});
+}
+
+// Each new record starts from record 1 as read, before its count rose.
+TEST_F(RecordFileTest, AppendCopiesTheOtherFieldsOfRecordOne) {
+    for (const EntryLine& line : {kB, kA, kC})
+        EntryFile::appendLine(path, line);
+    EXPECT_EQ(onDisk(), entry(3, kB) + entry(1, kA) + entry(2, kC));
+    EXPECT_EQ(EntryFile::countLines(path), 3);
+
+    writeFileBytes(path, kThreeLines);
+    EntryFile::appendLine(path, kD);
+    EXPECT_EQ(onDisk(), withCount(kThreeLines, 4) + entry(3, kD, 1, 5, 5));
+    EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kB, kA, kC, kD}));
+}
+
+// A delete moves the later records up whole and leaves zero records behind;
+// a line that is not stored changes nothing.
+TEST_F(RecordFileTest, DeletingALine) {
+    const struct {
+        QByteArray before;
+        int line;
+        QByteArray after;
+    } cases[] = {{kThreeLines, 1, entry(2, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7) + zeroRecords(2)},
+                 {kThreeLines, 3, entry(2, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + zeroRecords(2)},
+                 {entry(1, kB), 1, zeroRecords(2)},
+                 {kThreeLines, -1, kThreeLines},
+                 {kThreeLines, 0, kThreeLines},
+                 {kThreeLines, 4, kThreeLines}};
+    for (const auto& c : cases) {
+        writeFileBytes(path, c.before);
+        EXPECT_EQ(EntryFile::deleteLine(path, c.line), c.after != c.before) << c.line;
+        EXPECT_EQ(onDisk(), c.after) << c.line;
+    }
+}
+
+TEST_F(RecordFileTest, ReplaceLineChangesOnlyTheSixNumbers) {
+    writeFileBytes(path, kThreeLines);
+    EntryFile::replaceLine(path, 2, kD);
+    const QByteArray after = entry(3, kB, 1, 5, 5) + entry(1, kD, 2, 6, 6) + entry(2, kC, 3, 7, 7);
+    EXPECT_EQ(onDisk(), after);
+    EXPECT_THROW(EntryFile::replaceLine(path, 4, kB), FileError);
+    EXPECT_THROW(EntryFile::replaceLine(path, 0, kB), FileError);
+    EXPECT_EQ(onDisk(), after);
+}
+
+TEST_F(RecordFileTest, AVisitCreatesTheFileAndMovingOnDeletesItOnlyWhileEmpty) {
+    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path)); // missing: not created either
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(QString()));
+
+    EXPECT_EQ(EntryFile::countLines(path), 0);
+    EXPECT_TRUE(EntryFile::readLines(path).empty());
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(EntryFile::deleteEmptyEntryFile(path));
+    EXPECT_FALSE(QFile::exists(path));
+
+    EntryFile::appendLine(path, kB);
+    EntryFile::deleteLine(path, 1);
+    EXPECT_TRUE(EntryFile::deleteEmptyEntryFile(path));
+    EXPECT_FALSE(QFile::exists(path));
+
+    // A count that claims lines that are not there is not an empty file.
+    for (const QByteArray& bytes :
+         {kThreeLines, withCount(entry(0, kB), 2), withCount(entry(0, kB), -1)}) {
+        writeFileBytes(path, bytes);
+        EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path));
+        EXPECT_EQ(onDisk(), bytes);
+    }
+}
+
+} // namespace
