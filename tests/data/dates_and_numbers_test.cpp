@@ -32,16 +32,12 @@ TEST(DrawDays, EachGameDrawsOnExactlyItsTwoWeekdays) {
     }
 }
 
-TEST(DateFromDayMonthText, ReadsDayMonthNameAndYear) {
-    // clang-format off
-    const std::pair<const char*, QDate> cases[] = {
-        {"05/JUL/2003", QDate(2003, 7, 5)}, {"09/DEC/2003", QDate(2003, 12, 9)},
-        {"31/JAN/2004", QDate(2004, 1, 31)}, {"1/FEB/2003", QDate(2003, 2, 1)},
-        {"29/FEB/2003", {}}, {"05/JLY/2003", {}}, {"05/07/2003", {}}, {"05JUL2003", {}},
-        {"", {}}, {"xx/JUL/2003", {}}};
-    // clang-format on
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(dateFromDayMonthText(QString::fromLatin1(text)), expected) << text;
+// The results list's round trip covers every month; these are the edges.
+TEST(DateFromDayMonthText, ReadsASingleDigitDayAndRefusesTheRest) {
+    EXPECT_EQ(dateFromDayMonthText("1/FEB/2003"), QDate(2003, 2, 1));
+    for (const char* text :
+         {"29/FEB/2003", "05/JLY/2003", "05/07/2003", "05JUL2003", "", "xx/JUL/2003"})
+        EXPECT_FALSE(dateFromDayMonthText(QString::fromLatin1(text)).isValid()) << text;
 }
 
 TEST(WholeNumberFromText, ReadsTheLeadingNumberRoundedHalfToEven) {
