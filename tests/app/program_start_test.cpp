@@ -19,29 +19,22 @@ void writeText(const QString& path, const QByteArray& bytes) {
     numbrava::testing::writeFileBytes(path, bytes);
 }
 
-TEST(DataFolder, KeptWithoutTrailingSeparatorAndRootBecomesEmpty) {
+TEST(DataFolder, ChosenCleanedAndGivenTheShippedFilesOnlyWhereMissing) {
     EXPECT_EQ(installFolderFor(QStringLiteral("/tmp/x/")), QStringLiteral("/tmp/x"));
     EXPECT_EQ(installFolderFor(QStringLiteral("/tmp//x/./")), QStringLiteral("/tmp/x"));
     EXPECT_EQ(installFolderFor(QStringLiteral("/")), QString());
-}
 
-TEST(DataFolder, ShippedFilesAreCopiedOnlyWhereMissing) {
-    QTemporaryDir program, data;
-    writeText(program.filePath("NUMBRAVA.HLP"), "help");
-    writeText(program.filePath("pbk.rtl"), "shipped draws");
-    writeText(program.filePath("wheels/5-5-5-7.whl"), "01 02 03 04 05");
-    writeText(program.filePath("numbrava"), "the program itself");
+    QTemporaryDir program, data, base;
+    for (const char* name : {"NUMBRAVA.HLP", "pbk.rtl", "wheels/5-5-5-7.whl", "numbrava"})
+        writeText(program.filePath(name), QByteArray("shipped ") + name);
     writeText(data.filePath("pbk.rtl"), "the user's own draws");
-
     EXPECT_TRUE(copyShippedFiles(program.path(), data.path()).isEmpty());
-    EXPECT_EQ(fileBytes(data.filePath("pbk.rtl")), "the user's own draws");
-    EXPECT_EQ(fileBytes(data.filePath("NUMBRAVA.HLP")), "help");
-    EXPECT_EQ(fileBytes(data.filePath("wheels/5-5-5-7.whl")), "01 02 03 04 05");
-    EXPECT_FALSE(QFile::exists(data.filePath("numbrava")));
-}
+    QByteArray copied;
+    for (const char* name : {"NUMBRAVA.HLP", "pbk.rtl", "wheels/5-5-5-7.whl", "numbrava"})
+        copied += fileBytes(data.filePath(name)) + '|';
+    EXPECT_EQ(copied, "shipped NUMBRAVA.HLP|the user's own draws|shipped wheels/5-5-5-7.whl||");
 
-TEST(DataFolder, RequestedFolderElseTheUsersFolderForAnInstalledProgram) {
-    QTemporaryDir base;
+    // The requested folder, else the user's folder for an installed program.
     const QString wanted = base.filePath("new/folder");
     EXPECT_EQ(chooseDataFolder(wanted, base.path(), base.filePath("user")), wanted);
     EXPECT_TRUE(QDir(wanted).exists());

@@ -8,21 +8,22 @@ using namespace numbrava;
 
 namespace {
 
-TEST(MonthAbbrev, NamesEveryMonthAndNothingElse) {
+TEST(DateTexts, MonthsByNameAndDatesYearFirstOrDayFirst) {
     QStringList names;
     for (int m = -1; m <= 13; ++m)
         names << monthAbbrev(m);
     EXPECT_EQ(names.join(','), ",,JAN,FEB,MAR,APR,MAY,JUN,JUL,AUG,SEP,OCT,NOV,DEC,");
-}
-
-TEST(Getstringdate, YearThenZeroPaddedMonthAndDay) {
     EXPECT_EQ(getstringdate(2003, 7, 5), "20030705");
     EXPECT_EQ(sortableDateNumber(2003, 12, 31), 20031231);
+    // The results list's round trip covers every month; these are the edges.
+    EXPECT_EQ(dateFromDayMonthText("1/FEB/2003"), QDate(2003, 2, 1));
+    for (const char* text :
+         {"29/FEB/2003", "05/JLY/2003", "05/07/2003", "05JUL2003", "", "xx/JUL/2003"})
+        EXPECT_FALSE(dateFromDayMonthText(QString::fromLatin1(text)).isValid()) << text;
 }
 
 // 29 June 2003 was a Sunday, so 1 July 2003 is weekday 3.
 TEST(DrawDays, EachGameDrawsOnExactlyItsTwoWeekdays) {
-    EXPECT_EQ(weekdaySundayFirst(QDate(2003, 7, 1)), 3);
     for (int offset = 0; offset < 14; ++offset) {
         const QDate d = QDate(2003, 6, 29).addDays(offset);
         const int weekday = offset % 7 + 1;
@@ -32,15 +33,7 @@ TEST(DrawDays, EachGameDrawsOnExactlyItsTwoWeekdays) {
     }
 }
 
-// The results list's round trip covers every month; these are the edges.
-TEST(DateFromDayMonthText, ReadsASingleDigitDayAndRefusesTheRest) {
-    EXPECT_EQ(dateFromDayMonthText("1/FEB/2003"), QDate(2003, 2, 1));
-    for (const char* text :
-         {"29/FEB/2003", "05/JLY/2003", "05/07/2003", "05JUL2003", "", "xx/JUL/2003"})
-        EXPECT_FALSE(dateFromDayMonthText(QString::fromLatin1(text)).isValid()) << text;
-}
-
-TEST(WholeNumberFromText, ReadsTheLeadingNumberRoundedHalfToEven) {
+TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
     constexpr std::nullopt_t none = std::nullopt;
     // clang-format off
     const std::pair<const char*, std::optional<std::int16_t>> cases[] = {
@@ -58,17 +51,15 @@ TEST(WholeNumberFromText, ReadsTheLeadingNumberRoundedHalfToEven) {
     // clang-format on
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(wholeNumberFromText(QString::fromUtf8(text)), expected) << '"' << text << '"';
-}
-
-TEST(NumberText, AmountsDecimalsAndNumbersWrittenBack) {
-    EXPECT_EQ(wholeNumber32FromText("40000"), 40000);
-    EXPECT_EQ(wholeNumber32FromText("2147483647"), 2147483647);
-    EXPECT_EQ(wholeNumber32FromText("2147483648"), std::nullopt);
-    EXPECT_EQ(wholeNumber32FromText("1e400"), std::nullopt);
-    EXPECT_EQ(wholeNumber32FromText("12.5 dollars"), 12);
-    EXPECT_DOUBLE_EQ(leadingNumber("  2.75abc"), 2.75);
-    EXPECT_DOUBLE_EQ(leadingNumber("-0.5"), -0.5);
-    EXPECT_DOUBLE_EQ(leadingNumber("1e-1"), 0.1);
+    // Amounts, decimals and numbers written back.
+    std::vector<std::optional<std::int32_t>> amounts;
+    for (const char* text : {"40000", "2147483647", "2147483648", "1e400", "12.5 dollars"})
+        amounts.push_back(wholeNumber32FromText(text));
+    EXPECT_EQ(amounts, (std::vector<std::optional<std::int32_t>>{40000, 2147483647, std::nullopt,
+                                                                 std::nullopt, 12}));
+    EXPECT_EQ(
+        std::vector({leadingNumber("  2.75abc"), leadingNumber("-0.5"), leadingNumber("1e-1")}),
+        std::vector({2.75, -0.5, 0.1}));
     // A leading blank only in the sign position of a non-negative number.
     EXPECT_EQ(withLeadingBlank(3) + withLeadingBlank(0) + withLeadingBlank(2003) +
                   withLeadingBlank(-3) + asWritten(3) + asWritten(-3),

@@ -64,6 +64,19 @@ TEST(WriteFailure, FolderThatIsARegularFileAndDeviceWithoutRoom) {
     ASSERT_TRUE(QFile::exists("/dev/full") && QFile::link(QStringLiteral("/dev/full"), device));
     expectRefusedNaming("pbk.rtl",
                         [&] { DrawHistoryFile::insertDraw(device, kBalls, 7, 5, 7, 2003); });
+
+    // A game file that cannot tell means the default.
+    EXPECT_EQ(readLastGame(notAFolder), MegaMillions);
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    folder.writeFile(QStringLiteral("game.dat"), QByteArray());
+    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+
+    // An atomic write replaces the whole file and leaves nothing behind.
+    const QString path = folder.writeFile(QStringLiteral("StandPB.lot"), "old content, longer");
+    const QStringList files = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    writeFileAtomically(path, "new");
+    EXPECT_EQ(fileBytes(path), "new");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), files);
 }
 
 TEST(WriteFailure, ReadOnlyFilesAreRefusedAndStillRead) {
@@ -88,23 +101,6 @@ TEST(WriteFailure, ReadOnlyFilesAreRefusedAndStillRead) {
     EXPECT_EQ(fileBytes(entries), before);
     EXPECT_EQ(DrawHistoryFile::countDraws(history), 2);
     EXPECT_EQ(readLastGame(folder.path()), Powerball);
-}
-
-TEST(AtomicWrite, ReplacesTheWholeFileAndLeavesNothingBehind) {
-    TempFolder folder;
-    const QString path = folder.writeFile(QStringLiteral("StandPB.lot"), "old content, longer");
-    writeFileAtomically(path, "new");
-    EXPECT_EQ(fileBytes(path), "new");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"StandPB.lot"});
-}
-
-// The screens check the bytes written; a file that cannot tell means the default.
-TEST(LastGameFile, MissingEmptyOrNotInAFolderMeansMegaMillions) {
-    TempFolder folder;
-    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
-    folder.writeFile(QStringLiteral("game.dat"), QByteArray());
-    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
-    EXPECT_EQ(readLastGame(folder.writeFile(QStringLiteral("plain"), "x")), MegaMillions);
 }
 
 struct FileCase {

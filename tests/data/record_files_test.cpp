@@ -1,7 +1,4 @@
-// The draw history and entry files byte by byte. Whatever their bytes, every
-// operation either works on a sound file or refuses a damaged one with a
-// message naming it, and a refused file is left exactly as it was; up to the
-// largest files, a file read whole answers as reading it record by record does.
+// The draw history and entry files byte by byte.
 
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
@@ -48,7 +45,7 @@ class RecordFileTest : public ::testing::Test {
     QByteArray onDisk() const { return fileBytes(path); }
 };
 
-TEST_F(RecordFileTest, MissingHistoryReadsAsEmptyIsCreatedAndFilledInDateOrder) {
+TEST_F(RecordFileTest, MissingHistoryIsCreatedAndDrawsGoInDateOrder) {
     EXPECT_EQ(DrawHistoryFile::countDraws(path), 0);
     EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
     EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
@@ -65,14 +62,8 @@ TEST_F(RecordFileTest, MissingHistoryReadsAsEmptyIsCreatedAndFilledInDateOrder) 
     for (const DrawRecord& draw : DrawHistoryFile::readAllDraws(path))
         dates.push_back(draw.dateNumber());
     EXPECT_EQ(dates, (std::vector<long long>{20030705, 20031002, 20031231, 20040101}));
-}
 
-TEST_F(RecordFileTest, InsertingAmongThreeDrawsKeepsDateOrder) {
-    const struct {
-        int day;
-        QByteArray after;
-        int found;
-    } cases[] = {
+    const std::tuple<int, QByteArray, int> cases[] = {
         // An equal date goes after the draw there, written from the bytes of the old record 3.
         {5,
          julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 5, kE, 33) +
@@ -88,16 +79,14 @@ TEST_F(RecordFileTest, InsertingAmongThreeDrawsKeepsDateOrder) {
          julyDraw(4, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 9, kC, 33) +
              julyDraw(4, 4, 12, kE, 11),
          4}};
-    for (const auto& c : cases) {
+    for (const auto& [day, after, found] : cases) {
         writeFileBytes(path, kThreeDraws);
-        insert(c.day, kE);
-        EXPECT_EQ(onDisk(), c.after) << c.day;
+        insert(day, kE);
+        EXPECT_EQ(onDisk(), after) << day;
         EXPECT_EQ(DrawHistoryFile::countDraws(path), 4);
-        EXPECT_EQ(DrawHistoryFile::findDraw(path, c.day, 7, 2003), c.found);
+        EXPECT_EQ(DrawHistoryFile::findDraw(path, day, 7, 2003), found);
     }
-}
 
-TEST_F(RecordFileTest, RecordsBeyondTheCountAreNeitherFoundNorOrderedAgainst) {
     // A stale fourth record dated 1 July must not stop an append at record 4.
     writeFileBytes(path, kThreeDraws + julyDraw(3, 4, 1, kD, 44));
     EXPECT_EQ(DrawHistoryFile::findDraw(path, 1, 7, 2003), 0);
@@ -113,22 +102,19 @@ TEST_F(RecordFileTest, RecordsBeyondTheCountAreNeitherFoundNorOrderedAgainst) {
 // disk; a record that is not a draw changes nothing.
 TEST_F(RecordFileTest, DeletingADraw) {
     const QByteArray lastTwice = julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33);
-    const struct {
-        QByteArray before;
-        int record;
-        QByteArray after;
-    } cases[] = {{kThreeDraws, 1, julyDraw(2, 1, 5, kA, 22) + lastTwice},
-                 {kThreeDraws, 2, julyDraw(2, 1, 2, kB, 11) + lastTwice},
-                 {julyDraw(2, 1, 2, kB, 11) + lastTwice, 2, julyDraw(1, 1, 2, kB, 11) + lastTwice},
-                 {kThreeDraws, -1, kThreeDraws},
-                 {kThreeDraws, 0, kThreeDraws},
-                 {kThreeDraws, 4, kThreeDraws},
-                 {kThreeDraws, 32767, kThreeDraws},
-                 {julyDraw(1, 1, 5, kA), 1, julyDraw(0, 1, 5, kA)}};
-    for (const auto& c : cases) {
-        writeFileBytes(path, c.before);
-        EXPECT_EQ(DrawHistoryFile::deleteDraw(path, c.record), c.after != c.before) << c.record;
-        EXPECT_EQ(onDisk(), c.after) << c.record;
+    const std::tuple<QByteArray, int, QByteArray> cases[] = {
+        {kThreeDraws, 1, julyDraw(2, 1, 5, kA, 22) + lastTwice},
+        {kThreeDraws, 2, julyDraw(2, 1, 2, kB, 11) + lastTwice},
+        {julyDraw(2, 1, 2, kB, 11) + lastTwice, 2, julyDraw(1, 1, 2, kB, 11) + lastTwice},
+        {kThreeDraws, -1, kThreeDraws},
+        {kThreeDraws, 0, kThreeDraws},
+        {kThreeDraws, 4, kThreeDraws},
+        {kThreeDraws, 32767, kThreeDraws},
+        {julyDraw(1, 1, 5, kA), 1, julyDraw(0, 1, 5, kA)}};
+    for (const auto& [before, record, after] : cases) {
+        writeFileBytes(path, before);
+        EXPECT_EQ(DrawHistoryFile::deleteDraw(path, record), after != before) << record;
+        EXPECT_EQ(onDisk(), after) << record;
     }
     EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
     EXPECT_TRUE(DrawHistoryFile::readAllDraws(path).empty());
@@ -168,7 +154,6 @@ QByteArray entry(std::int32_t count, const EntryLine& line, std::int16_t mark = 
 const QByteArray kThreeLines =
     entry(3, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7);
 
-// The screens check the usual names and lines; these are the padded edges.
 TEST(EntryFileNames, PaddedDayAndNumbersAndTheKindToldByTheNameAlone) {
     EXPECT_EQ(datedEntryFileName("/data", MegaMillions, QDate(2003, 12, 1)),
               "/data/Mega01DEC2003.lot");
@@ -176,19 +161,19 @@ TEST(EntryFileNames, PaddedDayAndNumbersAndTheKindToldByTheNameAlone) {
               "10 09 00 53 01 PB 42");
     // The kind is told by the file name alone: "Stand" (case-sensitive) wins
     // over a dash, and the folder's name does not count.
-    const auto expectKind = [](EntryKind kind, std::initializer_list<const char*> paths) {
-        for (const char* path : paths)
-            EXPECT_EQ(entryKindOf(QString::fromLatin1(path)), kind) << path;
-    };
-    expectKind(EntryKind::Standing,
-               {"/data/StandPB.lot", "/data/StandMM.lot", "/data/Stand-5-5-3.lot"});
-    expectKind(EntryKind::Wheel, {"/data/PwrB-5-5-3.lot", "/data/Mega-5-4-3.lot"});
-    expectKind(EntryKind::Dated, {"/data/PwrB05JUL2003.lot", "/data/temp.lot", "/data/standPB.lot",
-                                  "/my-data/PwrB05JUL2003.lot", "/Stand/Mega01DEC2003.lot"});
+    using enum EntryKind;
+    std::vector<EntryKind> kinds;
+    for (const char* path :
+         {"/data/StandPB.lot", "/data/StandMM.lot", "/data/Stand-5-5-3.lot", "/data/PwrB-5-5-3.lot",
+          "/data/Mega-5-4-3.lot", "/data/PwrB05JUL2003.lot", "/data/temp.lot", "/data/standPB.lot",
+          "/my-data/PwrB05JUL2003.lot", "/Stand/Mega01DEC2003.lot"})
+        kinds.push_back(entryKindOf(QString::fromLatin1(path)));
+    EXPECT_EQ(kinds, (std::vector{Standing, Standing, Standing, Wheel, Wheel, Dated, Dated, Dated,
+                                  Dated, Dated}));
 }
 
 // Each new record starts from record 1 as read, before its count rose.
-TEST_F(RecordFileTest, AppendCopiesTheOtherFieldsOfRecordOne) {
+TEST_F(RecordFileTest, EntryLinesAppendedDeletedAndReplaced) {
     for (const EntryLine& line : {kB, kA, kC})
         EntryFile::appendLine(path, line);
     EXPECT_EQ(onDisk(), entry(3, kB) + entry(1, kA) + entry(2, kC));
@@ -198,29 +183,22 @@ TEST_F(RecordFileTest, AppendCopiesTheOtherFieldsOfRecordOne) {
     EntryFile::appendLine(path, kD);
     EXPECT_EQ(onDisk(), withCount(kThreeLines, 4) + entry(3, kD, 1, 5, 5));
     EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kB, kA, kC, kD}));
-}
 
-// A delete moves the later records up whole and leaves zero records behind;
-// a line that is not stored changes nothing.
-TEST_F(RecordFileTest, DeletingALine) {
-    const struct {
-        QByteArray before;
-        int line;
-        QByteArray after;
-    } cases[] = {{kThreeLines, 1, entry(2, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7) + zeroRecords(2)},
-                 {kThreeLines, 3, entry(2, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + zeroRecords(2)},
-                 {entry(1, kB), 1, zeroRecords(2)},
-                 {kThreeLines, -1, kThreeLines},
-                 {kThreeLines, 0, kThreeLines},
-                 {kThreeLines, 4, kThreeLines}};
-    for (const auto& c : cases) {
-        writeFileBytes(path, c.before);
-        EXPECT_EQ(EntryFile::deleteLine(path, c.line), c.after != c.before) << c.line;
-        EXPECT_EQ(onDisk(), c.after) << c.line;
+    // A delete moves the later records up whole and leaves zero records
+    // behind; a line that is not stored changes nothing.
+    const std::tuple<QByteArray, int, QByteArray> cases[] = {
+        {kThreeLines, 1, entry(2, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7) + zeroRecords(2)},
+        {kThreeLines, 3, entry(2, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + zeroRecords(2)},
+        {entry(1, kB), 1, zeroRecords(2)},
+        {kThreeLines, -1, kThreeLines},
+        {kThreeLines, 0, kThreeLines},
+        {kThreeLines, 4, kThreeLines}};
+    for (const auto& [before, line, after] : cases) {
+        writeFileBytes(path, before);
+        EXPECT_EQ(EntryFile::deleteLine(path, line), after != before) << line;
+        EXPECT_EQ(onDisk(), after) << line;
     }
-}
-
-TEST_F(RecordFileTest, ReplaceLineChangesOnlyTheSixNumbers) {
+    // Replacing a line changes only its six numbers.
     writeFileBytes(path, kThreeLines);
     EntryFile::replaceLine(path, 2, kD);
     const QByteArray after = entry(3, kB, 1, 5, 5) + entry(1, kD, 2, 6, 6) + entry(2, kC, 3, 7, 7);
@@ -228,9 +206,9 @@ TEST_F(RecordFileTest, ReplaceLineChangesOnlyTheSixNumbers) {
     EXPECT_THROW(EntryFile::replaceLine(path, 4, kB), FileError);
     EXPECT_THROW(EntryFile::replaceLine(path, 0, kB), FileError);
     EXPECT_EQ(onDisk(), after);
-}
 
-TEST_F(RecordFileTest, AVisitCreatesTheFileAndMovingOnDeletesItOnlyWhileEmpty) {
+    // A visit creates the file; moving on deletes it only while empty.
+    ASSERT_TRUE(QFile::remove(path));
     EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(path)); // missing: not created either
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(EntryFile::deleteEmptyEntryFile(QString()));

@@ -3,6 +3,7 @@
 #include "support/file_bytes.h"
 
 #include <QDate>
+#include <QtEndian>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -35,9 +36,9 @@ constexpr int kRawRecordSize = 26;
 // A draw record as the history file holds it.
 inline QByteArray drawBytes(int count, int position, QDate date, std::array<std::int16_t, 5> balls,
                             int bonus, int spare = 0) {
-    const auto word = [](int v) { return static_cast<std::int16_t>(v); };
-    return RawRecord{count, word(position), word(date.day()), word(date.month()), word(date.year()),
-                     balls, word(bonus),    word(spare)}
+    using W = std::int16_t;
+    return RawRecord{count,          W(position), W(date.day()), W(date.month()),
+                     W(date.year()), balls,       W(bonus),      W(spare)}
         .bytes();
 }
 
@@ -52,10 +53,7 @@ inline QByteArray recordOf(const QByteArray& file, int n) {
 
 // The count field of record 1, reading missing bytes as zeros.
 inline std::int32_t storedCount(const QByteArray& file) {
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4 && i < file.size(); ++i)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(file[i])) << (8 * i);
-    return static_cast<std::int32_t>(u);
+    return qFromLittleEndian<std::int32_t>(file.leftJustified(4, '\0').constData());
 }
 
 // The same bytes with another value in the count field of record 1.

@@ -29,7 +29,7 @@ class Csv2Rtl : public ::testing::Test {
     }
 };
 
-TEST_F(Csv2Rtl, GoodFileConvertsByteExactly) {
+TEST_F(Csv2Rtl, GoodFileConvertsByteExactlyAndABadRowIsRefused) {
     writeFileBytes(path("pb.csv"), kHeader + "2003-07-02,1,2,3,4,53,42\r\n"
                                              "2003-07-05,10,20,30,40,50,1\n"
                                              "2003-07-09,5,15,25,35,45,7\n\n");
@@ -48,15 +48,10 @@ TEST_F(Csv2Rtl, GoodFileConvertsByteExactly) {
     ASSERT_EQ(convert("megamillions", path("mm.csv"), path("million.rtl")).first, 0);
     EXPECT_TRUE(QFile::exists(path("million.rtl")));
     EXPECT_EQ(DrawHistoryFile::countDraws(path("million.rtl")), 0);
-}
 
-TEST_F(Csv2Rtl, RefusesABadRowByItsNumberAndWritesNothing) {
+    // A bad row is refused by its number and nothing is written.
     const QByteArray good = "2003-07-02,1,2,3,4,5,6\n";
-    const struct {
-        const char* game;
-        QByteArray csv;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, const char*> cases[] = {
         {"powerball", kHeader + good + "2003-07-05,1,2,3,4,54,6\n",
          "row 3: ball 5 (\"54\") is not a number from 1 to 53"},
         {"megamillions", kHeader + "2003-07-04,1,2,3,4,53,6\n",
@@ -74,20 +69,20 @@ TEST_F(Csv2Rtl, RefusesABadRowByItsNumberAndWritesNothing) {
         {"powerball", kHeader + good + "\n" + "2003-07-09,1,2,3,4,99,6\n", "row 4: ball 5"},
         {"powerball", good, "row 1"}, // no header
     };
-    for (const auto& c : cases) {
-        writeFileBytes(path("in.csv"), c.csv);
-        const auto [exitCode, errors] = convert(c.game, path("in.csv"), path("out.rtl"));
-        EXPECT_EQ(exitCode, 1) << c.expected;
-        EXPECT_TRUE(errors.contains(QString::fromLatin1(c.expected))) << errors.toStdString();
+    for (const auto& [game, csv, shown] : cases) {
+        writeFileBytes(path("in.csv"), csv);
+        const auto [code, problem] = convert(game, path("in.csv"), path("out.rtl"));
+        EXPECT_EQ(code, 1) << shown;
+        EXPECT_TRUE(problem.contains(QString::fromLatin1(shown))) << problem.toStdString();
         EXPECT_FALSE(QFile::exists(path("out.rtl")) || QFile::exists(path("out.rtl.part")));
     }
 
+    // An existing history is never overwritten.
     writeFileBytes(path("in.csv"), kHeader + good);
-    writeFileBytes(path("pbk.rtl"), "typed results");
-    const auto [exitCode, errors] = convert("powerball", path("in.csv"), path("pbk.rtl"));
-    EXPECT_NE(exitCode, 0);
-    EXPECT_TRUE(errors.contains("already exists")) << errors.toStdString();
-    EXPECT_EQ(fileBytes(path("pbk.rtl")), QByteArray("typed results"));
+    const auto [code, problem] = convert("powerball", path("in.csv"), path("pbk.rtl"));
+    EXPECT_NE(code, 0);
+    EXPECT_TRUE(problem.contains("already exists")) << problem.toStdString();
+    EXPECT_EQ(fileBytes(path("pbk.rtl")), expected);
 }
 
 std::array<int, 9> drawFields(const DrawRecord& r) {
@@ -95,51 +90,38 @@ std::array<int, 9> drawFields(const DrawRecord& r) {
             r.balls[2], r.balls[3], r.balls[4], r.bonus};
 }
 
-TEST_F(Csv2Rtl, DemoHistoriesConvertWholeAndShipWithTheProgram) {
-    const struct {
-        const char* game;
-        const char* csv;
-        const char* rtl;
-        int draws;
-        std::array<int, 9> first; // day, month, year, five balls and bonus
-        std::array<int, 9> last;
-    } histories[] = {{"powerball",
-                      "powerball-2002-2005.csv",
-                      "pbk.rtl",
-                      302,
-                      {9, 10, 2002, 9, 10, 38, 42, 43, 5},
-                      {27, 8, 2005, 8, 22, 31, 39, 44, 11}},
-                     {"megamillions",
-                      "megamillions-2002-2005.csv",
-                      "million.rtl",
-                      324,
-                      {17, 5, 2002, 15, 18, 25, 33, 47, 30},
-                      {21, 6, 2005, 9, 13, 40, 46, 50, 30}}};
-    for (const auto& h : histories) {
-        const QString rtl = path(h.rtl);
+TEST_F(Csv2Rtl, DemoHistoriesShipWithTheProgramAndAreNeverOverwritten) {
+    // Game, file names, draws, and day, month, year, balls and bonus of the first and last draw.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, int, std::array<int, 9>,
+                     std::array<int, 9>> histories[] = {
+        {"powerball", "powerball-2002-2005.csv", "pbk.rtl", 302,
+         {9, 10, 2002, 9, 10, 38, 42, 43, 5}, {27, 8, 2005, 8, 22, 31, 39, 44, 11}},
+        {"megamillions", "megamillions-2002-2005.csv", "million.rtl", 324,
+         {17, 5, 2002, 15, 18, 25, 33, 47, 30}, {21, 6, 2005, 9, 13, 40, 46, 50, 30}}};
+    // clang-format on
+    for (const auto& [game, csv, name, count, first, last] : histories) {
+        const QString rtl = path(name);
         const auto [exitCode, errors] =
-            convert(h.game, QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + h.csv, rtl);
+            convert(game, QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + csv, rtl);
         ASSERT_EQ(exitCode, 0) << errors.toStdString();
         const std::vector<DrawRecord> draws = DrawHistoryFile::readAllDraws(rtl);
-        ASSERT_EQ(static_cast<int>(draws.size()), h.draws);
-        EXPECT_EQ(QFile(rtl).size(), h.draws * kRecordSize);
-        EXPECT_EQ(drawFields(draws.front()), h.first);
-        EXPECT_EQ(drawFields(draws.back()), h.last);
+        ASSERT_EQ(static_cast<int>(draws.size()), count);
+        EXPECT_EQ(QFile(rtl).size(), count * kRecordSize);
+        EXPECT_EQ(drawFields(draws.front()), first);
+        EXPECT_EQ(drawFields(draws.back()), last);
         // The build ships exactly this file, and a fresh data folder gets it.
-        EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + h.rtl), fileBytes(rtl));
-        EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + h.rtl));
+        EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + name), fileBytes(rtl));
+        EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + name));
     }
-}
-
-// The step the build runs to place shipped files beside the program refreshes
-// program files but keeps a history that is already there.
-TEST_F(Csv2Rtl, RebuildKeepsAHistoryThatIsAlreadyThere) {
+    // The step the build runs to place shipped files beside the program
+    // refreshes program files but keeps a history that is already there.
     QDir().mkpath(path("shipped"));
     QDir().mkpath(path("datafolder"));
-    writeFileBytes(path("shipped/pbk.rtl"), "shipped results");
-    writeFileBytes(path("shipped/Readme.txt"), "program file");
-    writeFileBytes(path("datafolder/pbk.rtl"), "my own results");
-    writeFileBytes(path("datafolder/Readme.txt"), "old program file");
+    for (const char* name : {"pbk.rtl", "Readme.txt"}) {
+        writeFileBytes(path("shipped/") + name, QByteArray("shipped ") + name);
+        writeFileBytes(path("datafolder/") + name, QByteArray("old ") + name);
+    }
 
     QProcess copy;
     copy.start(QStandardPaths::findExecutable("cmake"),
@@ -147,8 +129,8 @@ TEST_F(Csv2Rtl, RebuildKeepsAHistoryThatIsAlreadyThere) {
                 QStringLiteral(NUMBRAVA_SOURCE_DIR "/cmake/copy_shipped.cmake")});
     ASSERT_TRUE(copy.waitForFinished(30000));
     ASSERT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
-    EXPECT_EQ(fileBytes(path("datafolder/pbk.rtl")), QByteArray("my own results"));
-    EXPECT_EQ(fileBytes(path("datafolder/Readme.txt")), QByteArray("program file"));
+    EXPECT_EQ(fileBytes(path("datafolder/pbk.rtl")) + fileBytes(path("datafolder/Readme.txt")),
+              "old pbk.rtlshipped Readme.txt");
 }
 
 } // namespace
