@@ -52,7 +52,7 @@ TEST(DataFolder, ChosenCleanedAndGivenTheShippedFilesOnlyWhereMissing) {
     EXPECT_EQ(fileBytes(user + "/pbk.rtl"), "the user's own draws");
 }
 
-TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
+TEST(ProgramStart, OnAFolderOrWithoutADisplay) {
     QTemporaryDir data;
     writeText(data.filePath("game.dat"), QByteArray(2, '\xff'));
     auto window = createMainWindow(data.path() + "/");
@@ -62,10 +62,8 @@ TEST(CreateMainWindow, StartsTheRealProgramOnAFolder) {
     window->findChild<QRadioButton*>("Option2")->click();
     window->close();
     EXPECT_EQ(fileBytes(data.filePath("game.dat")), QByteArray(2, '\0'));
-}
 
-// A terminal with no display at all: these options print and end well.
-TEST(CommandLine, PrintsAndEndsWithoutADisplay) {
+    // A terminal with no display at all: these options print and end well.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));

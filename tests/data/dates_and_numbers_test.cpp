@@ -8,7 +8,7 @@ using namespace numbrava;
 
 namespace {
 
-TEST(DateTexts, MonthsByNameAndDatesYearFirstOrDayFirst) {
+TEST(Dates, MonthNamesDateTextsAndDrawDays) {
     QStringList names;
     for (int m = -1; m <= 13; ++m)
         names << monthAbbrev(m);
@@ -20,10 +20,7 @@ TEST(DateTexts, MonthsByNameAndDatesYearFirstOrDayFirst) {
     for (const char* text :
          {"29/FEB/2003", "05/JLY/2003", "05/07/2003", "05JUL2003", "", "xx/JUL/2003"})
         EXPECT_FALSE(dateFromDayMonthText(QString::fromLatin1(text)).isValid()) << text;
-}
-
-// 29 June 2003 was a Sunday, so 1 July 2003 is weekday 3.
-TEST(DrawDays, EachGameDrawsOnExactlyItsTwoWeekdays) {
+    // 29 June 2003 was a Sunday; each game draws on exactly its two weekdays.
     for (int offset = 0; offset < 14; ++offset) {
         const QDate d = QDate(2003, 6, 29).addDays(offset);
         const int weekday = offset % 7 + 1;
@@ -64,11 +61,8 @@ TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
     EXPECT_EQ(withLeadingBlank(3) + withLeadingBlank(0) + withLeadingBlank(2003) +
                   withLeadingBlank(-3) + asWritten(3) + asWritten(-3),
               " 3 0 2003-33-3");
-}
-
-// The list lines of the largest files are built digit by digit; the texts
-// are the ones the formatting calls they replace gave.
-TEST(AppendZeroPadded, WritesWhatTheFormattingCallsWrote) {
+    // The list lines of the largest files are built digit by digit; the texts
+    // are the ones the formatting calls they replace gave.
     for (int value : {-32768, -100, -15, -5, -1, 0, 5, 9, 10, 99, 100, 1234, 32767}) {
         for (int width : {1, 2, 5}) {
             QString out = QStringLiteral("x");

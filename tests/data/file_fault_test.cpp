@@ -37,23 +37,22 @@ QString messageOf(const std::function<void()>& operation) {
     return QStringLiteral("(went through)");
 }
 
-void expectRefusedNaming(const QString& fileName, const std::function<void()>& write) {
+void refused(const char* fileName, const std::function<void()>& write) {
     const QString message = messageOf(write);
     EXPECT_TRUE(message.contains(fileName)) << message.toStdString();
 }
 
-TEST(WriteFailure, FolderThatIsARegularFileAndDeviceWithoutRoom) {
+TEST(WriteFailure, NotAFolderOrNoRoomIsRefusedByName) {
     TempFolder folder;
     const QString notAFolder = folder.writeFile(QStringLiteral("plain"), "keep");
     const QString inside = notAFolder + QLatin1Char('/');
 
-    expectRefusedNaming(
-        "pbk.rtl", [&] { DrawHistoryFile::insertDraw(inside + "pbk.rtl", kBalls, 7, 5, 7, 2003); });
-    expectRefusedNaming("PwrB05JUL2003.lot",
-                        [&] { EntryFile::appendLine(inside + "PwrB05JUL2003.lot", kLine); });
-    expectRefusedNaming("game.dat", [&] { writeLastGame(notAFolder, Powerball); });
-    expectRefusedNaming("StandPB.lot",
-                        [&] { writeFileAtomically(inside + "StandPB.lot", "bytes"); });
+    refused("pbk.rtl",
+            [&] { DrawHistoryFile::insertDraw(inside + "pbk.rtl", kBalls, 7, 5, 7, 2003); });
+    refused("PwrB05JUL2003.lot",
+            [&] { EntryFile::appendLine(inside + "PwrB05JUL2003.lot", kLine); });
+    refused("game.dat", [&] { writeLastGame(notAFolder, Powerball); });
+    refused("StandPB.lot", [&] { writeFileAtomically(inside + "StandPB.lot", "bytes"); });
     EXPECT_EQ(fileBytes(notAFolder), "keep");
 
     // Readers see such a file as empty rather than failing.
@@ -62,14 +61,13 @@ TEST(WriteFailure, FolderThatIsARegularFileAndDeviceWithoutRoom) {
 
     const QString device = folder.filePath(QStringLiteral("pbk.rtl"));
     ASSERT_TRUE(QFile::exists("/dev/full") && QFile::link(QStringLiteral("/dev/full"), device));
-    expectRefusedNaming("pbk.rtl",
-                        [&] { DrawHistoryFile::insertDraw(device, kBalls, 7, 5, 7, 2003); });
+    refused("pbk.rtl", [&] { DrawHistoryFile::insertDraw(device, kBalls, 7, 5, 7, 2003); });
 
     // A game file that cannot tell means the default.
-    EXPECT_EQ(readLastGame(notAFolder), MegaMillions);
-    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    const GameCode missing = readLastGame(folder.path());
     folder.writeFile(QStringLiteral("game.dat"), QByteArray());
-    EXPECT_EQ(readLastGame(folder.path()), MegaMillions);
+    EXPECT_EQ(std::vector({readLastGame(notAFolder), missing, readLastGame(folder.path())}),
+              std::vector(3, MegaMillions));
 
     // An atomic write replaces the whole file and leaves nothing behind.
     const QString path = folder.writeFile(QStringLiteral("StandPB.lot"), "old content, longer");
@@ -80,27 +78,26 @@ TEST(WriteFailure, FolderThatIsARegularFileAndDeviceWithoutRoom) {
 }
 
 TEST(WriteFailure, ReadOnlyFilesAreRefusedAndStillRead) {
-    TempFolder folder;
+    TempFolder locked;
     const QByteArray before = drawBytes(2, 1, QDate(2003, 7, 2), kBalls, 0) +
                               drawBytes(2, 2, QDate(2003, 7, 9), kBalls, 0);
-    const QString lastGame = folder.writeFile("game.dat", QByteArray("\xff\xff", 2));
-    const QString history = folder.writeFile("pbk.rtl", before);
-    const QString entries = folder.writeFile("PwrB05JUL2003.lot", before);
+    const QString lastGame = locked.writeFile("game.dat", QByteArray("\xff\xff", 2));
+    const QString history = locked.writeFile("pbk.rtl", before);
+    const QString entries = locked.writeFile("PwrB05JUL2003.lot", before);
     for (const QString& path : {lastGame, history, entries})
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     if (QFile(history).open(QIODevice::ReadWrite))
         GTEST_SKIP() << "permission bits do not stop this user";
 
-    expectRefusedNaming("pbk.rtl",
-                        [&] { DrawHistoryFile::insertDraw(history, kBalls, 7, 5, 7, 2003); });
-    expectRefusedNaming("pbk.rtl", [&] { DrawHistoryFile::deleteDraw(history, 1); });
-    expectRefusedNaming("PwrB05JUL2003.lot", [&] { EntryFile::appendLine(entries, kLine); });
-    expectRefusedNaming("PwrB05JUL2003.lot", [&] { EntryFile::deleteLine(entries, 1); });
-    expectRefusedNaming("game.dat", [&] { writeLastGame(folder.path(), MegaMillions); });
+    refused("pbk.rtl", [&] { DrawHistoryFile::insertDraw(history, kBalls, 7, 5, 7, 2003); });
+    refused("pbk.rtl", [&] { DrawHistoryFile::deleteDraw(history, 1); });
+    refused("PwrB05JUL2003.lot", [&] { EntryFile::appendLine(entries, kLine); });
+    refused("PwrB05JUL2003.lot", [&] { EntryFile::deleteLine(entries, 1); });
+    refused("game.dat", [&] { writeLastGame(locked.path(), MegaMillions); });
     EXPECT_EQ(fileBytes(history), before);
     EXPECT_EQ(fileBytes(entries), before);
     EXPECT_EQ(DrawHistoryFile::countDraws(history), 2);
-    EXPECT_EQ(readLastGame(folder.path()), Powerball);
+    EXPECT_EQ(readLastGame(locked.path()), Powerball);
 }
 
 struct FileCase {
@@ -111,7 +108,8 @@ struct FileCase {
 };
 
 // Before the fix, opening the pipe to read waited for a writer for ever.
-TEST(FileFault, APipeIsRefusedAtOnceAsNotARegularFile) {
+TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
+    TempFolder folder;
     const FileCase cases[] = {
         {"pbk.rtl", [](const QString& p) { DrawHistoryFile::countDraws(p); }},
         {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::readLines(p); }},
@@ -120,27 +118,24 @@ TEST(FileFault, APipeIsRefusedAtOnceAsNotARegularFile) {
         {"USRES.rtl", [](const QString& p) { ActualPayoutFile::findTable(p, "05JUL2003"); }},
     };
     for (const FileCase& c : cases) {
-        TempFolder folder;
         const QString path = folder.filePath(QString::fromLatin1(c.name));
         ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
         const QString message = messageOf([&] { c.operation(path); });
         EXPECT_TRUE(message.contains(c.name) && message.contains("not a regular file"))
             << message.toStdString();
+        QFile::remove(path);
     }
-    TempFolder folder;
     const QString wheel = folder.filePath("5-5-5-7.whl");
     ASSERT_EQ(mkfifo(wheel.toLocal8Bit().constData(), 0600), 0);
     const int group[] = {1, 2, 3, 4, 5, 6, 7};
     EXPECT_EQ(readWheelFile(wheel, 21, group).message(),
               "The wheel file cannot be read: it is not a regular file");
-}
 
-// The disk takes 14 bytes more and then refuses: the file goes back to what
-// it was and the message gives the system's reason.
-TEST(FileFault, AWriteCutShortLeavesTheFileAsItWasAndSaysWhy) {
+    // The disk takes 14 bytes more and then refuses: the file goes back to
+    // what it was and the message gives the system's reason.
     PayoutTable table;
     table.dateKey = "09JUL2003";
-    const FileCase cases[] = {
+    const FileCase writes[] = {
         {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::appendLine(p, {}); },
          drawBytes(1, 0, QDate(), {1, 2, 3, 4, 5}, 6)},
         {"USRES.rtl", [&](const QString& p) { ActualPayoutFile::storeTable(p, table); },
@@ -156,8 +151,7 @@ TEST(FileFault, AWriteCutShortLeavesTheFileAsItWasAndSaysWhy) {
         {"StandPB.lot", [](const QString& p) { EntryFile::deleteLine(p, 1); },
          drawBytes(2, 0, QDate(), kBalls, 7) + drawBytes(2, 0, QDate(), kBalls, 8), false},
     };
-    for (const FileCase& c : cases) {
-        TempFolder folder;
+    for (const FileCase& c : writes) {
         const QString path = folder.writeFile(c.name, c.before);
         QString message;
         {
