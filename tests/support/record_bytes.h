@@ -23,11 +23,10 @@ struct RawRecord {
 
     QByteArray bytes() const {
         QByteArray out = le32(count);
-        for (std::int16_t w : {word4, day, month, year})
+        for (std::int16_t w : {word4, day, month, year, numbers[0], numbers[1], numbers[2],
+                               numbers[3], numbers[4], bonus, word24})
             out += le16(w);
-        for (std::int16_t w : numbers)
-            out += le16(w);
-        return out + le16(bonus) + le16(word24);
+        return out;
     }
 };
 
