@@ -3,7 +3,6 @@
 #include "support/file_bytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>

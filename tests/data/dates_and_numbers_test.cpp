@@ -45,15 +45,14 @@ TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
         {"32767", 32767}, {"-32768", -32768}, {"32766.5", 32766}, {"32767.5", none},
         {"-32768.5", -32768}, {"32768", none}, {"40000", none}, {"-40000", none}, {"1e9", none},
         {"1e400", none}, {"-1e400", none}, {"99999999999999999999999", none}};
+    const std::pair<const char*, std::optional<std::int32_t>> amounts[] = {{"40000", 40000},
+        {"2147483647", 2147483647}, {"2147483648", none}, {"1e400", none}, {"12.5 dollars", 12}};
     // clang-format on
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(wholeNumberFromText(QString::fromUtf8(text)), expected) << '"' << text << '"';
-    // Amounts, decimals and numbers written back.
-    std::vector<std::optional<std::int32_t>> amounts;
-    for (const char* text : {"40000", "2147483647", "2147483648", "1e400", "12.5 dollars"})
-        amounts.push_back(wholeNumber32FromText(text));
-    EXPECT_EQ(amounts, (std::vector<std::optional<std::int32_t>>{40000, 2147483647, std::nullopt,
-                                                                 std::nullopt, 12}));
+    for (const auto& [text, expected] : amounts)
+        EXPECT_EQ(wholeNumber32FromText(QString::fromUtf8(text)), expected) << text;
+    // Decimals and numbers written back.
     EXPECT_EQ(
         std::vector({leadingNumber("  2.75abc"), leadingNumber("-0.5"), leadingNumber("1e-1")}),
         std::vector({2.75, -0.5, 0.1}));

@@ -120,21 +120,20 @@ TEST_F(RecordFileTest, DrawsAreInsertedInDateOrderAndDeleted) {
 // Every word different, negative values and both bytes of each word in use,
 // so a swapped field, byte order or sign shows.
 TEST(RecordBytes, FieldsSitWhereTheFileFormatPutsThem) {
-    const std::array<std::int16_t, 5> numbers{0x0506, 0x0708, 0x090a, -32768, 32767};
+    using W = std::int16_t;
+    const std::array<W, 5> numbers{0x0506, 0x0708, 0x090a, -32768, 32767};
     const QByteArray bytes =
         RawRecord{-123456789, -2, 0x0102, 0x0304, 2003, numbers, 0x0b0c, -300}.bytes();
     const DrawRecord draw = DrawRecord::fromBytes(bytes);
     EXPECT_EQ(std::tie(draw.count, draw.position, draw.day, draw.month, draw.year, draw.balls,
                        draw.bonus, draw.spare),
-              std::make_tuple(-123456789, std::int16_t{-2}, std::int16_t{0x0102},
-                              std::int16_t{0x0304}, std::int16_t{2003}, numbers,
-                              std::int16_t{0x0b0c}, std::int16_t{-300}));
+              std::make_tuple(-123456789, W{-2}, W{0x0102}, W{0x0304}, W{2003}, numbers, W{0x0b0c},
+                              W{-300}));
     EXPECT_EQ(draw.toBytes(), bytes);
 
     const EntryRecord entry = EntryRecord::fromBytes(bytes);
     EXPECT_EQ(std::tie(entry.count, entry.unused, entry.line, entry.mark),
-              std::make_tuple(-123456789, std::int16_t{-2}, EntryLine{numbers, 0x0b0c},
-                              std::int16_t{-300}));
+              std::make_tuple(-123456789, W{-2}, EntryLine{numbers, 0x0b0c}, W{-300}));
     EXPECT_EQ(entry.toBytes(), bytes);
 }
 
