@@ -20,8 +20,7 @@ const QDate kEntriesDate(2003, 7, 5);
 struct DiskCase {
     const char* name;
     const char* namedFile;
-    // Opens the screen it needs (before the disk fills) and returns the
-    // action that writes.
+    // Opens its screen before the disk fills; returns the action that writes.
     std::function<std::function<void()>(MainWindow&)> prepare;
 };
 

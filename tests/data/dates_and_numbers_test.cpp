@@ -52,7 +52,6 @@ TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
         EXPECT_EQ(wholeNumberFromText(QString::fromUtf8(text)), expected) << '"' << text << '"';
     for (const auto& [text, expected] : amounts)
         EXPECT_EQ(wholeNumber32FromText(QString::fromUtf8(text)), expected) << text;
-    // Decimals and numbers written back.
     EXPECT_EQ(
         std::vector({leadingNumber("  2.75abc"), leadingNumber("-0.5"), leadingNumber("1e-1")}),
         std::vector({2.75, -0.5, 0.1}));

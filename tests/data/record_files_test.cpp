@@ -24,7 +24,6 @@ const EntryLine kC{{10, 20, 30, 40, 53}, 1};
 const EntryLine kD{{6, 7, 8, 9, 11}, 13};
 const EntryLine kE{{14, 15, 16, 17, 18}, 19};
 
-// The bytes a draw of July 2003 should have on disk.
 QByteArray julyDraw(int count, int position, int day, const EntryLine& b, int spare = 0) {
     return drawBytes(count, position, QDate(2003, 7, day), b.numbers, b.bonus, spare);
 }

@@ -19,7 +19,6 @@ class Csv2Rtl : public ::testing::Test {
     TempFolder dir;
     QString path(const QString& name) const { return dir.filePath(name); }
 
-    // Runs the converter; the exit code and what it wrote to stderr.
     std::pair<int, QString> convert(const QString& game, const QString& csv, const QString& rtl) {
         QProcess process;
         process.start(QStringLiteral(NUMBRAVA_BIN_DIR "/csv2rtl"), {game, csv, rtl});
