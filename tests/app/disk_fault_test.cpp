@@ -20,8 +20,7 @@ const QDate kEntriesDate(2003, 7, 5);
 struct DiskCase {
     const char* name;
     const char* namedFile;
-    // Opens the screen it needs (before the disk fills) and returns the
-    // action that writes.
+    // Opens its screen before the disk fills; returns the action that writes.
     std::function<std::function<void()>(MainWindow&)> prepare;
 };
 
@@ -63,10 +62,8 @@ const DiskCase kCases[] = {
 };
 } // namespace
 
-enum class Disk { Full, ReadOnly };
-
 class DiskFault : public MainWindowTest,
-                  public ::testing::WithParamInterface<std::tuple<DiskCase, Disk>> {
+                  public ::testing::WithParamInterface<std::tuple<DiskCase, const char*>> {
   protected:
     void TearDown() override {
         for (const char* screen : {"Form2", "Form5", "defaults"})
@@ -82,6 +79,7 @@ class DiskFault : public MainWindowTest,
 
 TEST_P(DiskFault, TheMessageNamesTheFileAndNoFileChanges) {
     const auto& [c, disk] = GetParam();
+    const bool full = disk == std::string("OnFullDisk");
     storeDraw(Powerball, kEntriesDate, {5, 12, 25, 33, 41}, 7);
     storeLines(Powerball, kEntriesDate, {{{1, 2, 3, 4, 5}, 6}, {{6, 7, 8, 9, 10}, 11}});
     DefaultPayoutFile::writeAmounts(file("Defaults.rtl"), {90000, 4000, 90, 90, 6, 6, 3, 2});
@@ -90,7 +88,7 @@ TEST_P(DiskFault, TheMessageNamesTheFileAndNoFileChanges) {
     dialogs.clear();
     dialogs.answerYes(3);
     const auto before = everyFile();
-    if (disk == Disk::Full) {
+    if (full) {
         FileSizeLimit full(0);
         write();
     } else {
@@ -101,16 +99,15 @@ TEST_P(DiskFault, TheMessageNamesTheFileAndNoFileChanges) {
     }
     EXPECT_EQ(everyFile(), before);
     // The system's own reason, never "Unknown error".
-    const QString reason = disk == Disk::Full ? "File too large" : "read";
+    const QString reason = full ? "File too large" : "read";
     EXPECT_EQ(dialogs.texts().filter(c.namedFile).filter(reason, Qt::CaseInsensitive).size(), 1)
         << dialogs.texts().join('\n').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiskFault,
                          ::testing::Combine(::testing::ValuesIn(kCases),
-                                            ::testing::Values(Disk::Full, Disk::ReadOnly)),
+                                            ::testing::Values("OnFullDisk", "OnReadOnlyDisk")),
                          [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) == Disk::Full ? "OnFullDisk"
-                                                                           : "OnReadOnlyDisk");
+                             return std::get<0>(info.param).name +
+                                    std::string(std::get<1>(info.param));
                          });

@@ -7,10 +7,9 @@
 
 namespace numbrava::testing {
 
-// A full disk, as far as this process can tell: files cannot grow past
-// `bytes` while it lives (RLIMIT_FSIZE works for the superuser too). The
-// signal the limit raises is ignored, as the program itself does, so the
-// write fails with EFBIG instead. Both are put back afterwards.
+// A full disk as far as this process can tell: no file grows past `bytes`
+// while it lives, even for the superuser. SIGXFSZ is ignored, as the program
+// does, so the write fails with EFBIG; both are put back afterwards.
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -33,9 +32,8 @@ class FileSizeLimit {
 };
 
 // A read-only disk: the folder is bound read-only onto itself while this
-// lives. Permission bits do not stop the superuser, a read-only mount does.
-// Mounting needs that privilege, so ok() tells whether the folder really is
-// read-only now.
+// lives (permission bits do not stop the superuser). Mounting needs that
+// privilege, so ok() tells whether the folder really is read-only now.
 class ReadOnlyFolder {
   public:
     explicit ReadOnlyFolder(const QString& folder) : path_(folder.toLocal8Bit()) {

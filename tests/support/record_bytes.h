@@ -3,6 +3,7 @@
 #include "support/file_bytes.h"
 
 #include <QDate>
+#include <QtEndian>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -11,26 +12,21 @@ namespace numbrava::testing {
 
 // One 26-byte record of the draw history and entry files, spelled out field
 // by field so that tests state the expected bytes without going through the
-// program's own codec. Fill it with designated initialisers:
-//   RawRecord{.count = 1, .word4 = 1, .day = 5, .month = 7, .year = 2003,
-//             .numbers = {3, 12, 25, 33, 41}, .bonus = 7}
+// program's own codec.
 struct RawRecord {
     std::int32_t count = 0;
     std::int16_t word4 = 0; // a draw's position; unused in entry files
-    std::int16_t day = 0;
-    std::int16_t month = 0;
-    std::int16_t year = 0;
+    std::int16_t day = 0, month = 0, year = 0;
     std::array<std::int16_t, 5> numbers{};
     std::int16_t bonus = 0;
     std::int16_t word24 = 0; // a draw's spare word; an entry's mark
 
     QByteArray bytes() const {
         QByteArray out = le32(count);
-        for (std::int16_t w : {word4, day, month, year})
+        for (std::int16_t w : {word4, day, month, year, numbers[0], numbers[1], numbers[2],
+                               numbers[3], numbers[4], bonus, word24})
             out += le16(w);
-        for (std::int16_t w : numbers)
-            out += le16(w);
-        return out + le16(bonus) + le16(word24);
+        return out;
     }
 };
 
@@ -39,14 +35,9 @@ constexpr int kRawRecordSize = 26;
 // A draw record as the history file holds it.
 inline QByteArray drawBytes(int count, int position, QDate date, std::array<std::int16_t, 5> balls,
                             int bonus, int spare = 0) {
-    return RawRecord{.count = count,
-                     .word4 = static_cast<std::int16_t>(position),
-                     .day = static_cast<std::int16_t>(date.day()),
-                     .month = static_cast<std::int16_t>(date.month()),
-                     .year = static_cast<std::int16_t>(date.year()),
-                     .numbers = balls,
-                     .bonus = static_cast<std::int16_t>(bonus),
-                     .word24 = static_cast<std::int16_t>(spare)}
+    using W = std::int16_t;
+    return RawRecord{count,          W(position), W(date.day()), W(date.month()),
+                     W(date.year()), balls,       W(bonus),      W(spare)}
         .bytes();
 }
 
@@ -61,10 +52,7 @@ inline QByteArray recordOf(const QByteArray& file, int n) {
 
 // The count field of record 1, reading missing bytes as zeros.
 inline std::int32_t storedCount(const QByteArray& file) {
-    std::uint32_t u = 0;
-    for (int i = 0; i < 4 && i < file.size(); ++i)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(file[i])) << (8 * i);
-    return static_cast<std::int32_t>(u);
+    return qFromLittleEndian<std::int32_t>(file.leftJustified(4, '\0').constData());
 }
 
 // The same bytes with another value in the count field of record 1.
