@@ -37,9 +37,7 @@ class PayoutFiles : public MainWindowTest {
     QString actual() const { return actualPayoutFilePath(folder(), Powerball); }
 
     static PayoutTable table(const char* key, int flag, std::int32_t first) {
-        PayoutTable t;
-        t.dateKey = QString::fromLatin1(key);
-        t.confirmed = static_cast<std::int16_t>(flag);
+        PayoutTable t{.dateKey = QString::fromLatin1(key), .confirmed = std::int16_t(flag)};
         for (int c = 1; c <= 9; ++c)
             t.setAmount(c, first + c - 1);
         return t;
@@ -47,7 +45,7 @@ class PayoutFiles : public MainWindowTest {
 };
 } // namespace
 
-TEST_F(PayoutFiles, StoresAppendNewDatesAndReplaceInPlaceWithTheCountInRecordOne) {
+TEST_F(PayoutFiles, StoreAppendsNewDatesOrReplacesInPlaceAndFindTakesTheLastOfADate) {
     const struct {
         const char* key;
         int flag, first, record;
@@ -65,9 +63,7 @@ TEST_F(PayoutFiles, StoresAppendNewDatesAndReplaceInPlaceWithTheCountInRecordOne
     }
     EXPECT_EQ(fileBytes(actual()),
               record("05JUL2003", 0, 2, 300) + record("09JUL2003", -1, 0, 900));
-}
-
-TEST_F(PayoutFiles, FindTakesTheLastTableWithTheKeyAndNoRecordBeyondTheCount) {
+    // Find takes the last table with the key and no record beyond the count.
     writeFileBytes(actual(), record("05JUL2003", 0, 3, 1) + record("09JUL2003", 0, 0, 2) +
                                  record("05JUL2003", -1, 0, 3) + record("12JUL2003", 0, 0, 4));
     EXPECT_EQ(ActualPayoutFile::findRecord(actual(), QStringLiteral("05JUL2003")), 3);
@@ -133,10 +129,9 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
         for (const auto& amount : r.table.amounts)
             amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));
         EXPECT_EQ(amounts.join(' '), c.amounts);
-        EXPECT_EQ(r.actualFound, c.actualFound);
-        EXPECT_EQ(r.confirmed(), c.actualFound);
-        EXPECT_EQ(r.defaultUsed, c.defaultUsed);
-        EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), c.defaultsKept);
+        EXPECT_EQ(std::tuple(r.actualFound, r.confirmed(), r.defaultUsed,
+                             QFileInfo::exists(file("Defaults.rtl"))),
+                  std::tuple(c.actualFound, c.actualFound, c.defaultUsed, c.defaultsKept));
         // The actual file is created empty when missing and a damaged one is kept.
         EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
         EXPECT_EQ(fileBytes(file("USRES.rtl")), c.actual);
@@ -155,7 +150,7 @@ class PayoutScreens : public MainWindowTest {
 
     void TearDown() override {
         discardScreens("defaults");
-        delete screen.data();
+        discardScreens("payouts");
     }
     QWidget* open(const char* menuItem, const char* name) {
         action(menuItem)->trigger();
@@ -164,20 +159,20 @@ class PayoutScreens : public MainWindowTest {
     QLineEdit* box(int n) const {
         return screen->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
     }
-    QString boxes() const {
-        QStringList texts;
+    // The texts of Text1..Text9 (or Label1..Label9), blank-separated.
+    QString texts(const char* name = "Text") const {
+        QStringList all;
         for (int n = 1; n <= 9; ++n)
-            texts << box(n)->text();
-        return texts.join(' ');
+            all << screen->findChild<QWidget*>(name + QString::number(n))
+                       ->property("text")
+                       .toString();
+        return all.join(' ');
     }
     // Blank-separated texts into the boxes from `first` on.
     void type(const char* texts, int first = 1) {
         const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
         for (int i = 0; i < parts.size(); ++i)
             box(first + i)->setText(parts[i]);
-    }
-    QString label(int n) const {
-        return screen->findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
     }
     void pick(QDate date) { control<DatePicker>(screen, "DTPicker1")->setValue(date); }
     QRadioButton* option(const char* name) const { return control<QRadioButton>(screen, name); }
@@ -194,13 +189,13 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
     QWidget* payouts = open("mnuactualpayouts", "payouts");
     ASSERT_NE(payouts, nullptr);
     EXPECT_EQ(payouts->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
-    EXPECT_EQ(boxes(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
+    EXPECT_EQ(texts(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
     // A date without a table empties the boxes and keeps the choice.
     pick(QDate(2003, 7, 8));
-    EXPECT_EQ(boxes(), QStringLiteral("        "));
+    EXPECT_EQ(texts(), QStringLiteral("        "));
     EXPECT_TRUE(option("Option2")->isChecked());
     pick(QDate(2003, 7, 4));
-    EXPECT_EQ(boxes(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
+    EXPECT_EQ(texts(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
     EXPECT_TRUE(option("Option1")->isChecked());
     box(1)->setText("5000000");
     clickOn(payouts, "Command4");
@@ -220,7 +215,7 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
     EXPECT_FALSE(window->isEnabled());
     screen = payouts;
     clickOn(payouts, "Command4");
-    EXPECT_EQ(boxes(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
+    EXPECT_EQ(texts(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
     clickOn(payouts, "Command5");
     payouts->close();
     EXPECT_EQ(visibleScreen("defaults"), nullptr);
@@ -229,7 +224,7 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
 
 // Each check stops before anything is written; the replace question comes
 // before the amounts are read.
-TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
+TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndOnlyUpdateOrYesStores) {
     startOn(Powerball);
     ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
     pick(QDate(2003, 7, 8)); // a Tuesday
@@ -271,22 +266,21 @@ TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
                            replace, "Done"}));
     clickOn(screen, "Command2");
     EXPECT_TRUE(window->isEnabled());
-}
 
-// Each game shows its own labels and stored amounts. A refusal keeps the
-// screen open, Cancel and Escape close it, and all of these leave the stored
-// amounts as they were; Update stores them rounded and closes.
-TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem) {
+    // The defaults screen shows each game's own labels and stored amounts. A
+    // refusal keeps the screen open, Cancel and Escape close it, and all of
+    // these leave the stored amounts as they were; Update stores them rounded
+    // and closes.
     const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
     const QByteArray mega = defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2});
     writeFileBytes(file("Defaults.rtl"), before);
     writeFileBytes(file("MMDefaults.rtl"), mega);
-    startOn(Powerball);
+    dialogs.clear();
     ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for P/B"));
-    EXPECT_EQ(QStringList({label(1), label(2), label(9)}),
-              QStringList({"(5+PB)", "(5+0)", "(0+PB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
+    EXPECT_EQ(texts("Label"),
+              QStringLiteral("(5+PB) (5+0) (4+PB) (4+0) (3+PB) (3+0) (2+PB) (1+PB) (0+PB)"));
+    EXPECT_EQ(texts(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
     type("$50 2 3 4 5 6 7 8", 2); // the texts of each refusal are the input's own
     clickOn(screen, "Command2");
     EXPECT_EQ(dialogs.texts(),
@@ -314,8 +308,9 @@ TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem
     child<QRadioButton>("Option2")->click();
     ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
-    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
+    EXPECT_EQ(texts("Label"),
+              QStringLiteral("(5+MB) (5+0) (4+MB) (4+0) (3+MB) (3+0) (2+MB) (1+MB) (0+MB)"));
+    EXPECT_EQ(texts(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
 // Seven valid boxes and the one under test in box 5; the empty box wins over a
