@@ -163,9 +163,8 @@ class PayoutScreens : public MainWindowTest {
     }
     // Blank-separated texts into the boxes from `first` on.
     void type(const char* texts, int first = 1) {
-        const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
-        for (int i = 0; i < parts.size(); ++i)
-            box(first + i)->setText(parts[i]);
+        for (const QString& text : QString::fromLatin1(texts).split(QLatin1Char(' ')))
+            box(first++)->setText(text);
     }
     void pick(QDate date) { control<DatePicker>(screen, "DTPicker1")->setValue(date); }
     QRadioButton* option(const char* name) const { return control<QRadioButton>(screen, name); }
@@ -174,7 +173,7 @@ class PayoutScreens : public MainWindowTest {
 
 // The defaults screen stands over the payouts screen and goes with it;
 // closing or updating it enables the payouts screen, not the main screen.
-TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt) {
+TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) {
     writeFileBytes(file("USMMRES.rtl"),
                    record("05JUL2003", 0, 2, 0) + record("04JUL2003", -1, 0, 10));
     startOn(MegaMillions);
@@ -211,13 +210,13 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
     clickOn(payouts, "Command5");
     payouts->close();
     EXPECT_EQ(visibleScreen("defaults"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-}
 
-// Each check stops before anything is written; the replace question comes
-// before the amounts are read.
-TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndOnlyUpdateOrYesStores) {
-    startOn(Powerball);
+    EXPECT_TRUE(window->isEnabled());
+
+    // On the actual payouts screen each check stops before anything is written;
+    // the replace question comes before the amounts are read.
+    child<QRadioButton>("Option3")->click();
+    dialogs.clear();
     ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
     pick(QDate(2003, 7, 8)); // a Tuesday
     type("1 2 3 4  6 7 8 9");
@@ -303,50 +302,45 @@ TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndOnlyUpdateOrYesStores
     EXPECT_EQ(texts(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
-// Seven valid boxes and the one under test in box 5; the empty box wins over a
-// bad one.
-TEST(DefaultAmounts, EachBoxIsStoredRoundedOrRefused) {
+// The text under test goes in box 5 of eight default amounts and in box 9 of
+// nine actual ones, the other boxes valid. -1: refused with the format message
+// of that screen, -2: refused as missing (the empty box wins over a bad one),
+// -3: not tried as an actual amount.
+TEST(AmountText, IsStoredRoundedOrTruncatedOrRefused) {
     const QString empty = QStringLiteral("You must add amounts for each of the payouts!");
     const QString format =
         QStringLiteral("One or more of the values you entered is not in the correct format");
-    const std::pair<const char*, std::int32_t> cases[] = {
-        // 0: refused
-        {"12.5", 12},   {"13.5", 14},     {"1,000", 1},
-        {"  250", 250}, {"7 dollars", 7}, {"2147483647", 2147483647},
-        {"$50", 0},     {"0", 0},         {"0.0", 0},
-        {"abc", 0},     {"   ", 0},       {"2147483648", 0},
-        {"1e12", 0},               // fit no 32-bit field
-        {"0.4", 0},     {"-5", 0}, // would leave a table that the next check throws away
-        {"", 0}};
-    for (const auto& [text, stored] : cases) {
-        QStringList boxes(8, QStringLiteral("10"));
-        boxes[4] = QString::fromUtf8(text);
-        const auto result = defaultAmountsFromText(boxes);
-        if (stored != 0)
-            EXPECT_EQ(std::get<DefaultAmounts>(result)[4], stored) << text;
-        else
-            EXPECT_EQ(std::get<QString>(result), *text ? format : empty) << text;
+    // clang-format off
+    const std::tuple<const char*, qint64, qint64> cases[] = {
+        // default amounts round, actual ones drop the cents
+        {"12.5", 12, 12}, {"13.5", 14, 13}, {"2500.75", 2501, 2500}, {"1,000", 1, 1000},
+        {"$1,234,567", -1, 1234567}, {"  250", 250, 250}, {" 0 ", -1, 0}, {"7 dollars", 7, 7},
+        {"1.2.3", 1, 1}, {"2147483647", 2147483647, 2147483647}, {"$50", -1, 50}, {"0", -1, 0},
+        {"0.0", -1, -1}, {"00", -1, -1}, {"$0", -1, -1}, {".75", 1, -1}, {"abc", -1, -1},
+        {"   ", -1, -1}, {"2147483648", -1, -1}, {"99999999999999999999999", -1, -1},
+        {"1e12", -1, -3},                // fits no 32-bit field
+        {"0.4", -1, -1}, {"-5", -1, -3}, // a default table that the next check throws away
+        {"", -2, -1}};
+    // clang-format on
+    const QString ninth =
+        QStringLiteral("The value you entered in the ninth box is not in the correct format");
+    // What box `box` stores, or the refusal.
+    const auto outcome = [](const auto& result, size_t box) {
+        return result.index() == 0 ? QString::number(std::get<0>(result)[box])
+                                   : std::get<1>(result);
+    };
+    const auto amount = [](qint64 a, const QString& refusal) {
+        return a >= 0 ? QString::number(a) : refusal;
+    };
+    QStringList defaults(8, QStringLiteral("10")), actual(9, QStringLiteral("5"));
+    for (const auto& [text, asDefault, asActual] : cases) {
+        defaults[4] = actual[8] = QString::fromUtf8(text);
+        EXPECT_EQ(outcome(defaultAmountsFromText(defaults), 4),
+                  amount(asDefault, asDefault == -2 ? empty : format))
+            << text;
+        if (asActual != -3)
+            EXPECT_EQ(outcome(actualAmountsFromText(actual), 8), amount(asActual, ninth)) << text;
     }
     EXPECT_EQ(std::get<QString>(defaultAmountsFromText({"abc", "2", "3", "4", "5", "6", "7", ""})),
               empty);
-}
-
-// The ninth box holds the text under test.
-TEST(ActualAmountText, IsStoredOrRefusedWithTheBoxMessage) {
-    const std::pair<const char*, qint64> stored[] = {
-        {"$1,234,567", 1234567},   {"2500.75", 2500}, {"0", 0}, {" 0 ", 0}, {"1.2.3", 1},
-        {"2147483647", 2147483647}};
-    const char* const refused[] = {
-        "00", "$0", "abc", "   ", ".75", "2147483648", "99999999999999999999999"};
-    QStringList boxes(9, QStringLiteral("5"));
-    for (const auto& [text, amount] : stored) {
-        boxes[8] = QString::fromLatin1(text);
-        EXPECT_EQ(std::get<ActualAmounts>(actualAmountsFromText(boxes))[8], amount) << text;
-    }
-    for (const char* text : refused) {
-        boxes[8] = QString::fromLatin1(text);
-        EXPECT_EQ(std::get<QString>(actualAmountsFromText(boxes)),
-                  "The value you entered in the ninth box is not in the correct format")
-            << text;
-    }
 }

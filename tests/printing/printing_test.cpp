@@ -105,7 +105,6 @@ class PrinterSelection : public MainWindowTest, public ::testing::WithParamInter
         return form11 = visibleScreen("Form11");
     }
     QComboBox* combo() const { return control<QComboBox>(form11, "Combo1"); }
-    QStringList offered() const { return modelTexts(combo()->model()); }
     std::pair<int, int> settings() const { return {state.printSetting1, state.printSetting2}; }
 
     QWidget* form11 = nullptr;
@@ -182,7 +181,7 @@ TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
 
     printer.printers = c.whenOpened;
     ASSERT_NE(openForm11(), nullptr);
-    EXPECT_EQ(offered(), c.offered);
+    EXPECT_EQ(modelTexts(combo()->model()), c.offered);
     EXPECT_EQ(combo()->currentText(), c.offered.value(0));
     printer.failing = false;
     printer.printers = c.whenClosed;

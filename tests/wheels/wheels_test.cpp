@@ -95,9 +95,7 @@ TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
                   match + " if any " + d + " drawn from the following number group:");
     }
     EXPECT_EQ(seen, expected);
-}
-
-TEST(WheelCatalogue, UnknownTypesAndSizesHaveNoWheel) {
+    // Unknown types and sizes have no wheel.
     for (int type : {0, 7}) {
         EXPECT_EQ(findWheelKind(type), nullptr);
         EXPECT_FALSE(entriesRequired(type, 7));
@@ -107,7 +105,7 @@ TEST(WheelCatalogue, UnknownTypesAndSizesHaveNoWheel) {
     EXPECT_FALSE(entriesRequired(1, 11));
 }
 
-TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
+TEST(WheelFile, ReadsTheRequiredLinesOfTheGroupsNumbersOrTellsWhyNot) {
     using enum WheelFileStatus;
     const QByteArray six = QByteArray("01 02 03 04 05\r\n").repeated(6);
     const struct {
@@ -144,9 +142,7 @@ TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
     TempFolder folder;
     ASSERT_TRUE(QDir().mkpath(wheelFilePath(folder.path(), 2, 7)));
     EXPECT_EQ(readWheel(folder.path(), 2, numbers(1, 7)).status, NotFound);
-}
 
-TEST(WheelLine, GivesTheGroupNumbersOrCorruption) {
     // A group of ten whose numbers differ from their positions, so a decoder
     // that returns positions instead of numbers fails. A sixth field, blanks
     // around and anything after a comma or past the closing quote are ignored.
@@ -201,24 +197,6 @@ class Wheels : public MainWindowTest {
         closeScreens("Wheel5");
     }
 };
-
-TEST_F(Wheels, OpensWithTheMostDrawnNumbersOfTheGame) {
-    writeHistory(file(QStringLiteral("million.rtl")), {{.balls = {10, 20, 30, 40, 50}},
-                                                       {.balls = {10, 20, 3, 4, 5}},
-                                                       {.balls = {10, 3, 6, 7, 8}}});
-    start(MegaMillions);
-    ASSERT_NE(openWheel5(), nullptr);
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
-    EXPECT_EQ(on<QGroupBox>("Frame2")->title(), QStringLiteral("Mega Ball"));
-    EXPECT_EQ(modelTexts(on<QComboBox>("Combo1")->model()), QStringList({"7", "8", "9", "10"}));
-    EXPECT_EQ(on<QLineEdit>("Text25")->text(), QStringLiteral("21"));
-    QStringList shown;
-    for (int i = 0; i < 24; ++i)
-        if (!box(i)->isHidden())
-            shown << box(i)->text();
-    EXPECT_EQ(shown, QStringList({"3", "4", "5", "6", "7", "10", "20"}));
-    EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
-}
 
 TEST_F(Wheels, PrintsTheCoverSheetAndSavesEveryLineWithTheLineCountForTheMainScreen) {
     printer.printers = {QStringLiteral("Office")};
@@ -304,11 +282,14 @@ TEST_F(Wheels, ARefusedBuildLeavesTheStoredWheelAsItWas) {
     }
 }
 
-TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndOpeningTakesTheGamesOwn) {
+TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndEachGameHasItsOwn) {
     writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(3)); // bonus = record number
     writeEntryFile(file(QStringLiteral("PwrB-5-5-3.lot")), {lineNo(1), lineNo(2), lineNo(3)});
     writeEntryFile(file(QStringLiteral("PwrB-5-3-3.lot")), {lineNo(1)});
     writeEntryFile(file(QStringLiteral("Mega-5-3-3.lot")), {lineNo(2), lineNo(3)});
+    writeHistory(file(QStringLiteral("million.rtl")), {{.balls = {10, 20, 30, 40, 50}},
+                                                       {.balls = {10, 20, 3, 4, 5}},
+                                                       {.balls = {10, 3, 6, 7, 8}}});
     start(Powerball);
     action("mnu553")->trigger();
     ASSERT_EQ(rows("List1").size(), 3);
@@ -340,6 +321,18 @@ TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndOpeningTakesTheGames
     EXPECT_EQ(dialogs.texts(), QStringList{"You have not yet created this 5 wheel"});
     EXPECT_EQ(rows("List1"), megaLines);
     EXPECT_EQ(state.openWheelType, 6);
+    // The wheel screen opens with the most drawn numbers of the game.
+    ASSERT_NE(openWheel5(), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
+    EXPECT_EQ(on<QGroupBox>("Frame2")->title(), QStringLiteral("Mega Ball"));
+    EXPECT_EQ(modelTexts(on<QComboBox>("Combo1")->model()), QStringList({"7", "8", "9", "10"}));
+    EXPECT_EQ(on<QLineEdit>("Text25")->text(), QStringLiteral("21"));
+    QStringList shown;
+    for (int i = 0; i < 24; ++i)
+        if (!box(i)->isHidden())
+            shown << box(i)->text();
+    EXPECT_EQ(shown, QStringList({"3", "4", "5", "6", "7", "10", "20"}));
+    EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
 }
 
 TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
