@@ -46,20 +46,15 @@ class PayoutFiles : public MainWindowTest {
 } // namespace
 
 TEST_F(PayoutFiles, StoreAppendsOrReplacesInPlaceFindTakesTheLastOfADateADamagedCountStops) {
-    const struct {
-        const char* key;
-        int flag, first, record;
-        bool replaced;
-        int count;
-    } stores[] = {{"05JUL2003", -1, 100, 1, false, 1},
-                  {"09JUL2003", 0, 200, 2, false, 2},
-                  {"05JUL2003", 0, 300, 1, true, 2},
-                  {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
-    for (const auto& s : stores) {
-        const auto stored = ActualPayoutFile::storeTable(actual(), table(s.key, s.flag, s.first));
-        EXPECT_EQ(stored.record, s.record) << s.first;
-        EXPECT_EQ(stored.replaced, s.replaced) << s.first;
-        EXPECT_EQ(ActualPayoutFile::countTables(actual()), s.count) << s.first;
+    const std::tuple<const char*, int, int, int, bool, int> stores[] = {
+        {"05JUL2003", -1, 100, 1, false, 1},
+        {"09JUL2003", 0, 200, 2, false, 2},
+        {"05JUL2003", 0, 300, 1, true, 2},
+        {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
+    for (const auto& [key, flag, first, record, replaced, count] : stores) {
+        const auto stored = ActualPayoutFile::storeTable(actual(), table(key, flag, first));
+        EXPECT_EQ(std::pair(stored.record, stored.replaced), std::pair(record, replaced)) << first;
+        EXPECT_EQ(ActualPayoutFile::countTables(actual()), count) << first;
     }
     EXPECT_EQ(fileBytes(actual()),
               record("05JUL2003", 0, 2, 300) + record("09JUL2003", -1, 0, 900));
@@ -115,22 +110,20 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
         {record("05JUL2003", -1, 5, 9), defaults, Powerball, 5, fromDefaults, false, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.amounts.toStdString() + " on day " + std::to_string(c.day));
-        QFile::remove(file("USRES.rtl"));
-        QFile::remove(file("Defaults.rtl"));
-        if (!c.actual.isNull())
-            writeFileBytes(file("USRES.rtl"), c.actual);
-        if (!c.defaults.isNull())
-            writeFileBytes(file("Defaults.rtl"), c.defaults);
+        for (const auto& [name, bytes] :
+             {std::pair{"USRES.rtl", c.actual}, std::pair{"Defaults.rtl", c.defaults}})
+            if (QFile::remove(file(name)); !bytes.isNull())
+                writeFileBytes(file(name), bytes);
         const PayoutLookUp r = lookUpPayouts(folder(), c.game, c.day, 7, 2003);
         QStringList amounts;
         for (const auto& amount : r.table.amounts)
             amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));
         EXPECT_EQ(amounts.join(' '), c.amounts);
-        EXPECT_EQ(std::tuple(r.actualFound, r.confirmed(), r.defaultUsed,
-                             QFileInfo::exists(file("Defaults.rtl"))),
-                  std::tuple(c.actualFound, c.actualFound, c.defaultUsed, c.defaultsKept));
         // The actual file is created empty when missing and a damaged one is kept.
-        EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+        EXPECT_EQ(std::tuple(r.actualFound, r.confirmed(), r.defaultUsed,
+                             QFileInfo::exists(file("Defaults.rtl")),
+                             QFileInfo::exists(file("USRES.rtl"))),
+                  std::tuple(c.actualFound, c.actualFound, c.defaultUsed, c.defaultsKept, true));
         EXPECT_EQ(fileBytes(file("USRES.rtl")), c.actual);
         EXPECT_EQ(r.problems.filter("USRES.rtl"), r.problems);
         EXPECT_EQ(r.problems.size(), c.actual.size() == 49 ? 1 : 0);
@@ -150,9 +143,8 @@ class PayoutScreens : public MainWindowTest {
         return screen = visibleScreen(name);
     }
     QLineEdit* box(int n) const {
-        return screen->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+        return control<QLineEdit>(screen, qPrintable("Text" + QString::number(n)));
     }
-    // The texts of Text1..Text9 (or Label1..Label9), blank-separated.
     QString texts(const char* name = "Text") const {
         QStringList all;
         for (int n = 1; n <= 9; ++n)
@@ -161,7 +153,6 @@ class PayoutScreens : public MainWindowTest {
                        .toString();
         return all.join(' ');
     }
-    // Blank-separated texts into the boxes from `first` on.
     void type(const char* texts, int first = 1) {
         for (const QString& text : QString::fromLatin1(texts).split(QLatin1Char(' ')))
             box(first++)->setText(text);
@@ -202,8 +193,7 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     type("1 2 3 4 5 6 7 8", 2);
     clickOn(screen, "Command2");
     EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_TRUE(payouts->isEnabled());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(payouts->isEnabled() && !window->isEnabled());
     screen = payouts;
     clickOn(payouts, "Command4");
     EXPECT_EQ(texts(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
@@ -274,13 +264,11 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     clickOn(screen, "Command2");
     EXPECT_EQ(dialogs.texts(),
               QStringList{"One or more of the values you entered is not in the correct format"});
-    EXPECT_TRUE(screenOpen());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(screenOpen() && !window->isEnabled());
     for (CloseWay way : {CloseWay::Button, CloseWay::Escape}) {
         type("1 2 3 4 5 6 7 8", 2);
         closeBy(screen, way, "Command1");
-        EXPECT_FALSE(screenOpen());
-        EXPECT_TRUE(window->isEnabled());
+        EXPECT_TRUE(!screenOpen() && window->isEnabled());
         ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     }
     EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
@@ -290,8 +278,7 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
     EXPECT_EQ(fileBytes(file("Defaults.rtl")),
               defaultAmountsBytes({100000, 5000, 100, 12, 14, 1, 4, 3}));
-    EXPECT_FALSE(screenOpen());
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(!screenOpen() && window->isEnabled());
     EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), mega);
 
     child<QRadioButton>("Option2")->click();
