@@ -248,7 +248,7 @@ TEST_F(Wheels, PrintsTheCoverSheetSavesEveryLineWithTheCountAndARefusalStoresNot
         const char* bonusRule;
         QString message;
     } cases[] = {
-        {[&] { box(3)->setText("12"); }, "Option7", "One or more of your numbers are the same!"},
+        {[&] { box(3)->setText("22"); }, "Option7", "One or more of your numbers are the same!"},
         {[&] { box(9)->clear(); }, "Option7", "One or more of your numbers are out of range!"},
         {[&] { writeFileBytes(wheel, "01 02 03 04 05\n01 02 00 04 05\n"); }, "Option7",
          "Your wheel data file is corrupt"},
@@ -264,7 +264,7 @@ TEST_F(Wheels, PrintsTheCoverSheetSavesEveryLineWithTheCountAndARefusalStoresNot
     const QByteArray before = fileBytes(stored);
     for (const auto& c : cases) {
         ASSERT_NE(openWheel5(), nullptr);
-        choose(3, 10);
+        choose(3, 10, 21); // not the numbers stored, so a wrongful save would show
         c.prepare();
         save(c.bonusRule);
         EXPECT_EQ(dialogs.texts(), QStringList{c.message});
