@@ -37,9 +37,7 @@ class PayoutFiles : public MainWindowTest {
     QString actual() const { return actualPayoutFilePath(folder(), Powerball); }
 
     static PayoutTable table(const char* key, int flag, std::int32_t first) {
-        PayoutTable t;
-        t.dateKey = QString::fromLatin1(key);
-        t.confirmed = static_cast<std::int16_t>(flag);
+        PayoutTable t{.dateKey = QString::fromLatin1(key), .confirmed = std::int16_t(flag)};
         for (int c = 1; c <= 9; ++c)
             t.setAmount(c, first + c - 1);
         return t;
@@ -47,27 +45,20 @@ class PayoutFiles : public MainWindowTest {
 };
 } // namespace
 
-TEST_F(PayoutFiles, StoresAppendNewDatesAndReplaceInPlaceWithTheCountInRecordOne) {
-    const struct {
-        const char* key;
-        int flag, first, record;
-        bool replaced;
-        int count;
-    } stores[] = {{"05JUL2003", -1, 100, 1, false, 1},
-                  {"09JUL2003", 0, 200, 2, false, 2},
-                  {"05JUL2003", 0, 300, 1, true, 2},
-                  {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
-    for (const auto& s : stores) {
-        const auto stored = ActualPayoutFile::storeTable(actual(), table(s.key, s.flag, s.first));
-        EXPECT_EQ(stored.record, s.record) << s.first;
-        EXPECT_EQ(stored.replaced, s.replaced) << s.first;
-        EXPECT_EQ(ActualPayoutFile::countTables(actual()), s.count) << s.first;
+TEST_F(PayoutFiles, StoreAppendsOrReplacesInPlaceFindTakesTheLastOfADateADamagedCountStops) {
+    const std::tuple<const char*, int, int, int, bool, int> stores[] = {
+        {"05JUL2003", -1, 100, 1, false, 1},
+        {"09JUL2003", 0, 200, 2, false, 2},
+        {"05JUL2003", 0, 300, 1, true, 2},
+        {"09JUL2003", -1, 900, 2, true, 2}}; // leaves record 1 alone
+    for (const auto& [key, flag, first, record, replaced, count] : stores) {
+        const auto stored = ActualPayoutFile::storeTable(actual(), table(key, flag, first));
+        EXPECT_EQ(std::pair(stored.record, stored.replaced), std::pair(record, replaced)) << first;
+        EXPECT_EQ(ActualPayoutFile::countTables(actual()), count) << first;
     }
     EXPECT_EQ(fileBytes(actual()),
               record("05JUL2003", 0, 2, 300) + record("09JUL2003", -1, 0, 900));
-}
-
-TEST_F(PayoutFiles, FindTakesTheLastTableWithTheKeyAndNoRecordBeyondTheCount) {
+    // Find takes the last table with the key and no record beyond the count.
     writeFileBytes(actual(), record("05JUL2003", 0, 3, 1) + record("09JUL2003", 0, 0, 2) +
                                  record("05JUL2003", -1, 0, 3) + record("12JUL2003", 0, 0, 4));
     EXPECT_EQ(ActualPayoutFile::findRecord(actual(), QStringLiteral("05JUL2003")), 3);
@@ -80,9 +71,7 @@ TEST_F(PayoutFiles, FindTakesTheLastTableWithTheKeyAndNoRecordBeyondTheCount) {
     // A store of that date appends it as table 4, over the stale record.
     EXPECT_EQ(ActualPayoutFile::storeTable(actual(), table("12JUL2003", 0, 5)).record, 4);
     EXPECT_EQ(ActualPayoutFile::countTables(actual()), 4);
-}
-
-TEST_F(PayoutFiles, DamagedCountIsRefusedNamingTheFileAndNothingIsWritten) {
+    // A damaged count is refused naming the file, and nothing is written.
     for (int claimed : {-1, 2}) {
         const QByteArray damaged = record("05JUL2003", 0, claimed, 1);
         writeFileBytes(actual(), damaged);
@@ -118,66 +107,55 @@ TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
         {{}, le32(-1) + QByteArray(28, '\x01'), Powerball, 5, none, false, false, false},
         {{}, le32(0) + le32(5000) + QByteArray(24, '\0'), Powerball, 5, none, false, false, false},
         {{}, {}, Powerball, 5, none, false, false, false}, // also one just created
-        {record("05JUL2003", -1, 5, 9), defaults, Powerball, 5, "- 100000 5000 100 100 7 7 4 3",
-         false, true, true}};
+        {record("05JUL2003", -1, 5, 9), defaults, Powerball, 5, fromDefaults, false, true, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.amounts.toStdString() + " on day " + std::to_string(c.day));
-        QFile::remove(file("USRES.rtl"));
-        QFile::remove(file("Defaults.rtl"));
-        if (!c.actual.isNull())
-            writeFileBytes(file("USRES.rtl"), c.actual);
-        if (!c.defaults.isNull())
-            writeFileBytes(file("Defaults.rtl"), c.defaults);
+        for (const auto& [name, bytes] :
+             {std::pair{"USRES.rtl", c.actual}, std::pair{"Defaults.rtl", c.defaults}})
+            if (QFile::remove(file(name)); !bytes.isNull())
+                writeFileBytes(file(name), bytes);
         const PayoutLookUp r = lookUpPayouts(folder(), c.game, c.day, 7, 2003);
         QStringList amounts;
         for (const auto& amount : r.table.amounts)
             amounts << (amount ? QString::number(*amount) : QStringLiteral("-"));
         EXPECT_EQ(amounts.join(' '), c.amounts);
-        EXPECT_EQ(r.actualFound, c.actualFound);
-        EXPECT_EQ(r.confirmed(), c.actualFound);
-        EXPECT_EQ(r.defaultUsed, c.defaultUsed);
-        EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), c.defaultsKept);
         // The actual file is created empty when missing and a damaged one is kept.
-        EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+        EXPECT_EQ(std::tuple(r.actualFound, r.confirmed(), r.defaultUsed,
+                             QFileInfo::exists(file("Defaults.rtl")),
+                             QFileInfo::exists(file("USRES.rtl"))),
+                  std::tuple(c.actualFound, c.actualFound, c.defaultUsed, c.defaultsKept, true));
         EXPECT_EQ(fileBytes(file("USRES.rtl")), c.actual);
-        const bool damaged = c.actual.size() == 49;
-        ASSERT_EQ(r.problems.size(), damaged ? 1 : 0);
-        if (damaged)
-            EXPECT_THAT(r.problems[0].toStdString(), HasSubstr("USRES.rtl"));
+        EXPECT_EQ(r.problems.filter("USRES.rtl"), r.problems);
+        EXPECT_EQ(r.problems.size(), c.actual.size() == 49 ? 1 : 0);
     }
 }
 
-// The actual payouts screen ("payouts") and the defaults screen ("defaults"),
-// both with their amounts in Text1..Text9.
 class PayoutScreens : public MainWindowTest {
   protected:
     QPointer<QWidget> screen;
 
     void TearDown() override {
         discardScreens("defaults");
-        delete screen.data();
+        discardScreens("payouts");
     }
     QWidget* open(const char* menuItem, const char* name) {
         action(menuItem)->trigger();
         return screen = visibleScreen(name);
     }
     QLineEdit* box(int n) const {
-        return screen->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+        return control<QLineEdit>(screen, qPrintable("Text" + QString::number(n)));
     }
-    QString boxes() const {
-        QStringList texts;
+    QString texts(const char* name = "Text") const {
+        QStringList all;
         for (int n = 1; n <= 9; ++n)
-            texts << box(n)->text();
-        return texts.join(' ');
+            all << screen->findChild<QWidget*>(name + QString::number(n))
+                       ->property("text")
+                       .toString();
+        return all.join(' ');
     }
-    // Blank-separated texts into the boxes from `first` on.
     void type(const char* texts, int first = 1) {
-        const QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
-        for (int i = 0; i < parts.size(); ++i)
-            box(first + i)->setText(parts[i]);
-    }
-    QString label(int n) const {
-        return screen->findChild<QLabel*>(QStringLiteral("Label%1").arg(n))->text();
+        for (const QString& text : QString::fromLatin1(texts).split(QLatin1Char(' ')))
+            box(first++)->setText(text);
     }
     void pick(QDate date) { control<DatePicker>(screen, "DTPicker1")->setValue(date); }
     QRadioButton* option(const char* name) const { return control<QRadioButton>(screen, name); }
@@ -186,21 +164,20 @@ class PayoutScreens : public MainWindowTest {
 
 // The defaults screen stands over the payouts screen and goes with it;
 // closing or updating it enables the payouts screen, not the main screen.
-TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt) {
+TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) {
     writeFileBytes(file("USMMRES.rtl"),
-                   actualRecordBytes("05JUL2003", 0, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8}) +
-                       record("04JUL2003", -1, 0, 10));
+                   record("05JUL2003", 0, 2, 0) + record("04JUL2003", -1, 0, 10));
     startOn(MegaMillions);
     QWidget* payouts = open("mnuactualpayouts", "payouts");
     ASSERT_NE(payouts, nullptr);
     EXPECT_EQ(payouts->windowTitle(), QStringLiteral("Add Payout Data for Mega Millions"));
-    EXPECT_EQ(boxes(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
+    EXPECT_EQ(texts(), QStringLiteral("0 1 2 3 4 5 6 7 8"));
     // A date without a table empties the boxes and keeps the choice.
     pick(QDate(2003, 7, 8));
-    EXPECT_EQ(boxes(), QStringLiteral("        "));
+    EXPECT_EQ(texts(), QStringLiteral("        "));
     EXPECT_TRUE(option("Option2")->isChecked());
     pick(QDate(2003, 7, 4));
-    EXPECT_EQ(boxes(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
+    EXPECT_EQ(texts(), QStringLiteral("10 11 12 13 14 15 16 17 18"));
     EXPECT_TRUE(option("Option1")->isChecked());
     box(1)->setText("5000000");
     clickOn(payouts, "Command4");
@@ -216,21 +193,20 @@ TEST_F(PayoutScreens, ShowsTheStoredTableOfEachDateAndAddsTheDefaultsSetUpOverIt
     type("1 2 3 4 5 6 7 8", 2);
     clickOn(screen, "Command2");
     EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_TRUE(payouts->isEnabled());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(payouts->isEnabled() && !window->isEnabled());
     screen = payouts;
     clickOn(payouts, "Command4");
-    EXPECT_EQ(boxes(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
+    EXPECT_EQ(texts(), QStringLiteral("5000000 1 2 3 4 5 6 7 8"));
     clickOn(payouts, "Command5");
     payouts->close();
     EXPECT_EQ(visibleScreen("defaults"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-}
 
-// Each check stops before anything is written; the replace question comes
-// before the amounts are read.
-TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
-    startOn(Powerball);
+    EXPECT_TRUE(window->isEnabled());
+
+    // On the actual payouts screen each check stops before anything is written;
+    // the replace question comes before the amounts are read.
+    child<QRadioButton>("Option3")->click();
+    dialogs.clear();
     ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
     pick(QDate(2003, 7, 8)); // a Tuesday
     type("1 2 3 4  6 7 8 9");
@@ -271,33 +247,28 @@ TEST_F(PayoutScreens, RefusalsComeInOrderAndWriteNothingAndYesReplaces) {
                            replace, "Done"}));
     clickOn(screen, "Command2");
     EXPECT_TRUE(window->isEnabled());
-}
 
-// Each game shows its own labels and stored amounts. A refusal keeps the
-// screen open, Cancel and Escape close it, and all of these leave the stored
-// amounts as they were; Update stores them rounded and closes.
-TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem) {
+    // The defaults screen: a refusal keeps it open, Cancel and Escape close it,
+    // none of these store; Update stores the amounts rounded and closes.
     const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
     const QByteArray mega = defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2});
     writeFileBytes(file("Defaults.rtl"), before);
     writeFileBytes(file("MMDefaults.rtl"), mega);
-    startOn(Powerball);
+    dialogs.clear();
     ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for P/B"));
-    EXPECT_EQ(QStringList({label(1), label(2), label(9)}),
-              QStringList({"(5+PB)", "(5+0)", "(0+PB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
+    EXPECT_EQ(texts("Label"),
+              QStringLiteral("(5+PB) (5+0) (4+PB) (4+0) (3+PB) (3+0) (2+PB) (1+PB) (0+PB)"));
+    EXPECT_EQ(texts(), QStringLiteral("No Default 9 9 9 9 9 9 9 9"));
     type("$50 2 3 4 5 6 7 8", 2); // the texts of each refusal are the input's own
     clickOn(screen, "Command2");
     EXPECT_EQ(dialogs.texts(),
               QStringList{"One or more of the values you entered is not in the correct format"});
-    EXPECT_TRUE(screenOpen());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(screenOpen() && !window->isEnabled());
     for (CloseWay way : {CloseWay::Button, CloseWay::Escape}) {
         type("1 2 3 4 5 6 7 8", 2);
         closeBy(screen, way, "Command1");
-        EXPECT_FALSE(screenOpen());
-        EXPECT_TRUE(window->isEnabled());
+        EXPECT_TRUE(!screenOpen() && window->isEnabled());
         ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     }
     EXPECT_EQ(fileBytes(file("Defaults.rtl")), before);
@@ -307,65 +278,56 @@ TEST_F(PayoutScreens, DefaultsScreenShowsEachGamesAmountsAndOnlyUpdateStoresThem
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
     EXPECT_EQ(fileBytes(file("Defaults.rtl")),
               defaultAmountsBytes({100000, 5000, 100, 12, 14, 1, 4, 3}));
-    EXPECT_FALSE(screenOpen());
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(!screenOpen() && window->isEnabled());
     EXPECT_EQ(fileBytes(file("MMDefaults.rtl")), mega);
 
     child<QRadioButton>("Option2")->click();
     ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for M/M"));
-    EXPECT_EQ(QStringList({label(1), label(9)}), QStringList({"(5+MB)", "(0+MB)"}));
-    EXPECT_EQ(boxes(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
+    EXPECT_EQ(texts("Label"),
+              QStringLiteral("(5+MB) (5+0) (4+MB) (4+0) (3+MB) (3+0) (2+MB) (1+MB) (0+MB)"));
+    EXPECT_EQ(texts(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
-// Seven valid boxes and the one under test in box 5; the empty box wins over a
-// bad one, and all eight are kept in order.
-TEST(DefaultAmounts, EachBoxIsStoredRoundedOrRefused) {
+// The text under test goes in box 5 of eight default amounts and in box 9 of
+// nine actual ones, the other boxes valid. -1: refused with the format message
+// of that screen, -2: refused as missing (the empty box wins over a bad one),
+// -3: not tried as an actual amount.
+TEST(AmountText, IsStoredRoundedOrTruncatedOrRefused) {
     const QString empty = QStringLiteral("You must add amounts for each of the payouts!");
     const QString format =
         QStringLiteral("One or more of the values you entered is not in the correct format");
-    const std::pair<const char*, std::int32_t> cases[] = {
-        // 0: refused
-        {"12.5", 12},   {"13.5", 14},     {"1,000", 1},
-        {"  250", 250}, {"7 dollars", 7}, {"2147483647", 2147483647},
-        {"$50", 0},     {"0", 0},         {"0.0", 0},
-        {"abc", 0},     {"   ", 0},       {"2147483648", 0},
-        {"1e12", 0},               // fit no 32-bit field
-        {"0.4", 0},     {"-5", 0}, // would leave a table that the next check throws away
-        {"", 0}};
-    for (const auto& [text, stored] : cases) {
-        QStringList boxes(8, QStringLiteral("10"));
-        boxes[4] = QString::fromUtf8(text);
-        const auto result = defaultAmountsFromText(boxes);
-        if (stored != 0)
-            EXPECT_EQ(std::get<DefaultAmounts>(result)[4], stored) << text;
-        else
-            EXPECT_EQ(std::get<QString>(result), *text ? format : empty) << text;
-    }
-    QStringList boxes{"abc", "2", "3", "4", "5", "6", "7", ""};
-    EXPECT_EQ(std::get<QString>(defaultAmountsFromText(boxes)), empty);
-    boxes[0] = QStringLiteral("1");
-    boxes[7] = QStringLiteral("8");
-    EXPECT_EQ(std::get<DefaultAmounts>(defaultAmountsFromText(boxes)),
-              (DefaultAmounts{1, 2, 3, 4, 5, 6, 7, 8}));
-}
-
-// The ninth box holds the text under test.
-TEST(ActualAmountText, IsStoredOrRefusedWithTheBoxMessage) {
-    const std::pair<const char*, qint64> stored[] = {
-        {"$1,234,567", 1234567},   {"2500.75", 2500}, {"0", 0}, {" 0 ", 0}, {"1.2.3", 1},
-        {"2147483647", 2147483647}};
-    const char* const refused[] = {
-        "00", "$0", "abc", "   ", ".75", "2147483648", "99999999999999999999999"};
-    QStringList boxes(9, QStringLiteral("5"));
-    for (const auto& [text, amount] : stored) {
-        boxes[8] = QString::fromLatin1(text);
-        EXPECT_EQ(std::get<ActualAmounts>(actualAmountsFromText(boxes))[8], amount) << text;
-    }
-    for (const char* text : refused) {
-        boxes[8] = QString::fromLatin1(text);
-        EXPECT_EQ(std::get<QString>(actualAmountsFromText(boxes)),
-                  "The value you entered in the ninth box is not in the correct format")
+    // clang-format off
+    const std::tuple<const char*, qint64, qint64> cases[] = {
+        // default amounts round, actual ones drop the cents
+        {"12.5", 12, 12}, {"13.5", 14, 13}, {"2500.75", 2501, 2500}, {"1,000", 1, 1000},
+        {"$1,234,567", -1, 1234567}, {"  250", 250, 250}, {" 0 ", -1, 0}, {"7 dollars", 7, 7},
+        {"1.2.3", 1, 1}, {"2147483647", 2147483647, 2147483647}, {"$50", -1, 50}, {"0", -1, 0},
+        {"0.0", -1, -1}, {"00", -1, -1}, {"$0", -1, -1}, {".75", 1, -1}, {"abc", -1, -1},
+        {"   ", -1, -1}, {"2147483648", -1, -1}, {"99999999999999999999999", -1, -1},
+        {"1e12", -1, -3},                // fits no 32-bit field
+        {"0.4", -1, -1}, {"-5", -1, -3}, // a default table that the next check throws away
+        {"", -2, -1}};
+    // clang-format on
+    const QString ninth =
+        QStringLiteral("The value you entered in the ninth box is not in the correct format");
+    // What box `box` stores, or the refusal.
+    const auto outcome = [](const auto& result, size_t box) {
+        return result.index() == 0 ? QString::number(std::get<0>(result)[box])
+                                   : std::get<1>(result);
+    };
+    const auto amount = [](qint64 a, const QString& refusal) {
+        return a >= 0 ? QString::number(a) : refusal;
+    };
+    QStringList defaults(8, QStringLiteral("10")), actual(9, QStringLiteral("5"));
+    for (const auto& [text, asDefault, asActual] : cases) {
+        defaults[4] = actual[8] = QString::fromUtf8(text);
+        EXPECT_EQ(outcome(defaultAmountsFromText(defaults), 4),
+                  amount(asDefault, asDefault == -2 ? empty : format))
             << text;
+        if (asActual != -3)
+            EXPECT_EQ(outcome(actualAmountsFromText(actual), 8), amount(asActual, ninth)) << text;
     }
+    EXPECT_EQ(std::get<QString>(defaultAmountsFromText({"abc", "2", "3", "4", "5", "6", "7", ""})),
+              empty);
 }

@@ -12,43 +12,14 @@
 #include <QPageSize>
 #include <QProcess>
 #include <QRegularExpression>
-#include <optional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
 
-TEST(StartUpChoice, ChoosesTheSavedPrinterElseTheLastOneWithAName) {
-    const struct {
-        QStringList installed;
-        std::optional<QString> saved; // nullopt: print.dat missing
-        QString current;              // empty: no printer available
-    } cases[] = {{{"Alpha", "Beta", "Gamma"}, "Beta", "Beta"},
-                 {{"Alpha", "Beta"}, "Alpha", "Alpha"}, // later ones do not override it
-                 {{"Alpha", "Beta"}, "Beta", "Beta"},
-                 {{"Alpha", "Beta"}, std::nullopt, "Beta"},
-                 {{"Alpha", "Beta"}, "Gone", "Beta"},
-                 {{"Alpha", "alpha", "Alpha 2"}, "alpha", "alpha"}, // exact names only
-                 {{"Alpha", ""}, std::nullopt, "Alpha"}, // printers without a name are skipped
-                 {{""}, std::nullopt, ""},
-                 {{}, "Alpha", ""}};
-    for (const auto& c : cases) {
-        TempFolder dir;
-        AppState state;
-        FakePrinter printer;
-        state.installFolder = dir.path();
-        if (c.saved)
-            writeSavedPrinterName(dir.path(), *c.saved);
-        printer.printers = c.installed;
-        EXPECT_EQ(selectSavedPrinter(printer, state), !c.current.isEmpty())
-            << c.current.toStdString();
-        EXPECT_EQ(printer.current, c.current);
-    }
-}
-
 // print.dat is one blank-filled record of 255 bytes: nothing of a longer
 // earlier name stays, and blanks around the name or zeros past the end of a
 // short file are no part of it. A missing file is created empty.
-TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255Bytes) {
+TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255BytesForTheNextStart) {
     TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("print.dat"));
     const auto read = [&] { return readSavedPrinterName(dir.path()); };
@@ -58,17 +29,49 @@ TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255Bytes) {
     writeSavedPrinterName(dir.path(), QStringLiteral("Office_LaserJet"));
     EXPECT_EQ(fileBytes(path), QByteArray("Office_LaserJet") + QByteArray(255 - 15, ' '));
     EXPECT_EQ(read(), QStringLiteral("Office_LaserJet"));
-    const QString longName(300, QLatin1Char('x'));
-    writeSavedPrinterName(dir.path(), longName);
-    EXPECT_EQ(fileBytes(path).size(), 255);
-    EXPECT_EQ(read(), longName.left(255));
+    writeSavedPrinterName(dir.path(), QString(300, QLatin1Char('x')));
+    EXPECT_EQ(fileBytes(path), QByteArray(255, 'x'));
+    EXPECT_EQ(read(), QString(255, QLatin1Char('x')));
     writeFileBytes(path, QByteArray("   Kitchen  Printer") + QByteArray(236, ' '));
     EXPECT_EQ(read(), QStringLiteral("Kitchen  Printer"));
     writeFileBytes(path, QByteArray("Basement"));
     EXPECT_EQ(read(), QStringLiteral("Basement"));
+
+    // Start-up chooses the saved printer, else the last one with a name.
+    const struct {
+        QStringList installed;
+        const char* saved; // nullptr: print.dat missing
+        QString current;   // empty: no printer available
+    } cases[] = {{{"Alpha", "Beta", "Gamma"}, "Beta", "Beta"},
+                 {{"Alpha", "Beta"}, "Alpha", "Alpha"}, // later ones do not override it
+                 {{"Alpha", "Beta"}, "Gone", "Beta"},
+                 {{"Alpha", "alpha", "Alpha 2"}, "alpha", "alpha"}, // exact names only
+                 {{"Alpha", ""}, nullptr, "Alpha"}, // printers without a name are skipped
+                 {{""}, nullptr, ""}};
+    for (const auto& c : cases) {
+        FakeServices f;
+        f.state.installFolder = dir.path();
+        if (QFile::remove(path); c.saved)
+            writeSavedPrinterName(dir.path(), c.saved);
+        f.printer.printers = c.installed;
+        EXPECT_EQ(selectSavedPrinter(f.printer, f.state), !c.current.isEmpty())
+            << c.current.toStdString();
+        EXPECT_EQ(f.printer.current, c.current);
+    }
 }
 
 namespace {
+// Runs one of the poppler tools on the PDF and returns what it prints. A
+// missing tool is a failure, not a skip: the printout would go unchecked.
+QString popplerOutput(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0)
+        << tool.toStdString() << " failed or is missing (poppler-utils, bash scripts/setup.sh): "
+        << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QByteArray padded(const QByteArray& name) {
     return name.isEmpty() ? QByteArray() : name + QByteArray(255 - name.size(), ' ');
 }
@@ -84,10 +87,6 @@ struct Form11Case {
     QByteArray printDatAfter; // the name saved
 };
 
-void PrintTo(const Form11Case& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class PrinterSelection : public MainWindowTest, public ::testing::WithParamInterface<Form11Case> {
   protected:
     void TearDown() override { closeScreens("Form11"); }
@@ -100,12 +99,9 @@ class PrinterSelection : public MainWindowTest, public ::testing::WithParamInter
     }
     QWidget* openForm11() {
         action("mnuprinterselect")->trigger();
-        form11 = visibleScreen("Form11");
-        EXPECT_NE(form11, nullptr);
-        return form11;
+        return form11 = visibleScreen("Form11");
     }
     QComboBox* combo() const { return control<QComboBox>(form11, "Combo1"); }
-    QStringList offered() const { return modelTexts(combo()->model()); }
     std::pair<int, int> settings() const { return {state.printSetting1, state.printSetting2}; }
 
     QWidget* form11 = nullptr;
@@ -113,29 +109,55 @@ class PrinterSelection : public MainWindowTest, public ::testing::WithParamInter
 };
 } // namespace
 
-TEST_F(PrinterSelection, SavedPrinterThatIsInstalledIsCurrentAndPreselected) {
+// Close is the default button: Enter in the list of printers presses it. An
+// empty list is refused; any other goes three lines down the page, every line
+// indented by 16 blanks, in Courier 10 with the page settings of the current
+// printer. A printer failure neither complains nor keeps the hourglass.
+TEST_F(PrinterSelection, SavedPrinterIsPreselectedAndThePrintButtonsUseTheChosenOne) {
     printer.printers = {"Alpha", "Beta", "Gamma"};
     printer.settingsOf = {{"Alpha", {1, 3}}, {"Beta", {2, 8}}, {"Gamma", {5, 6}}};
     writeSavedPrinterName(folder(), QStringLiteral("Beta"));
     startWindow();
-    EXPECT_TRUE(state.printerAvailable);
-    EXPECT_TRUE(printButtonsEnabled());
-    EXPECT_EQ(printer.current, QStringLiteral("Beta"));
-    EXPECT_EQ(settings(), std::pair(2, 8));
+    EXPECT_EQ(std::tuple(state.printerAvailable, printer.current, settings()),
+              std::tuple(true, QStringLiteral("Beta"), std::pair(2, 8)));
 
     ASSERT_NE(openForm11(), nullptr);
     EXPECT_EQ(form11->windowTitle(), QStringLiteral("Printer Selection"));
     EXPECT_EQ(control<QGroupBox>(form11, "Frame1")->title(), QStringLiteral("Select Printer"));
-    EXPECT_EQ(offered(), QStringList({"Alpha", "Beta", "Gamma"}));
     EXPECT_EQ(combo()->currentText(), QStringLiteral("Beta"));
     EXPECT_FALSE(window->isEnabled());
-    // Close is the default button: Enter in the list of printers presses it.
     combo()->setCurrentIndex(2);
     QTest::keyClick(combo(), Qt::Key_Return);
     EXPECT_EQ(visibleScreen("Form11"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(printDat(), padded("Gamma"));
     EXPECT_EQ(settings(), std::pair(5, 6));
+
+    child<QPushButton>("Command9")->click();
+    child<QListWidget>("List1")->addItems({"03 12 25 33 41 MB 07", ""});
+    child<QListWidget>("List2")->addItem("03 12 25 33 41 MB 07  Match 5+MB");
+    child<QPushButton>("Command9")->click();
+    child<QPushButton>("Command10")->click();
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 MB 07", indent, "",
+                                          "", "", indent + "03 12 25 33 41 MB 07  Match 5+MB"}));
+    EXPECT_EQ(std::pair(printer.fontFamily, printer.fontSize),
+              std::pair(QStringLiteral("Courier"), 10));
+    EXPECT_EQ(printer.settingsApplied, (std::vector<std::pair<int, int>>{{5, 6}, {5, 6}}));
+    EXPECT_EQ(printer.documentsEnded, 2);
+    EXPECT_EQ(dialogs.texts(), QStringList{"There is no list to print!"});
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Numbrava"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    printer.lines.clear();
+    printer.failOnLine = indent + "second"; // that line is skipped, the rest prints
+    printList(context, {"first", "second", "third"});
+    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
+    printer.lines.clear();
+    printer.failing = true;
+    printList(context, {"first"});
+    EXPECT_TRUE(printer.lines.isEmpty());
+    EXPECT_EQ(printer.documentsEnded, 3);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Start-up only reads print.dat (a missing one is created empty); closing
@@ -156,7 +178,7 @@ TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
 
     printer.printers = c.whenOpened;
     ASSERT_NE(openForm11(), nullptr);
-    EXPECT_EQ(offered(), c.offered);
+    EXPECT_EQ(modelTexts(combo()->model()), c.offered);
     EXPECT_EQ(combo()->currentText(), c.offered.value(0));
     printer.failing = false;
     printer.printers = c.whenClosed;
@@ -186,62 +208,19 @@ INSTANTIATE_TEST_SUITE_P(
         Form11Case{"PrintDatAFolder", kA, kA, kA, false, "/", "Alpha", kA, "Alpha", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// An empty list is refused; any other goes three lines down the page, every line indented by 16
-// blanks, in Courier 10 with the page settings of the current printer.
-TEST_F(PrinterSelection, ThePrintButtonsPrintTheEntriesAndTheWinningLines) {
-    printer.printers = {"Alpha"};
-    printer.settingsOf = {{"Alpha", {2, 7}}};
-    startWindow();
-    child<QPushButton>("Command9")->click();
-    child<QListWidget>("List1")->addItems({"03 12 25 33 41 MB 07", ""});
-    child<QListWidget>("List2")->addItem("03 12 25 33 41 MB 07  Match 5+MB");
-    child<QPushButton>("Command9")->click();
-    child<QPushButton>("Command10")->click();
-    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "03 12 25 33 41 MB 07", indent, "",
-                                          "", "", indent + "03 12 25 33 41 MB 07  Match 5+MB"}));
-    EXPECT_EQ(printer.fontFamily, QStringLiteral("Courier"));
-    EXPECT_EQ(printer.fontSize, 10);
-    EXPECT_EQ(printer.settingsApplied, (std::vector<std::pair<int, int>>{{2, 7}, {2, 7}}));
-    EXPECT_EQ(printer.documentsEnded, 2);
-    EXPECT_EQ(dialogs.texts(), QStringList{"There is no list to print!"});
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Numbrava"));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass must go away";
-}
-
-TEST_F(PrinterSelection, PrinterFailuresNeitherCrashNorComplainNorKeepTheHourglass) {
-    printer.failOnLine = indent + "second"; // that line is skipped, the rest prints
-    printList(context, {"first", "second", "third"});
-    EXPECT_EQ(printer.lines, QStringList({"", "", "", indent + "first", indent + "third"}));
-    EXPECT_EQ(printer.documentsEnded, 1);
-    printer.lines.clear();
-    printer.failing = true;
-    printList(context, {"first"});
-    EXPECT_TRUE(printer.lines.isEmpty());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-namespace {
-// Runs one of the poppler tools on the PDF and returns what it prints. A
-// missing tool is a failure, not a skip: the printout would go unchecked.
-QString popplerOutput(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0)
-        << tool.toStdString() << " failed or is missing (poppler-utils, bash scripts/setup.sh): "
-        << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-} // namespace
-
 // One round trip through a real PDF: the page settings reach the printer,
-// every line arrives in order over several pages, each job starts afresh.
+// every line arrives in order over several pages, each job starts afresh. An
+// unknown printer cannot be selected.
 TEST(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
     QTemporaryDir dir;
     const QString pdf = dir.path() + QStringLiteral("/list.pdf");
     QtPrinterService printer{pdf};
     FakeServices fakes;
     AppContext context{fakes.state, fakes.dialogs, printer, fakes.sound, fakes.clock, fakes.random};
+    const QString before = printer.currentPrinter();
+    EXPECT_FALSE(printer.selectPrinter(QStringLiteral("No such printer 7f3a")));
+    EXPECT_FALSE(printer.selectPrinter(QString()));
+    EXPECT_EQ(printer.currentPrinter(), before);
     printList(context, {"first job line"});
     fakes.state.printSetting1 = QPageLayout::Landscape;
     fakes.state.printSetting2 = QPageSize::A5;
@@ -263,18 +242,9 @@ TEST(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
     // 10-point lines: a landscape A5 page holds some dozens of them.
     const QString info = popplerOutput("pdfinfo", {pdf});
     const int pages = QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
-    EXPECT_GE(pages, 3);
-    EXPECT_LE(pages, 6);
+    EXPECT_TRUE(pages >= 3 && pages <= 6) << pages;
     EXPECT_EQ(printed.count(QLatin1Char('\f')), pages);
     const auto size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+)").match(info);
     EXPECT_NEAR(size.captured(1).toDouble(), 595.3, 1.0);
     EXPECT_NEAR(size.captured(2).toDouble(), 419.5, 1.0);
-}
-
-TEST(QtPrinters, AnUnknownPrinterCannotBeSelected) {
-    QtPrinterService printer;
-    const QString before = printer.currentPrinter();
-    EXPECT_FALSE(printer.selectPrinter(QStringLiteral("No such printer 7f3a")));
-    EXPECT_FALSE(printer.selectPrinter(QString()));
-    EXPECT_EQ(printer.currentPrinter(), before);
 }

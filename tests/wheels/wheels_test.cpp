@@ -24,10 +24,10 @@ namespace {
 
 const QString kInstallFolder = QStringLiteral(NUMBRAVA_SOURCE_DIR "/install");
 
-std::vector<int> firstNumbers(int n) {
-    std::vector<int> group(n);
-    std::iota(group.begin(), group.end(), 1);
-    return group;
+std::vector<int> numbers(int from, int to, std::vector<int> out = {}) {
+    for (int n = from; n <= to; ++n)
+        out.push_back(n);
+    return out;
 }
 
 // Every shipped wheel holds exactly its catalogue's lines (the copy beside the
@@ -44,7 +44,7 @@ TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
             EXPECT_EQ(text.count('\n'), size.entriesRequired);
             EXPECT_EQ(fileBytes(wheelFilePath(NUMBRAVA_BIN_DIR, kind.type, n)), text);
             // With the group 1..n the numbers read are the positions themselves.
-            const WheelFileLines read = readWheel(kInstallFolder, kind.type, firstNumbers(n));
+            const WheelFileLines read = readWheel(kInstallFolder, kind.type, numbers(1, n));
             ASSERT_EQ(read.lines.size(), size_t(size.entriesRequired))
                 << read.message().toStdString();
             std::set<Mask> lines;
@@ -68,9 +68,8 @@ TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
         }
 }
 
-// The catalogue as the player sees it, written out by hand so a slip in a
-// count or a caption cannot hide behind the shipped files. The tag 5-D-M
-// fixes the numbers in each caption.
+// Written out by hand so a slip in a count or a caption cannot hide behind
+// the shipped files. The tag 5-D-M fixes the numbers in each caption.
 TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
     const QStringList expected{
         "5-5-5 7:21 8:56 9:126 10:252",           "5-5-4 7:3 8:5 9:9 10:14 11:22 12:35",
@@ -96,9 +95,7 @@ TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
                   match + " if any " + d + " drawn from the following number group:");
     }
     EXPECT_EQ(seen, expected);
-}
-
-TEST(WheelCatalogue, UnknownTypesAndSizesHaveNoWheel) {
+    // Unknown types and sizes have no wheel.
     for (int type : {0, 7}) {
         EXPECT_EQ(findWheelKind(type), nullptr);
         EXPECT_FALSE(entriesRequired(type, 7));
@@ -108,7 +105,7 @@ TEST(WheelCatalogue, UnknownTypesAndSizesHaveNoWheel) {
     EXPECT_FALSE(entriesRequired(1, 11));
 }
 
-TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
+TEST(WheelFile, ReadsTheRequiredLinesOfTheGroupsNumbersOrTellsWhyNot) {
     using enum WheelFileStatus;
     const QByteArray six = QByteArray("01 02 03 04 05\r\n").repeated(6);
     const struct {
@@ -134,22 +131,18 @@ TEST(WheelFile, ReadsTheRequiredLinesOrTellsWhyNot) {
         ASSERT_TRUE(QDir(folder.path()).mkpath("wheels"));
         if (!c.text.isNull())
             writeFileBytes(wheelFilePath(folder.path(), c.type, c.n), c.text);
-        std::vector<int> group; // even numbers: positions read as numbers would fail
-        for (int i = 1; i <= c.n; ++i)
-            group.push_back(2 * i);
+        std::vector<int> group = numbers(1, c.n); // even numbers: positions read as numbers fail
+        std::ranges::for_each(group, [](int& g) { g *= 2; });
         const WheelFileLines read = readWheel(folder.path(), c.type, group);
         EXPECT_EQ(read.status, c.status);
         EXPECT_EQ(read.lines.size(), c.lines);
         if (c.lines == 2)
             EXPECT_EQ(read.lines[1].numbers, (std::array<std::int16_t, 5>{12, 14, 16, 18, 20}));
     }
-    // A folder in place of the file is not found.
     TempFolder folder;
     ASSERT_TRUE(QDir().mkpath(wheelFilePath(folder.path(), 2, 7)));
-    EXPECT_EQ(readWheel(folder.path(), 2, firstNumbers(7)).status, NotFound);
-}
+    EXPECT_EQ(readWheel(folder.path(), 2, numbers(1, 7)).status, NotFound);
 
-TEST(WheelLine, GivesTheGroupNumbersOrCorruption) {
     // A group of ten whose numbers differ from their positions, so a decoder
     // that returns positions instead of numbers fails. A sixth field, blanks
     // around and anything after a comma or past the closing quote are ignored.
@@ -172,7 +165,7 @@ TEST(WheelLine, GivesTheGroupNumbersOrCorruption) {
 class Wheels : public MainWindowTest {
   protected:
     QWidget* screen = nullptr;
-    const QString shipped = QStringLiteral(NUMBRAVA_SOURCE_DIR "/install/wheels/");
+    const QString shipped = kInstallFolder + QStringLiteral("/wheels/");
 
     void TearDown() override { discardScreens("Wheel5"); }
 
@@ -188,20 +181,10 @@ class Wheels : public MainWindowTest {
         return screen = visibleScreen("Wheel5");
     }
     template <typename T> T* on(const char* name) const { return control<T>(screen, name); }
-    QLineEdit* box(int i) const {
-        return screen->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
-    }
-    QStringList shownBoxes() const {
-        QStringList texts;
-        for (int i = 0; i < 24; ++i)
-            if (!box(i)->isHidden())
-                texts << box(i)->text();
-        return texts;
-    }
+    QLineEdit* box(int i) const { return on<QLineEdit>(qPrintable("Text1_" + QString::number(i))); }
     // Picks a guarantee and a group size and types first, first + 1, ... into the boxes.
     void choose(int type, int groupSize, int first = 11) {
-        control<QRadioButton>(screen, QStringLiteral("Option%1").arg(type).toLatin1().constData())
-            ->click();
+        on<QRadioButton>(qPrintable("Option" + QString::number(type)))->click();
         on<QComboBox>("Combo1")->setCurrentText(QString::number(groupSize));
         for (int i = 0; i < groupSize; ++i)
             box(i)->setText(QString::number(first + i));
@@ -213,139 +196,9 @@ class Wheels : public MainWindowTest {
     }
 };
 
-TEST_F(Wheels, OpensWithTheMostDrawnNumbersOfTheGame) {
-    writeHistory(file(QStringLiteral("million.rtl")), {{.balls = {10, 20, 30, 40, 50}},
-                                                       {.balls = {10, 20, 3, 4, 5}},
-                                                       {.balls = {10, 3, 6, 7, 8}}});
-    start(MegaMillions);
-    ASSERT_NE(openWheel5(), nullptr);
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
-    EXPECT_EQ(on<QGroupBox>("Frame2")->title(), QStringLiteral("Mega Ball"));
-    EXPECT_EQ(modelTexts(on<QComboBox>("Combo1")->model()), QStringList({"7", "8", "9", "10"}));
-    EXPECT_EQ(on<QLineEdit>("Text25")->text(), QStringLiteral("21"));
-    EXPECT_EQ(shownBoxes(), QStringList({"3", "4", "5", "6", "7", "10", "20"}));
-    EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
-}
-
-TEST_F(Wheels, SavesEveryLineWithTheLineCountAndOpensItOnTheMainScreen) {
-    const struct {
-        int type, lines; // over a group of 10
-        const char* name;
-        const char* menuItem;
-    } cases[] = {
-        {3, 2, "PwrB-5-5-3.lot", "mnu553"},
-        {1, 252, "PwrB-5-5-5.lot", "mnu555"},
-        {4, 53, "PwrB-5-4-4.lot", "mnu544"}, // Spread runs past 42
-    };
-    start(Powerball);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_NE(openWheel5(), nullptr);
-        choose(c.type, 10);
-        save("Option7");
-        EXPECT_EQ(dialogs.texts(), QStringList{"Done!"});
-        const QByteArray bytes = fileBytes(file(QString::fromLatin1(c.name)));
-        ASSERT_EQ(bytes.size(), c.lines * kRawRecordSize);
-        for (int k = 1; k <= c.lines; ++k) {
-            const EntryRecord r = EntryRecord::fromBytes(recordOf(bytes, k));
-            EXPECT_EQ(storedCount(recordOf(bytes, k)), c.lines) << k;
-            EXPECT_EQ(r.line.bonus, (k - 1) % 42 + 1) << k;
-            EXPECT_TRUE(r.line.numbers[0] >= 11 && r.line.numbers[4] <= 20) << k;
-        }
-        dialogs.clear();
-        action(c.menuItem)->trigger();
-        EXPECT_EQ(child<QLineEdit>("Text2")->text(), QString::number(c.lines));
-        EXPECT_EQ(rows("List1").size(), c.lines);
-        EXPECT_EQ(state.openWheelType, c.type);
-        EXPECT_FALSE(child<QPushButton>("Command3")->isHidden());
-    }
-    // The two lines of 5-5-3-10.whl, positions 1 3 5 7 8 and 2 4 6 9 10.
-    const QByteArray expected =
-        RawRecord{.count = 2, .numbers = {11, 13, 15, 17, 18}, .bonus = 1}.bytes() +
-        RawRecord{.count = 2, .numbers = {12, 14, 16, 19, 20}, .bonus = 2}.bytes();
-    EXPECT_EQ(fileBytes(file(QStringLiteral("PwrB-5-5-3.lot"))), expected);
-}
-
-TEST_F(Wheels, ARefusedBuildLeavesTheStoredWheelAsItWas) {
-    const QString stored = file(QStringLiteral("PwrB-5-5-3.lot"));
-    const QString wheel = file(QStringLiteral("wheels/5-5-3-10.whl"));
-    const struct {
-        std::function<void()> prepare;
-        const char* bonusRule;
-        QString message;
-    } cases[] = {
-        {[&] { box(3)->setText("12"); }, "Option7", "One or more of your numbers are the same!"},
-        {[&] { box(9)->clear(); }, "Option7", "One or more of your numbers are out of range!"},
-        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n01 02 00 04 05\n"); }, "Option7",
-         "Your wheel data file is corrupt"},
-        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n"); }, "Option7",
-         "The wheel file cannot be found!"},
-        {[] {}, "Option9",
-         "You have fewer than 3 draws in the history file. The program cannot suggest Optimised "
-         "entries yet. Please select Random or Spread"},
-        {[] {}, "Option8",
-         "You have already created one of thse wheels. Do you want to overwrite the existing "
-         "entry with this new entry?"}, // answered No
-    };
-    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(2));
-    writeEntryFile(stored, {lineNo(1), lineNo(2), lineNo(3)});
-    const QByteArray before = fileBytes(stored);
-    start(Powerball);
-    for (const auto& c : cases) {
-        ASSERT_NE(openWheel5(), nullptr);
-        choose(3, 10);
-        c.prepare();
-        save(c.bonusRule);
-        EXPECT_EQ(dialogs.texts(), QStringList{c.message});
-        EXPECT_EQ(fileBytes(stored), before) << c.message.toStdString();
-        dialogs.clear();
-        QFile::remove(wheel);
-        QFile::copy(shipped + QStringLiteral("5-5-3-10.whl"), wheel);
-    }
-}
-
-TEST_F(Wheels, ReplacingTheWheelTheMainScreenShowsEmptiesTheMainScreen) {
-    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(3)); // bonus = record number
-    writeEntryFile(file(QStringLiteral("PwrB-5-5-3.lot")), {lineNo(1), lineNo(2), lineNo(3)});
-    start(Powerball);
-    action("mnu553")->trigger();
-    ASSERT_EQ(rows("List1").size(), 3);
-    dialogs.answerYes();            // only type 3 is stored already
-    for (const int type : {2, 3}) { // another type leaves it alone
-        ASSERT_NE(openWheel5(), nullptr);
-        choose(type, 10);
-        random.sequence = {pick(3, 3), pick(1, 3)};
-        random.nextIndex = 0;
-        save("Option9"); // Optimized with exactly 3 draws
-        EXPECT_EQ(dialogs.last(), QStringLiteral("Done!"));
-        EXPECT_EQ(rows("List1").size(), type == 3 ? 0 : 3);
-        EXPECT_EQ(state.openWheelType, type == 3 ? 0 : 3);
-    }
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
-    EXPECT_TRUE(state.currentEntryFile.isEmpty());
-    EXPECT_TRUE(window->isEnabled());
-    const auto lines = EntryFile::readLines(file(QStringLiteral("PwrB-5-5-3.lot")));
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(std::vector<int>({lines[0].bonus, lines[1].bonus}), std::vector<int>({3, 1}));
-}
-
-TEST_F(Wheels, OpeningListsTheSelectedGamesWheelOnly) {
-    writeEntryFile(file(QStringLiteral("PwrB-5-3-3.lot")), {lineNo(1)});
-    writeEntryFile(file(QStringLiteral("Mega-5-3-3.lot")), {lineNo(2), lineNo(3)});
-    start(MegaMillions);
-    action("mnu533")->trigger();
-    const QStringList megaLines{entryDisplayLine(MegaMillions, lineNo(2)),
-                                entryDisplayLine(MegaMillions, lineNo(3))};
-    EXPECT_EQ(rows("List1"), megaLines);
-    // A wheel never built: the main screen and its wheel type stay as they were.
-    action("mnu555")->trigger();
-    EXPECT_EQ(dialogs.texts(), QStringList{"You have not yet created this 5 wheel"});
-    EXPECT_EQ(rows("List1"), megaLines);
-    EXPECT_EQ(state.openWheelType, 6);
-}
-
-TEST_F(Wheels, PrintsTheCoverSheetInItsOwnLayout) {
+TEST_F(Wheels, PrintsTheCoverSheetSavesEveryLineWithTheCountAndARefusalStoresNothing) {
     printer.printers = {QStringLiteral("Office")};
+    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(2));
     start(Powerball);
     ASSERT_NE(openWheel5(), nullptr);
     choose(5, 9, 1);
@@ -359,20 +212,123 @@ TEST_F(Wheels, PrintsTheCoverSheetInItsOwnLayout) {
                            "Number of game entries required for coverage is 5", "",
                            "File Maintenance Name: PwrB-5-4-3.lot"}));
     EXPECT_EQ(printer.documentsEnded, 1);
+    closeScreens("Wheel5");
+    // Lines over a group of 10; Spread runs past 42.
+    for (const auto& [type, lines, name] :
+         {std::tuple{3, 2, "PwrB-5-5-3.lot"}, std::tuple{1, 252, "PwrB-5-5-5.lot"},
+          std::tuple{4, 53, "PwrB-5-4-4.lot"}}) {
+        SCOPED_TRACE(name);
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(type, 10);
+        save("Option7");
+        EXPECT_EQ(dialogs.texts(), QStringList{"Done!"});
+        const QByteArray bytes = fileBytes(file(QString::fromLatin1(name)));
+        ASSERT_EQ(bytes.size(), lines * kRawRecordSize);
+        for (int k = 1; k <= lines; ++k) {
+            const EntryRecord r = EntryRecord::fromBytes(recordOf(bytes, k));
+            EXPECT_EQ(storedCount(recordOf(bytes, k)), lines) << k;
+            EXPECT_EQ(r.line.bonus, (k - 1) % 42 + 1) << k;
+            EXPECT_TRUE(r.line.numbers[0] >= 11 && r.line.numbers[4] <= 20) << k;
+        }
+        dialogs.clear();
+        action(qPrintable(findWheelKind(type)->menuObjectName))->trigger();
+        EXPECT_EQ(std::tuple(child<QLineEdit>("Text2")->text(), rows("List1").size(),
+                             state.openWheelType, child<QPushButton>("Command3")->isHidden()),
+                  std::tuple(QString::number(lines), lines, type, false));
+    }
+    // The two lines of 5-5-3-10.whl, positions 1 3 5 7 8 and 2 4 6 9 10.
+    EXPECT_EQ(fileBytes(file(QStringLiteral("PwrB-5-5-3.lot"))),
+              (RawRecord{.count = 2, .numbers = {11, 13, 15, 17, 18}, .bonus = 1}.bytes() +
+               RawRecord{.count = 2, .numbers = {12, 14, 16, 19, 20}, .bonus = 2}.bytes()));
+    // A refused build leaves the stored wheel as it was.
+    const QString stored = file(QStringLiteral("PwrB-5-5-3.lot"));
+    const QString wheel = file(QStringLiteral("wheels/5-5-3-10.whl"));
+    const struct {
+        std::function<void()> prepare;
+        const char* bonusRule;
+        QString message;
+    } cases[] = {
+        {[&] { box(3)->setText("22"); }, "Option7", "One or more of your numbers are the same!"},
+        {[&] { box(9)->clear(); }, "Option7", "One or more of your numbers are out of range!"},
+        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n01 02 00 04 05\n"); }, "Option7",
+         "Your wheel data file is corrupt"},
+        {[&] { writeFileBytes(wheel, "01 02 03 04 05\n"); }, "Option7",
+         "The wheel file cannot be found!"},
+        {[] {}, "Option9",
+         "You have fewer than 3 draws in the history file. The program cannot suggest Optimised "
+         "entries yet. Please select Random or Spread"},
+        {[] {}, "Option8",
+         "You have already created one of thse wheels. Do you want to overwrite the existing "
+         "entry with this new entry?"}, // answered No
+    };
+    const QByteArray before = fileBytes(stored);
+    for (const auto& c : cases) {
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(3, 10, 21); // not the numbers stored, so a wrongful save would show
+        c.prepare();
+        save(c.bonusRule);
+        EXPECT_EQ(dialogs.texts(), QStringList{c.message});
+        EXPECT_EQ(fileBytes(stored), before) << c.message.toStdString();
+        dialogs.clear();
+        writeFileBytes(wheel, fileBytes(shipped + QStringLiteral("5-5-3-10.whl")));
+    }
+}
+
+TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndEachGameHasItsOwn) {
+    writeHistory(file(QStringLiteral("pbk.rtl")), tracingHistory(3)); // bonus = record number
+    writeEntryFile(file(QStringLiteral("PwrB-5-5-3.lot")), {lineNo(1), lineNo(2), lineNo(3)});
+    writeEntryFile(file(QStringLiteral("PwrB-5-3-3.lot")), {lineNo(1)});
+    writeEntryFile(file(QStringLiteral("Mega-5-3-3.lot")), {lineNo(2), lineNo(3)});
+    writeHistory(file(QStringLiteral("million.rtl")), {{.balls = {10, 20, 30, 40, 50}},
+                                                       {.balls = {10, 20, 3, 4, 5}},
+                                                       {.balls = {10, 3, 6, 7, 8}}});
+    start(Powerball);
+    action("mnu553")->trigger();
+    dialogs.answerYes();            // only type 3 is stored already
+    for (const int type : {2, 3}) { // another type leaves it alone
+        ASSERT_NE(openWheel5(), nullptr);
+        choose(type, 10);
+        random.sequence = {pick(3, 3), pick(1, 3)};
+        random.nextIndex = 0;
+        save("Option9"); // Optimized with exactly 3 draws
+        EXPECT_EQ(dialogs.last(), QStringLiteral("Done!"));
+        EXPECT_EQ(rows("List1").size(), type == 3 ? 0 : 3);
+        EXPECT_EQ(state.openWheelType, type == 3 ? 0 : 3);
+    }
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("0"));
+    EXPECT_TRUE(state.currentEntryFile.isEmpty() && window->isEnabled());
+    EXPECT_EQ(EntryFile::readLines(file(QStringLiteral("PwrB-5-5-3.lot"))),
+              (std::vector<EntryLine>{{{11, 13, 15, 17, 18}, 3}, {{12, 14, 16, 19, 20}, 1}}));
+
+    child<QRadioButton>("Option2")->click();
+    dialogs.clear();
+    action("mnu533")->trigger();
+    const QStringList megaLines{entryDisplayLine(MegaMillions, lineNo(2)),
+                                entryDisplayLine(MegaMillions, lineNo(3))};
+    EXPECT_EQ(rows("List1"), megaLines);
+    // A wheel never built: the main screen and its wheel type stay as they were.
+    action("mnu555")->trigger();
+    EXPECT_EQ(dialogs.texts(), QStringList{"You have not yet created this 5 wheel"});
+    EXPECT_EQ(rows("List1"), megaLines);
+    EXPECT_EQ(state.openWheelType, 6);
+    // The wheel screen opens with the most drawn numbers of the game.
+    ASSERT_NE(openWheel5(), nullptr);
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
+    EXPECT_EQ(on<QGroupBox>("Frame2")->title(), QStringLiteral("Mega Ball"));
+    EXPECT_EQ(modelTexts(on<QComboBox>("Combo1")->model()), QStringList({"7", "8", "9", "10"}));
+    EXPECT_EQ(on<QLineEdit>("Text25")->text(), QStringLiteral("21"));
+    QStringList shown;
+    for (int i = 0; i < 24; ++i)
+        if (!box(i)->isHidden())
+            shown << box(i)->text();
+    EXPECT_EQ(shown, QStringList({"3", "4", "5", "6", "7", "10", "20"}));
+    EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
 }
 
 TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
-    // from..to after the given numbers
-    const auto range = [](int from, int to, std::vector<int> out = {}) {
-        for (int n = from; n <= to; ++n)
-            out.push_back(n);
-        return out;
-    };
-    std::vector<DrawRecord> fiftyDrawnTopFiveTwice; // 46..50 twice, ties among the rest
-    for (int d = 0; d < 10; ++d)
-        fiftyDrawnTopFiveTwice.push_back({.balls = {i16(5 * d + 1), i16(5 * d + 2), i16(5 * d + 3),
-                                                    i16(5 * d + 4), i16(5 * d + 5)}});
-    fiftyDrawnTopFiveTwice.push_back({.balls = {46, 47, 48, 49, 50}});
+    std::vector<DrawRecord> ties(11); // 1..50 once, then 46..50 again
+    for (int d = 0; d < 55; ++d)
+        ties[d / 5].balls[d % 5] = i16(d < 50 ? d + 1 : d - 4);
     const struct {
         const char* name;
         std::vector<DrawRecord> draws;
@@ -386,17 +342,16 @@ TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
           {.balls = {10, 20, 3, 4, 5}},
           {.balls = {10, 3, 6, 7, 8}},
           {.balls = {60, 60, 60, 60, 60}}},
-         range(1, 53),
+         numbers(1, 53),
          {10, 3, 20, 4, 5, 6, 7, 8, 30, 40, 50, 1, 2, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 21}},
-        {"empty history", {}, range(1, 52, {53, 53}), range(1, 23, {53})},
-        {"ties smaller first", fiftyDrawnTopFiveTwice, {}, range(1, 19, range(46, 50))},
+        {"empty history", {}, numbers(1, 52, {53, 53}), numbers(1, 23, {53})},
+        {"ties smaller first", ties, {27}, numbers(1, 19, numbers(46, 50))},
         // A generator stuck on 0.5 (27) still ends, with the smallest free numbers.
-        {"stuck generator", {}, {27}, range(1, 23, {27})},
+        {"stuck generator", {}, {27}, numbers(1, 23, {27})},
     };
     for (const auto& c : cases) {
         ScriptedRandom random;
-        if (!c.randomNumbers.empty())
-            random.sequence.clear();
+        random.sequence.clear();
         for (int n : c.randomNumbers)
             random.sequence.push_back((n - 0.5) / 53);
         std::vector<int> proposal = mostDrawnNumbers(c.draws, 53);
