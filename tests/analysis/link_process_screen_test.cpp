@@ -47,32 +47,29 @@ class LinkProcessTest : public MainWindowTest {
     QWidget* screen = nullptr;
 };
 
-TEST_F(LinkProcessTest, CreateIsOfferedFromAProcessedRangeUntilTheBoxChanges) {
-    openWith({{{3, 14, 25, 36, 47}, 12}, {{1, 2, 3, 4, 5}, 6}, {{1, 2, 3, 4, 6}, 6}});
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Entry Optimizer"));
-    EXPECT_EQ(on<QGroupBox>("Frame1")->title(), QStringLiteral("Enter number from 1 to 3"));
-    EXPECT_FALSE(window->isEnabled());
-    for (const char* text : {"", "4"})
-        process(text);
-    EXPECT_FALSE(canCreate());
-    process("3");
-    EXPECT_EQ(dialogs.texts(),
-              (QStringList{"Please enter a value", "Your entry is outside the permitted draw range",
-                           "Last 3 draws have been processed"}));
-    EXPECT_TRUE(canCreate());
-    on<QLineEdit>("Text1")->setText(QStringLiteral("2"));
-    EXPECT_FALSE(canCreate());
-}
-
-// The latest draws are no draws of the game and are left out: no line comes
-// of them. With the draw before them, that draw's line goes after the 10 held.
-TEST_F(LinkProcessTest, LinesGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
+// Create is offered from a processed range until the box changes. The latest
+// draws are no draws of the game and are left out: no line comes of them.
+// With the draw before them, that draw's line goes after the 10 held.
+TEST_F(LinkProcessTest, LinesOfAProcessedRangeGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
     storeLines(MegaMillions, kOtherDate, std::vector<EntryLine>(10, EntryLine{{1, 2, 3, 4, 5}, 6}));
     const QByteArray before = fileBytes(entryFile(kOtherDate));
     // clang-format off
     openWith({{{47, 36, 25, 14, 3}, 12}, {{1, 2, 3, 4, 5}, 0}, {{1, 2, 3, 4, 5}, 53},
               {{1, 1, 2, 3, 4}, 5}, {{1, 2, 3, 4, 60}, 5}});
     // clang-format on
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Entry Optimizer"));
+    EXPECT_EQ(on<QGroupBox>("Frame1")->title(), QStringLiteral("Enter number from 1 to 5"));
+    EXPECT_FALSE(window->isEnabled());
+    for (const char* text : {"", "6"})
+        process(text);
+    EXPECT_FALSE(canCreate());
+    process("4");
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"Please enter a value", "Your entry is outside the permitted draw range",
+                           "Last 4 draws have been processed"}));
+    EXPECT_TRUE(canCreate());
+    on<QLineEdit>("Text1")->setText(QStringLiteral("2"));
+    EXPECT_FALSE(canCreate());
     process("4");
     dialogs.answerYes();
     createFor(kOtherDate);

@@ -2,7 +2,6 @@
 #include "analysis/stats_counts.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <numeric>
 
@@ -10,11 +9,7 @@ using namespace numbrava;
 
 namespace {
 DrawRecord draw(std::array<std::int16_t, 5> balls, int bonus, int day = 5) {
-    return {.day = static_cast<std::int16_t>(day),
-            .month = 7,
-            .year = 2003,
-            .balls = balls,
-            .bonus = static_cast<std::int16_t>(bonus)};
+    return {0, 0, static_cast<std::int16_t>(day), 7, 2003, balls, static_cast<std::int16_t>(bonus)};
 }
 
 // Balls from..to, then the rest of `after`.
@@ -27,8 +22,7 @@ std::vector<int> balls(int from, int to, std::vector<int> after = {}) {
 } // namespace
 
 TEST(StatsCounts, CountsTheMostRecentDraws) {
-    // Ten draws; the bonus of draw k is k, so each counted draw shows.
-    std::vector<DrawRecord> ten;
+    std::vector<DrawRecord> ten; // the bonus of draw k is k, so each counted draw shows
     for (int k = 1; k <= 10; ++k)
         ten.push_back(draw({}, k));
     const struct {
@@ -73,8 +67,8 @@ TEST(StatsRanking, FollowsTheExchangePass) {
             counts[ball - 1] = count;
         for (bool sorted : {true, false}) {
             std::vector<int> rows;
-            for (const BallCount& row : chartRows(counts, sorted))
-                rows.push_back(row.ball);
+            std::ranges::transform(chartRows(counts, sorted), back_inserter(rows),
+                                   &BallCount::ball);
             EXPECT_EQ(rows, sorted ? order : balls(1, 42));
         }
     }

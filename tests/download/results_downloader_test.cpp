@@ -11,7 +11,6 @@
 #include <QProgressBar>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <functional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -39,14 +38,11 @@ QByteArray response(const QByteArray& body, const QByteArray& status = "200 OK",
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
-// A results server on 127.0.0.1 that answers each path with fixed bytes; a
-// held reply keeps the connection open after them, as a stalled server does.
+// A results server on 127.0.0.1 that answers each path with fixed bytes; the
+// held path keeps the connection open after them, as a stalled server does.
 struct CannedServer {
-    struct Reply {
-        QByteArray bytes;
-        bool hold = false;
-    };
-    QHash<QByteArray, Reply> replies; // by path: "/dwnld/pbk.rtl"
+    QHash<QByteArray, QByteArray> replies; // by path: "/dwnld/pbk.rtl"
+    QByteArray held;
     QTcpServer server;
 
     CannedServer() {
@@ -59,10 +55,9 @@ struct CannedServer {
                     socket->setProperty("request", request);
                     if (!request.endsWith("\r\n\r\n"))
                         return;
-                    const Reply reply = replies.value(request.split(' ').value(1),
-                                                      {response("no such file", "404 Not Found")});
-                    socket->write(reply.bytes);
-                    if (!reply.hold)
+                    const QByteArray path = request.split(' ').value(1);
+                    socket->write(replies.value(path, response("no such file", "404 Not Found")));
+                    if (path != held)
                         socket->disconnectFromHost();
                 });
         });
@@ -195,15 +190,12 @@ class DownloadRun : public ResultsDownloader, public ::testing::WithParamInterfa
 
 TEST_P(DownloadRun, ReplacesTheHistoryOnlyWhenSoundAndAgreed) {
     const RunCase& c = GetParam();
-    QString address = server.address();
-    if (c.reply.isEmpty()) {
-        QTcpServer closed;
-        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-        address = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
-        closed.close();
-    }
-    server.replies["/dwnld/pbk.rtl"] = {c.reply, c.hold};
-    server.replies["/moved/pbk.rtl"] = {response(kThree)};
+    const QString address = server.address();
+    if (c.reply.isEmpty())
+        server.server.close();
+    server.replies["/dwnld/pbk.rtl"] = c.reply;
+    server.replies["/moved/pbk.rtl"] = response(kThree);
+    server.held = c.hold ? "/dwnld/pbk.rtl" : "";
     open(address, c.localDraws);
     const QByteArray local = fileBytes(file("pbk.rtl"));
     if (c.outcome != Sound)
@@ -271,9 +263,9 @@ class StalledRun : public ResultsDownloader, public ::testing::WithParamInterfac
 // and the run goes on; closing (false) stops the run and then closes.
 TEST_P(StalledRun, CancelGoesOnWithTheSecondGameClosingStops) {
     const bool cancel = GetParam();
-    server.replies["/dwnld/pbk.rtl"] = {response(kThree.left(30), "200 OK", 100 * kRawRecordSize),
-                                        true};
-    server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
+    server.replies["/dwnld/pbk.rtl"] = response(kThree.left(30), "200 OK", 100 * kRawRecordSize);
+    server.held = "/dwnld/pbk.rtl";
+    server.replies["/dwnld/million.rtl"] = response(history(2, 2));
     open(server.address(), 2, true, &patientServices);
     replaceWithoutAsking();
     dialogs.answerYes();
@@ -308,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(, StalledRun, ::testing::Bool());
 TEST_F(ResultsDownloader, HangsUpTheDialUpLineAfterASuccessfulRunWithoutAsking) {
     FakeDialup dialup;
     DownloadServices withDialup{http, dialup, server.address()};
-    server.replies["/dwnld/pbk.rtl"] = {response(kThree)};
+    server.replies["/dwnld/pbk.rtl"] = response(kThree);
     open(server.address(), 2, false, &withDialup);
     replaceWithoutAsking();
     control<QCheckBox>(rdl, "Check8")->setChecked(true);

@@ -12,16 +12,12 @@
 using namespace numbrava;
 using namespace numbrava::testing;
 
-namespace {
-const QDate kToday(2003, 7, 5); // the test clock's today
-const QDate kFirst(2003, 6, 28);
-} // namespace
-
 // Three draws, none today (so the main screen checks nothing by itself): the
 // two lines win 3 + bonus and the bonus alone in the first, 5 in the second,
 // nothing in the third.
 class HistoryScreen : public MainWindowTest {
   protected:
+    static inline const QDate kToday{2003, 7, 5}, kFirst{2003, 6, 28}; // the test clock's today
     void TearDown() override { closeScreens("Form6"); }
 
     QWidget* start(GameCode game = Powerball, bool draws = true, bool lines = true) {
@@ -58,17 +54,6 @@ class HistoryScreen : public MainWindowTest {
         return all.join(QLatin1Char(','));
     }
 };
-
-TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
-    EXPECT_EQ(start(Powerball, false, false), nullptr);
-    EXPECT_EQ(dialogs.last(),
-              "You do not have any entries listed to check against the draw history!");
-    window.reset();
-    EXPECT_EQ(start(Powerball, false, true), nullptr);
-    EXPECT_EQ(dialogs.last(),
-              "There are no results in the results file - you cannot do a history check!");
-    EXPECT_TRUE(window->isEnabled());
-}
 
 // One screen checks period after period; a refused period leaves the boxes empty.
 TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
@@ -116,9 +101,18 @@ TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
 }
 
 // Cancel, pressed when the first draw lets the interface in, keeps the totals
-// so far; closing stops the run first.
-TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFarClosingStopsTheRunFirst) {
-    QPointer<QWidget> form6 = start();
+// so far; closing stops the run first. The lines are stored before the draws.
+TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsCancelKeepsTheTotalsClosingStopsTheRun) {
+    EXPECT_EQ(start(Powerball, false, false), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "You do not have any entries listed to check against the draw history!");
+    window.reset();
+    EXPECT_EQ(start(Powerball, false, true), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "There are no results in the results file - you cannot do a history check!");
+    EXPECT_TRUE(window->isEnabled());
+    window.reset();
+    QPointer<QWidget> form6 = start(Powerball, true, false);
     QTimer::singleShot(0, form6, [form6] { clickOn(form6, "Command3"); });
     check(form6);
     EXPECT_EQ(page(form6, 0).size(), 3);
