@@ -67,8 +67,8 @@ TEST(StatsRanking, FollowsTheExchangePass) {
             counts[ball - 1] = count;
         for (bool sorted : {true, false}) {
             std::vector<int> rows;
-            std::ranges::transform(chartRows(counts, sorted), back_inserter(rows),
-                                   &BallCount::ball);
+            for (const BallCount& row : chartRows(counts, sorted))
+                rows.push_back(row.ball);
             EXPECT_EQ(rows, sorted ? order : balls(1, 42));
         }
     }

@@ -62,7 +62,7 @@ class StatsScreenTest : public MainWindowTest {
     QWidget* form4 = nullptr;
 };
 
-TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheSelectedGameOnlyAndScales) {
+TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheGameScalesAndBarsAndBoxesOpenTheBallInformation) {
     for (GameCode game : {Powerball, MegaMillions}) {
         openStats(game, false);
         const bool pb = game == Powerball;
@@ -90,11 +90,9 @@ TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheSelectedGameOnlyAndScales) {
         window.reset();
     }
     EXPECT_TRUE(dialogs.shown.empty());
-}
 
-// The first sorted bar opens the most frequent ball; the boxes take only what
-// the view holds.
-TEST_F(StatsScreenTest, BarsAndBoxesOpenTheBallInformation) {
+    // The first sorted bar opens the most frequent ball; the boxes take only
+    // what the view holds.
     openStats(Powerball);
     menu("mnupowerball");
     menu("mnusortedyes");

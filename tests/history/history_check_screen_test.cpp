@@ -102,7 +102,7 @@ TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
 
 // Cancel, pressed when the first draw lets the interface in, keeps the totals
 // so far; closing stops the run first. The lines are stored before the draws.
-TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsCancelKeepsTheTotalsClosingStopsTheRun) {
+TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsRunsStopAndPagesFillInTurn) {
     EXPECT_EQ(start(Powerball, false, false), nullptr);
     EXPECT_EQ(dialogs.last(),
               "You do not have any entries listed to check against the draw history!");
@@ -124,42 +124,39 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsCancelKeepsTheTotalsClosingStops
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form6.isNull());
     EXPECT_TRUE(window->isEnabled());
-}
 
-// Six lines are counted: three headings and three winning lines. The first
-// page stays out of sight while a run fills it, until a page is full.
-TEST_F(HistoryScreen, PagesFillInTurnAndTheButtonsWalkThem) {
+    // Six lines are counted: three headings and three winning lines. The first
+    // page stays out of sight while a run fills it, until a page is full.
     const struct {
         int limit;
         int shownAfterFirstDraw;
         std::vector<qsizetype> pageSizes; // all four full at a limit of 1
-    } cases[] = {{100, 1, {6, 0, 0, 0}}, {2, 0, {2, 2, 2, 0}}, {1, 0, {1, 1, 1, 1}}};
-    start()->close();
+        int used;
+    } cases[] = {{100, 1, {6, 0, 0, 0}, 1}, {2, 0, {2, 2, 2, 0}, 3}, {1, 0, {1, 1, 1, 1}, 4}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.limit);
         dialogs.clear();
-        auto* form6 = new HistoryCheckScreen(*window, c.limit);
-        window->openSecondary(form6);
+        auto* paged = new HistoryCheckScreen(*window, c.limit);
+        window->openSecondary(paged);
         int shownMidRun = -1;
-        QTimer::singleShot(0, form6, [&] { shownMidRun = visiblePage(form6); });
-        check(form6);
+        QTimer::singleShot(0, paged, [&] { shownMidRun = visiblePage(paged); });
+        check(paged);
         EXPECT_EQ(shownMidRun, c.shownAfterFirstDraw);
         std::vector<qsizetype> sizes;
         for (int p = 0; p < 4; ++p)
-            sizes.push_back(page(form6, p).size());
+            sizes.push_back(page(paged, p).size());
         EXPECT_EQ(sizes, c.pageSizes);
         EXPECT_EQ(dialogs.texts(),
                   c.limit == 1 ? QStringList{historyFullMessage()} : QStringList{});
         // Next walks the pages in use only; Previous walks back to the first.
-        const int used = static_cast<int>(sizes.size() - std::ranges::count(sizes, 0));
         for (int p = 1; p <= 4; ++p) {
-            clickOn(form6, "Command4");
-            EXPECT_EQ(visiblePage(form6), std::min(p, used - 1));
+            clickOn(paged, "Command4");
+            EXPECT_EQ(visiblePage(paged), std::min(p, c.used - 1));
         }
-        for (int p = used - 2; p >= -1; --p) {
-            clickOn(form6, "Command5");
-            EXPECT_EQ(visiblePage(form6), std::max(p, 0));
+        for (int p = c.used - 2; p >= -1; --p) {
+            clickOn(paged, "Command5");
+            EXPECT_EQ(visiblePage(paged), std::max(p, 0));
         }
-        form6->close();
+        paged->close();
     }
 }
