@@ -12,7 +12,6 @@ DrawRecord draw(std::array<std::int16_t, 5> balls, int bonus, int day = 5) {
     return {0, 0, static_cast<std::int16_t>(day), 7, 2003, balls, static_cast<std::int16_t>(bonus)};
 }
 
-// Balls from..to, then the rest of `after`.
 std::vector<int> balls(int from, int to, std::vector<int> after = {}) {
     std::vector<int> v(static_cast<size_t>(to - from + 1));
     std::iota(v.begin(), v.end(), from);
@@ -21,7 +20,7 @@ std::vector<int> balls(int from, int to, std::vector<int> after = {}) {
 }
 } // namespace
 
-TEST(StatsCounts, CountsTheMostRecentDraws) {
+TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
     std::vector<DrawRecord> ten; // the bonus of draw k is k, so each counted draw shows
     for (int k = 1; k <= 10; ++k)
         ten.push_back(draw({}, k));
@@ -41,9 +40,6 @@ TEST(StatsCounts, CountsTheMostRecentDraws) {
         std::fill(expected.begin() + c.firstCounted - 1, expected.begin() + 10, 1);
         EXPECT_EQ(stats.counts, expected);
     }
-}
-
-TEST(StatsCounts, MainViewsCountFiveBallsAndSkipBallsOutOfRange) {
     // A damaged record may hold 0, 53 or 60; none of them is counted as another ball.
     const std::vector<DrawRecord> draws = {draw({1, 2, 3, 52, 53}, 42),
                                            draw({0, 2, 60, 52, 53}, 7)};
@@ -74,7 +70,7 @@ TEST(StatsRanking, FollowsTheExchangePass) {
     }
 }
 
-TEST(StatsInfoBall, AcceptsOnlyTheViewsRange) {
+TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) {
     const QString refusal = QStringLiteral("You must enter a number between 1 and %1");
     const std::vector<std::tuple<StatsView, QString, int, QString>> cases = {
         {StatsView::MegaMillionsMain, "53", 0, refusal.arg(52)},
@@ -86,20 +82,15 @@ TEST(StatsInfoBall, AcceptsOnlyTheViewsRange) {
         EXPECT_EQ(choice.ball.value_or(0), ball) << typed.toStdString();
         EXPECT_EQ(ball ? choice.typedNumber : choice.refusal, shown);
     }
-}
-
-TEST(BallInfoExpected, RoundsHalvesToEvenAndNeverShowsZero) {
-    const std::vector<std::tuple<StatsView, int, int>> cases = {
+    // The times expected round halves to even and never show zero.
+    const std::vector<std::tuple<StatsView, int, int>> expectedCases = {
         {StatsView::PowerballMain, 106, 10},       {StatsView::Powerball, 106, 3},
         {StatsView::MegaMillionsMegaBall, 26, 1}, // 0.5 rounds to 0, shown as 1
         {StatsView::MegaMillionsMain, 26, 2},     // 2.5
         {StatsView::PowerballMain, 6554, 618},    // five balls a draw pass 16 bits here
         {StatsView::MegaMillionsMain, 32767, 3151}};
-    for (const auto& [view, draws, expected] : cases)
+    for (const auto& [view, draws, expected] : expectedCases)
         EXPECT_EQ(expectedTimesDrawn(view, draws), expected) << draws;
-}
-
-TEST(BallInfoFacts, CoverEveryStoredDrawOfTheViewsBalls) {
     const std::vector<DrawRecord> draws = {
         draw({7, 12, 25, 33, 41}, 9, 5), draw({1, 2, 3, 4, 5}, 7, 9), draw({6, 7, 8, 9, 10}, 1, 12),
         draw({8, 18, 28, 38, 48}, 42, 19)};

@@ -18,7 +18,7 @@ const std::vector<std::tuple<const char*, int, int>> kScaleSteps = {
     {"mnucontract", 9615, 9735}, {"mnuwiden", 11535, 11625},    {"mnuwiden", 14895, 14985},
     {"mnuwiden", 14895, 14985},  {"mnucontract", 11535, 11625}, {"mnucontract", 9615, 9735}};
 
-// The chart's rows as a player reads them: label and count.
+// The chart's rows: label and count.
 std::vector<std::pair<QString, int>> chartRows(QWidget* form4) {
     QChart* chart = control<QChartView>(form4, "MSChart1")->chart();
     QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);

@@ -113,8 +113,7 @@ class ResultsDownloader : public MainWindowTest {
 
     void TearDown() override { closeScreens("RDL"); }
 
-    // Starts the program on Powerball with a local history of `localDraws`
-    // draws and opens the downloader for the games ticked.
+    // Powerball with `localDraws` draws at hand, the downloader open for the games ticked.
     void open(const QString& address, int localDraws, bool megaMillionsToo = false,
               DownloadServices* chosen = nullptr) {
         writeFileBytes(file("pbk.rtl"), history(localDraws));

@@ -8,7 +8,7 @@
 
 using namespace numbrava;
 
-TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLine) {
+TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
     const struct {
         GameCode game;
         EntryLine line;
@@ -31,9 +31,7 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLine) {
         for (int category = 1; category <= kPrizeCategories; ++category)
             EXPECT_EQ(run.total(category), category == c.category ? 1 : 0) << category;
     }
-}
-
-TEST(HistoryPaging, The32731stCountedLineStartsPageOne) {
+    // The 32731st counted line starts page one.
     const EntryLine win{{1, 2, 3, 4, 5}, 7};
     HistoryCheck run(Powerball, std::vector<EntryLine>(32730, win),
                      {{.day = 5, .month = 7, .year = 2003, .balls = win.numbers, .bonus = 7}});
@@ -43,9 +41,8 @@ TEST(HistoryPaging, The32731stCountedLineStartsPageOne) {
     EXPECT_EQ(run.pages().pagesFilled(), 1);
 }
 
-// The popcount path must count as the pairs do. Each line is matched on its
-// own, so distinct numbers take the fast path and repeats or numbers outside
-// 0..63 the pair by pair one.
+// The popcount path must count as the pairs do: lines and draws of distinct
+// numbers in 0..63 take it, repeats and numbers outside go pair by pair.
 TEST(LineMatching, FastPathAgreesWithPairCounting) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> number(-1, 66);
