@@ -178,21 +178,17 @@ INSTANTIATE_TEST_SUITE_P(LastDraws, ShippedHistory, ::testing::Values(20, 1, 0))
 // The box's number picks the latest draws; the draws before the last one are
 // rounded, halves to even. A first record of 0 stands for a refusal.
 TEST(StudiedRange, PicksTheLatestDrawsOrRefuses) {
-    const struct {
-        const char* text;
-        int drawCount;
-        int firstRecord;
-    } cases[] = {{"0", 10, 0},  {"11", 10, 0},      {"ten", 10, 0}, {"10.5", 10, 0},
-                 {"10", 10, 1}, {"1", 10, 10},      {"2.5", 10, 8}, {"3.5", 10, 8},
-                 {"1", 0, 0},   {" 3 draws", 10, 8}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const StudiedRange range = studiedRange(QString::fromLatin1(c.text), c.drawCount);
-        EXPECT_EQ(range.firstRecord, c.firstRecord);
+    const std::tuple<const char*, int, int> cases[] = {
+        {"0", 10, 0},  {"11", 10, 0},  {"ten", 10, 0}, {"10.5", 10, 0}, {"10", 10, 1},
+        {"1", 10, 10}, {"2.5", 10, 8}, {"3.5", 10, 8}, {"1", 0, 0},     {" 3 draws", 10, 8}};
+    for (const auto& [text, drawCount, firstRecord] : cases) {
+        SCOPED_TRACE(text);
+        const StudiedRange range = studiedRange(QString::fromLatin1(text), drawCount);
+        EXPECT_EQ(range.firstRecord, firstRecord);
         EXPECT_EQ(range.refusal,
-                  c.firstRecord ? QString()
-                  : c.drawCount ? QStringLiteral("Your entry is outside the permitted draw range")
-                                : QStringLiteral("There are no draws in the history file, this "
-                                                 "process cannot be run."));
+                  firstRecord ? QString()
+                  : drawCount ? QStringLiteral("Your entry is outside the permitted draw range")
+                              : QStringLiteral("There are no draws in the history file, this "
+                                               "process cannot be run."));
     }
 }

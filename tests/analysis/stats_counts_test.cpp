@@ -24,20 +24,17 @@ TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
     std::vector<DrawRecord> ten; // the bonus of draw k is k, so each counted draw shows
     for (int k = 1; k <= 10; ++k)
         ten.push_back(draw({}, k));
-    const struct {
-        const char* typed;
-        bool tooMany;
-        int firstCounted; // the oldest draw counted; 11: none
-    } cases[] = {{"10", false, 1},   {"11", true, 1},      {"3", false, 8},
-                 {"40000", true, 1}, {"-40000", false, 1}, {"", false, 11}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const DrawStatistics stats =
-            countBalls(c.firstCounted > 10 ? std::vector<DrawRecord>{} : ten, StatsView::Powerball,
-                       lastDrawsFromText(c.typed));
-        EXPECT_EQ(stats.tooManyAsked, c.tooMany);
+    // Typed, too many asked, the oldest draw counted (11: none).
+    const std::tuple<const char*, bool, int> cases[] = {{"10", false, 1},     {"11", true, 1},
+                                                        {"3", false, 8},      {"40000", true, 1},
+                                                        {"-40000", false, 1}, {"", false, 11}};
+    for (const auto& [typed, tooMany, firstCounted] : cases) {
+        SCOPED_TRACE(typed);
+        const DrawStatistics stats = countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
+                                                StatsView::Powerball, lastDrawsFromText(typed));
+        EXPECT_EQ(stats.tooManyAsked, tooMany);
         std::vector<int> expected(42, 0);
-        std::fill(expected.begin() + c.firstCounted - 1, expected.begin() + 10, 1);
+        std::fill(expected.begin() + firstCounted - 1, expected.begin() + 10, 1);
         EXPECT_EQ(stats.counts, expected);
     }
     // A damaged record may hold 0, 53 or 60; none of them is counted as another ball.

@@ -9,27 +9,24 @@
 using namespace numbrava;
 
 TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
-    const struct {
-        GameCode game;
-        EntryLine line;
-        const char* listed; // after the heading; nullptr: nothing
-        int category;       // its total becomes 1
-    } cases[] = {{Powerball, {{1, 2, 3, 4, 5}, 7}, "01 02 03 04 05 07 Match 3+PB", 5},
-                 {MegaMillions, {{20, 10, 3, 2, 1}, 7}, "20 10 03 02 01 07 Match 5+MB", 1},
-                 {Powerball, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match PB", 9},
-                 {Powerball, {{1, 2, 33, 34, 35}, 8}, nullptr, 0},
-                 // A repeated number counts once for every drawn ball it equals.
-                 {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.category);
+    // The line, what is listed after the heading (nullptr: nothing), the category totalled.
+    const std::tuple<GameCode, EntryLine, const char*, int> cases[] = {
+        {Powerball, {{1, 2, 3, 4, 5}, 7}, "01 02 03 04 05 07 Match 3+PB", 5},
+        {MegaMillions, {{20, 10, 3, 2, 1}, 7}, "20 10 03 02 01 07 Match 5+MB", 1},
+        {Powerball, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match PB", 9},
+        {Powerball, {{1, 2, 33, 34, 35}, 8}, nullptr, 0},
+        // A repeated number counts once for every drawn ball it equals.
+        {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6}};
+    for (const auto& [game, line, listed, category] : cases) {
+        SCOPED_TRACE(category);
         HistoryCheck run(
-            c.game, {c.line},
+            game, {line},
             {{.day = 5, .month = 7, .year = 2003, .balls = {1, 2, 3, 10, 20}, .bonus = 7}});
         run.checkAll();
         EXPECT_EQ(run.pages().page(0),
-                  QStringList{"05 JUL  2003"} + (c.listed ? QStringList{c.listed} : QStringList{}));
-        for (int category = 1; category <= kPrizeCategories; ++category)
-            EXPECT_EQ(run.total(category), category == c.category ? 1 : 0) << category;
+                  QStringList{"05 JUL  2003"} + (listed ? QStringList{listed} : QStringList{}));
+        for (int c = 1; c <= kPrizeCategories; ++c)
+            EXPECT_EQ(run.total(c), c == category ? 1 : 0) << c;
     }
     // The 32731st counted line starts page one.
     const EntryLine win{{1, 2, 3, 4, 5}, 7};
