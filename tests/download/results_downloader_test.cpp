@@ -73,9 +73,8 @@ QString serveFolder(QProcess& python, const QString& folder) {
     python.setProcessChannelMode(QProcess::MergedChannels);
     python.start(QStringLiteral("python3"),
                  {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
-    QByteArray output;
     const QRegularExpression serving(QStringLiteral("port (\\d+)"));
-    for (int reads = 0; reads < 10 && python.waitForReadyRead(1000); ++reads)
+    for (QByteArray output; python.waitForReadyRead(10000);) // a busy machine starts it slowly
         if (const auto port = serving.match(QString::fromLatin1(output += python.readAll()));
             port.hasMatch())
             return QStringLiteral("http://127.0.0.1:%1/").arg(port.captured(1));
