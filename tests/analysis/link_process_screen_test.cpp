@@ -47,32 +47,29 @@ class LinkProcessTest : public MainWindowTest {
     QWidget* screen = nullptr;
 };
 
-TEST_F(LinkProcessTest, CreateIsOfferedFromAProcessedRangeUntilTheBoxChanges) {
-    openWith({{{3, 14, 25, 36, 47}, 12}, {{1, 2, 3, 4, 5}, 6}, {{1, 2, 3, 4, 6}, 6}});
-    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Entry Optimizer"));
-    EXPECT_EQ(on<QGroupBox>("Frame1")->title(), QStringLiteral("Enter number from 1 to 3"));
-    EXPECT_FALSE(window->isEnabled());
-    for (const char* text : {"", "4"})
-        process(text);
-    EXPECT_FALSE(canCreate());
-    process("3");
-    EXPECT_EQ(dialogs.texts(),
-              (QStringList{"Please enter a value", "Your entry is outside the permitted draw range",
-                           "Last 3 draws have been processed"}));
-    EXPECT_TRUE(canCreate());
-    on<QLineEdit>("Text1")->setText(QStringLiteral("2"));
-    EXPECT_FALSE(canCreate());
-}
-
-// The latest draws are no draws of the game and are left out: no line comes
-// of them. With the draw before them, that draw's line goes after the 10 held.
-TEST_F(LinkProcessTest, LinesGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
+// Create is offered from a processed range until the box changes. The latest
+// draws are no draws of the game and are left out: no line comes of them.
+// With the draw before them, that draw's line goes after the 10 held.
+TEST_F(LinkProcessTest, LinesOfAProcessedRangeGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
     storeLines(MegaMillions, kOtherDate, std::vector<EntryLine>(10, EntryLine{{1, 2, 3, 4, 5}, 6}));
     const QByteArray before = fileBytes(entryFile(kOtherDate));
     // clang-format off
     openWith({{{47, 36, 25, 14, 3}, 12}, {{1, 2, 3, 4, 5}, 0}, {{1, 2, 3, 4, 5}, 53},
               {{1, 1, 2, 3, 4}, 5}, {{1, 2, 3, 4, 60}, 5}});
     // clang-format on
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Entry Optimizer"));
+    EXPECT_EQ(on<QGroupBox>("Frame1")->title(), QStringLiteral("Enter number from 1 to 5"));
+    EXPECT_FALSE(window->isEnabled());
+    for (const char* text : {"", "6"})
+        process(text);
+    EXPECT_FALSE(canCreate());
+    process("4");
+    EXPECT_EQ(dialogs.texts(),
+              (QStringList{"Please enter a value", "Your entry is outside the permitted draw range",
+                           "Last 4 draws have been processed"}));
+    EXPECT_TRUE(canCreate());
+    on<QLineEdit>("Text1")->setText(QStringLiteral("2"));
+    EXPECT_FALSE(canCreate());
     process("4");
     dialogs.answerYes();
     createFor(kOtherDate);
@@ -181,21 +178,17 @@ INSTANTIATE_TEST_SUITE_P(LastDraws, ShippedHistory, ::testing::Values(20, 1, 0))
 // The box's number picks the latest draws; the draws before the last one are
 // rounded, halves to even. A first record of 0 stands for a refusal.
 TEST(StudiedRange, PicksTheLatestDrawsOrRefuses) {
-    const struct {
-        const char* text;
-        int drawCount;
-        int firstRecord;
-    } cases[] = {{"0", 10, 0},  {"11", 10, 0},      {"ten", 10, 0}, {"10.5", 10, 0},
-                 {"10", 10, 1}, {"1", 10, 10},      {"2.5", 10, 8}, {"3.5", 10, 8},
-                 {"1", 0, 0},   {" 3 draws", 10, 8}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        const StudiedRange range = studiedRange(QString::fromLatin1(c.text), c.drawCount);
-        EXPECT_EQ(range.firstRecord, c.firstRecord);
+    const std::tuple<const char*, int, int> cases[] = {
+        {"0", 10, 0},  {"11", 10, 0},  {"ten", 10, 0}, {"10.5", 10, 0}, {"10", 10, 1},
+        {"1", 10, 10}, {"2.5", 10, 8}, {"3.5", 10, 8}, {"1", 0, 0},     {" 3 draws", 10, 8}};
+    for (const auto& [text, drawCount, firstRecord] : cases) {
+        SCOPED_TRACE(text);
+        const StudiedRange range = studiedRange(QString::fromLatin1(text), drawCount);
+        EXPECT_EQ(range.firstRecord, firstRecord);
         EXPECT_EQ(range.refusal,
-                  c.firstRecord ? QString()
-                  : c.drawCount ? QStringLiteral("Your entry is outside the permitted draw range")
-                                : QStringLiteral("There are no draws in the history file, this "
-                                                 "process cannot be run."));
+                  firstRecord ? QString()
+                  : drawCount ? QStringLiteral("Your entry is outside the permitted draw range")
+                              : QStringLiteral("There are no draws in the history file, this "
+                                               "process cannot be run."));
     }
 }

@@ -2,7 +2,6 @@
 #include "analysis/stats_counts.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <numeric>
 
@@ -10,14 +9,9 @@ using namespace numbrava;
 
 namespace {
 DrawRecord draw(std::array<std::int16_t, 5> balls, int bonus, int day = 5) {
-    return {.day = static_cast<std::int16_t>(day),
-            .month = 7,
-            .year = 2003,
-            .balls = balls,
-            .bonus = static_cast<std::int16_t>(bonus)};
+    return {0, 0, static_cast<std::int16_t>(day), 7, 2003, balls, static_cast<std::int16_t>(bonus)};
 }
 
-// Balls from..to, then the rest of `after`.
 std::vector<int> balls(int from, int to, std::vector<int> after = {}) {
     std::vector<int> v(static_cast<size_t>(to - from + 1));
     std::iota(v.begin(), v.end(), from);
@@ -26,30 +20,23 @@ std::vector<int> balls(int from, int to, std::vector<int> after = {}) {
 }
 } // namespace
 
-TEST(StatsCounts, CountsTheMostRecentDraws) {
-    // Ten draws; the bonus of draw k is k, so each counted draw shows.
-    std::vector<DrawRecord> ten;
+TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
+    std::vector<DrawRecord> ten; // the bonus of draw k is k, so each counted draw shows
     for (int k = 1; k <= 10; ++k)
         ten.push_back(draw({}, k));
-    const struct {
-        const char* typed;
-        bool tooMany;
-        int firstCounted; // the oldest draw counted; 11: none
-    } cases[] = {{"10", false, 1},   {"11", true, 1},      {"3", false, 8},
-                 {"40000", true, 1}, {"-40000", false, 1}, {"", false, 11}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const DrawStatistics stats =
-            countBalls(c.firstCounted > 10 ? std::vector<DrawRecord>{} : ten, StatsView::Powerball,
-                       lastDrawsFromText(c.typed));
-        EXPECT_EQ(stats.tooManyAsked, c.tooMany);
+    // Typed, too many asked, the oldest draw counted (11: none).
+    const std::tuple<const char*, bool, int> cases[] = {{"10", false, 1},     {"11", true, 1},
+                                                        {"3", false, 8},      {"40000", true, 1},
+                                                        {"-40000", false, 1}, {"", false, 11}};
+    for (const auto& [typed, tooMany, firstCounted] : cases) {
+        SCOPED_TRACE(typed);
+        const DrawStatistics stats = countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
+                                                StatsView::Powerball, lastDrawsFromText(typed));
+        EXPECT_EQ(stats.tooManyAsked, tooMany);
         std::vector<int> expected(42, 0);
-        std::fill(expected.begin() + c.firstCounted - 1, expected.begin() + 10, 1);
+        std::fill(expected.begin() + firstCounted - 1, expected.begin() + 10, 1);
         EXPECT_EQ(stats.counts, expected);
     }
-}
-
-TEST(StatsCounts, MainViewsCountFiveBallsAndSkipBallsOutOfRange) {
     // A damaged record may hold 0, 53 or 60; none of them is counted as another ball.
     const std::vector<DrawRecord> draws = {draw({1, 2, 3, 52, 53}, 42),
                                            draw({0, 2, 60, 52, 53}, 7)};
@@ -80,7 +67,7 @@ TEST(StatsRanking, FollowsTheExchangePass) {
     }
 }
 
-TEST(StatsInfoBall, AcceptsOnlyTheViewsRange) {
+TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) {
     const QString refusal = QStringLiteral("You must enter a number between 1 and %1");
     const std::vector<std::tuple<StatsView, QString, int, QString>> cases = {
         {StatsView::MegaMillionsMain, "53", 0, refusal.arg(52)},
@@ -92,20 +79,15 @@ TEST(StatsInfoBall, AcceptsOnlyTheViewsRange) {
         EXPECT_EQ(choice.ball.value_or(0), ball) << typed.toStdString();
         EXPECT_EQ(ball ? choice.typedNumber : choice.refusal, shown);
     }
-}
-
-TEST(BallInfoExpected, RoundsHalvesToEvenAndNeverShowsZero) {
-    const std::vector<std::tuple<StatsView, int, int>> cases = {
+    // The times expected round halves to even and never show zero.
+    const std::vector<std::tuple<StatsView, int, int>> expectedCases = {
         {StatsView::PowerballMain, 106, 10},       {StatsView::Powerball, 106, 3},
         {StatsView::MegaMillionsMegaBall, 26, 1}, // 0.5 rounds to 0, shown as 1
         {StatsView::MegaMillionsMain, 26, 2},     // 2.5
         {StatsView::PowerballMain, 6554, 618},    // five balls a draw pass 16 bits here
         {StatsView::MegaMillionsMain, 32767, 3151}};
-    for (const auto& [view, draws, expected] : cases)
+    for (const auto& [view, draws, expected] : expectedCases)
         EXPECT_EQ(expectedTimesDrawn(view, draws), expected) << draws;
-}
-
-TEST(BallInfoFacts, CoverEveryStoredDrawOfTheViewsBalls) {
     const std::vector<DrawRecord> draws = {
         draw({7, 12, 25, 33, 41}, 9, 5), draw({1, 2, 3, 4, 5}, 7, 9), draw({6, 7, 8, 9, 10}, 1, 12),
         draw({8, 18, 28, 38, 48}, 42, 19)};

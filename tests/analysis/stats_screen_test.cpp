@@ -13,8 +13,12 @@ using namespace numbrava::testing;
 
 namespace {
 const QString kPowerballMain = QStringLiteral("Draw Statistics for Powerball Main");
+// The scale steps through three widths and stops at either end: chart and window in twips.
+const std::vector<std::tuple<const char*, int, int>> kScaleSteps = {
+    {"mnucontract", 9615, 9735}, {"mnuwiden", 11535, 11625},    {"mnuwiden", 14895, 14985},
+    {"mnuwiden", 14895, 14985},  {"mnucontract", 11535, 11625}, {"mnucontract", 9615, 9735}};
 
-// The chart's rows as a player reads them: label and count.
+// The chart's rows: label and count.
 std::vector<std::pair<QString, int>> chartRows(QWidget* form4) {
     QChart* chart = control<QChartView>(form4, "MSChart1")->chart();
     QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
@@ -34,7 +38,7 @@ class StatsScreenTest : public MainWindowTest {
     }
     // Ten weekly Powerball draws from 2 July 2003, main balls 1 2 3 4 53: bonus 1
     // in the first three, 5 in the fourth (23 July), 17 in the last six (to 3 September).
-    QWidget* openStats(GameCode game, bool tenDraws = true) {
+    void openStats(GameCode game, bool tenDraws = true) {
         for (int k = 0; tenDraws && k < 10; ++k)
             storeDraw(Powerball, QDate(2003, 7, 2).addDays(7 * k), {1, 2, 3, 4, 53},
                       k >= 4   ? 17
@@ -42,13 +46,12 @@ class StatsScreenTest : public MainWindowTest {
                                : 1);
         startOn(game);
         window->controls().Image3->click();
-        return visibleScreen("Form4");
+        form4 = visibleScreen("Form4");
+        ASSERT_NE(form4, nullptr);
     }
-    static void menu(QWidget* screen, const char* name) {
-        control<QAction>(screen, name)->trigger();
-    }
-    static void type(QWidget* screen, const char* box, const QString& text) {
-        control<QLineEdit>(screen, box)->setText(text);
+    void menu(const char* name) const { control<QAction>(form4, name)->trigger(); }
+    void type(const char* box, const QString& text) const {
+        control<QLineEdit>(form4, box)->setText(text);
     }
     static QStringList facts(QWidget* form26) {
         QStringList texts;
@@ -56,12 +59,12 @@ class StatsScreenTest : public MainWindowTest {
             texts << control<QLineEdit>(form26, box)->text();
         return texts;
     }
+    QWidget* form4 = nullptr;
 };
 
-TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheSelectedGameOnly) {
+TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheGameScalesAndBarsAndBoxesOpenTheBallInformation) {
     for (GameCode game : {Powerball, MegaMillions}) {
-        QWidget* form4 = openStats(game, false);
-        ASSERT_NE(form4, nullptr);
+        openStats(game, false);
         const bool pb = game == Powerball;
         EXPECT_EQ(form4->windowTitle(),
                   pb ? kPowerballMain : "Draw Statistics for Mega Millions Main");
@@ -69,26 +72,30 @@ TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheSelectedGameOnly) {
         ASSERT_EQ(rows.size(), pb ? 53u : 52u);
         EXPECT_EQ(rows.front(), std::make_pair(QStringLiteral(" 1"), 0));
         EXPECT_EQ(rows.back().first, pb ? " 53" : " 52");
-        for (const char* name : {"mnupowerball", "mnupbmain"})
-            EXPECT_EQ(control<QAction>(form4, name)->isVisible(), pb) << name;
-        for (const char* name : {"mnuLB", "mnuLM"})
-            EXPECT_EQ(control<QAction>(form4, name)->isVisible(), !pb) << name;
+        for (const char* name : {"mnupowerball", "mnupbmain", "mnuLB", "mnuLM"})
+            EXPECT_EQ(control<QAction>(form4, name)->isVisible(),
+                      pb == QByteArray(name).startsWith("mnup"))
+                << name;
         EXPECT_TRUE(control<QAction>(form4, "mnusortedno")->isChecked());
+        auto* chart = control<QWidget>(form4, "MSChart1");
+        const auto px = [&](int twips) { return qRound(twips * form4->logicalDpiX() / 1440.0); };
+        for (const auto& [item, chartTwips, windowTwips] : kScaleSteps) {
+            menu(item);
+            EXPECT_EQ(chart->width(), px(chartTwips)) << item;
+            EXPECT_EQ(form4->width(), px(windowTwips)) << item;
+        }
         EXPECT_FALSE(window->isEnabled());
-        menu(form4, "mnuClose");
+        menu("mnuClose");
         EXPECT_TRUE(window->isEnabled());
         window.reset();
     }
     EXPECT_TRUE(dialogs.shown.empty());
-}
 
-// The first sorted bar opens the most frequent ball; the boxes take only what
-// the view holds.
-TEST_F(StatsScreenTest, BarsAndBoxesOpenTheBallInformation) {
-    QWidget* form4 = openStats(Powerball);
-    ASSERT_NE(form4, nullptr);
-    menu(form4, "mnupowerball");
-    menu(form4, "mnusortedyes");
+    // The first sorted bar opens the most frequent ball; the boxes take only
+    // what the view holds.
+    openStats(Powerball);
+    menu("mnupowerball");
+    menu("mnusortedyes");
     const QString caption = QStringLiteral("Draw Statistics for Powerball (Sorted)");
     EXPECT_EQ(form4->windowTitle(), caption);
     const auto rows = chartRows(form4);
@@ -105,11 +112,11 @@ TEST_F(StatsScreenTest, BarsAndBoxesOpenTheBallInformation) {
     clickOn(form26, "Command1");
     EXPECT_TRUE(form4->isEnabled());
     EXPECT_FALSE(window->isEnabled());
-    menu(form4, "mnusortedno");
-    type(form4, "Text2", "11");
+    menu("mnusortedno");
+    type("Text2", "11");
     clickOn(form4, "Command3");
     EXPECT_EQ(chartRows(form4)[0].second, 3); // all ten counted
-    type(form4, "Text1", "53");
+    type("Text1", "53");
     clickOn(form4, "Command4");
     EXPECT_EQ(dialogs.texts(),
               (QStringList{kTooManyLastDraws, "You must enter a number between 1 and 42"}));
@@ -117,8 +124,8 @@ TEST_F(StatsScreenTest, BarsAndBoxesOpenTheBallInformation) {
     clickOn(form4, "Command2");
     EXPECT_EQ(control<QLineEdit>(form4, "Text2")->text(), QString());
 
-    menu(form4, "mnupbmain");
-    type(form4, "Text2", "3"); // the recent draws shown do not limit the facts
+    menu("mnupbmain");
+    type("Text2", "3"); // the recent draws shown do not limit the facts
     clickOn(form4, "Command4");
     form26 = visibleScreen("Form26");
     ASSERT_NE(form26, nullptr);
@@ -127,19 +134,4 @@ TEST_F(StatsScreenTest, BarsAndBoxesOpenTheBallInformation) {
     form4->close(); // the ball information goes with the chart
     EXPECT_EQ(visibleScreen("Form26"), nullptr);
     EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(StatsScreenTest, ScaleStepsThroughThreeWidths) {
-    QWidget* form4 = openStats(Powerball, false);
-    ASSERT_NE(form4, nullptr);
-    auto* chart = control<QWidget>(form4, "MSChart1");
-    const auto px = [&](int twips) { return qRound(twips * form4->logicalDpiX() / 1440.0); };
-    const std::vector<std::tuple<const char*, int, int>> steps = {
-        {"mnucontract", 9615, 9735}, {"mnuwiden", 11535, 11625},    {"mnuwiden", 14895, 14985},
-        {"mnuwiden", 14895, 14985},  {"mnucontract", 11535, 11625}, {"mnucontract", 9615, 9735}};
-    for (const auto& [item, chartTwips, windowTwips] : steps) {
-        menu(form4, item);
-        EXPECT_EQ(chart->width(), px(chartTwips)) << item;
-        EXPECT_EQ(form4->width(), px(windowTwips)) << item;
-    }
 }

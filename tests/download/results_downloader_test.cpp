@@ -11,7 +11,6 @@
 #include <QProgressBar>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <functional>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -39,14 +38,11 @@ QByteArray response(const QByteArray& body, const QByteArray& status = "200 OK",
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
-// A results server on 127.0.0.1 that answers each path with fixed bytes; a
-// held reply keeps the connection open after them, as a stalled server does.
+// A results server on 127.0.0.1 that answers each path with fixed bytes; the
+// held path keeps the connection open after them, as a stalled server does.
 struct CannedServer {
-    struct Reply {
-        QByteArray bytes;
-        bool hold = false;
-    };
-    QHash<QByteArray, Reply> replies; // by path: "/dwnld/pbk.rtl"
+    QHash<QByteArray, QByteArray> replies; // by path: "/dwnld/pbk.rtl"
+    QByteArray held;
     QTcpServer server;
 
     CannedServer() {
@@ -59,10 +55,9 @@ struct CannedServer {
                     socket->setProperty("request", request);
                     if (!request.endsWith("\r\n\r\n"))
                         return;
-                    const Reply reply = replies.value(request.split(' ').value(1),
-                                                      {response("no such file", "404 Not Found")});
-                    socket->write(reply.bytes);
-                    if (!reply.hold)
+                    const QByteArray path = request.split(' ').value(1);
+                    socket->write(replies.value(path, response("no such file", "404 Not Found")));
+                    if (path != held)
                         socket->disconnectFromHost();
                 });
         });
@@ -78,15 +73,15 @@ QString serveFolder(QProcess& python, const QString& folder) {
     python.setProcessChannelMode(QProcess::MergedChannels);
     python.start(QStringLiteral("python3"),
                  {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
-    QByteArray output;
     const QRegularExpression serving(QStringLiteral("port (\\d+)"));
-    for (int reads = 0; reads < 10 && python.waitForReadyRead(1000); ++reads)
+    for (QByteArray output; python.waitForReadyRead(10000);) // a busy machine starts it slowly
         if (const auto port = serving.match(QString::fromLatin1(output += python.readAll()));
             port.hasMatch())
             return QStringLiteral("http://127.0.0.1:%1/").arg(port.captured(1));
     return {};
 }
 
+const QByteArray kThree = history(3, 1);
 const QString kFailedQuestion = QStringLiteral(
     "The download failed or was cancelled for Powerball Do you want to continue downloading the "
     "other results?");
@@ -96,13 +91,12 @@ const QString kCorruptQuestion = QStringLiteral(
 const QString kAllDone = QStringLiteral("All Selected Results Downloaded Successfully.");
 const QString kSomeFailed = QStringLiteral("Some Selected Results Failed to Download.");
 
-// A dial-up line that connects and hangs up as told, counting the hang-ups.
+// A dial-up line that connects but cannot hang up, counting the tries.
 struct FakeDialup : DialupService {
-    bool hangUpWorks = true;
     int hangUps = 0;
     bool available() const override { return true; }
     Connection attemptConnect() override { return {true, true}; }
-    bool hangUp() override { return ++hangUps, hangUpWorks; }
+    bool hangUp() override { return ++hangUps, false; }
 };
 
 class ResultsDownloader : public MainWindowTest {
@@ -118,8 +112,7 @@ class ResultsDownloader : public MainWindowTest {
 
     void TearDown() override { closeScreens("RDL"); }
 
-    // Starts the program on Powerball with a local history of `localDraws`
-    // draws and opens the downloader for the games ticked.
+    // Powerball with `localDraws` draws at hand, the downloader open for the games ticked.
     void open(const QString& address, int localDraws, bool megaMillionsToo = false,
               DownloadServices* chosen = nullptr) {
         writeFileBytes(file("pbk.rtl"), history(localDraws));
@@ -141,10 +134,9 @@ class ResultsDownloader : public MainWindowTest {
 TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenToldNotTo) {
     QTemporaryDir served;
     QDir(served.path()).mkpath("dwnld");
-    const QByteArray powerball = history(3, 1);
     // Two draws of one date are a sound history.
     const QByteArray megaMillions = patched(patched(history(2, 2), 1, 6, 5), 1, 8, 7);
-    writeFileBytes(served.path() + "/dwnld/pbk.rtl", powerball);
+    writeFileBytes(served.path() + "/dwnld/pbk.rtl", kThree);
     writeFileBytes(served.path() + "/dwnld/million.rtl", megaMillions);
     QProcess python;
     const QString address = serveFolder(python, served.path());
@@ -155,7 +147,7 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     replaceWithoutAsking();
     clickOn(rdl, "Command1");
 
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), powerball);
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
     EXPECT_EQ(fileBytes(file("million.rtl")), megaMillions);
     expectNoLeftovers();
     EXPECT_TRUE(dialogs.shown.empty());
@@ -168,8 +160,6 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(shownBalls(), (std::vector<int>{1, 2, 3, 4, 8, 7})); // 5 July 2003, downloaded
 }
-
-const QByteArray kThree = history(3, 1);
 
 const QString kReplaceUpTo =
     "Do you want to replace your current results for Powerball with those up to 7/5/2003";
@@ -195,15 +185,12 @@ class DownloadRun : public ResultsDownloader, public ::testing::WithParamInterfa
 
 TEST_P(DownloadRun, ReplacesTheHistoryOnlyWhenSoundAndAgreed) {
     const RunCase& c = GetParam();
-    QString address = server.address();
-    if (c.reply.isEmpty()) {
-        QTcpServer closed;
-        ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
-        address = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
-        closed.close();
-    }
-    server.replies["/dwnld/pbk.rtl"] = {c.reply, c.hold};
-    server.replies["/moved/pbk.rtl"] = {response(kThree)};
+    const QString address = server.address();
+    if (c.reply.isEmpty())
+        server.server.close();
+    server.replies["/dwnld/pbk.rtl"] = c.reply;
+    server.replies["/moved/pbk.rtl"] = response(kThree);
+    server.held = c.hold ? "/dwnld/pbk.rtl" : "";
     open(address, c.localDraws);
     const QByteArray local = fileBytes(file("pbk.rtl"));
     if (c.outcome != Sound)
@@ -271,9 +258,9 @@ class StalledRun : public ResultsDownloader, public ::testing::WithParamInterfac
 // and the run goes on; closing (false) stops the run and then closes.
 TEST_P(StalledRun, CancelGoesOnWithTheSecondGameClosingStops) {
     const bool cancel = GetParam();
-    server.replies["/dwnld/pbk.rtl"] = {response(kThree.left(30), "200 OK", 100 * kRawRecordSize),
-                                        true};
-    server.replies["/dwnld/million.rtl"] = {response(history(2, 2))};
+    server.replies["/dwnld/pbk.rtl"] = response(kThree.left(30), "200 OK", 100 * kRawRecordSize);
+    server.held = "/dwnld/pbk.rtl";
+    server.replies["/dwnld/million.rtl"] = response(history(2, 2));
     open(server.address(), 2, true, &patientServices);
     replaceWithoutAsking();
     dialogs.answerYes();
@@ -308,11 +295,10 @@ INSTANTIATE_TEST_SUITE_P(, StalledRun, ::testing::Bool());
 TEST_F(ResultsDownloader, HangsUpTheDialUpLineAfterASuccessfulRunWithoutAsking) {
     FakeDialup dialup;
     DownloadServices withDialup{http, dialup, server.address()};
-    server.replies["/dwnld/pbk.rtl"] = {response(kThree)};
+    server.replies["/dwnld/pbk.rtl"] = response(kThree);
     open(server.address(), 2, false, &withDialup);
     replaceWithoutAsking();
     control<QCheckBox>(rdl, "Check8")->setChecked(true);
-    dialup.hangUpWorks = false;
     clickOn(rdl, "Command1");
     EXPECT_EQ(dialup.hangUps, 1);
     EXPECT_EQ(dialogs.texts(), QStringList{"Cannot auto disconnect. Please disconnect manually"});

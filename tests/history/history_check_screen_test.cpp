@@ -12,16 +12,12 @@
 using namespace numbrava;
 using namespace numbrava::testing;
 
-namespace {
-const QDate kToday(2003, 7, 5); // the test clock's today
-const QDate kFirst(2003, 6, 28);
-} // namespace
-
 // Three draws, none today (so the main screen checks nothing by itself): the
 // two lines win 3 + bonus and the bonus alone in the first, 5 in the second,
 // nothing in the third.
 class HistoryScreen : public MainWindowTest {
   protected:
+    static inline const QDate kToday{2003, 7, 5}, kFirst{2003, 6, 28}; // the test clock's today
     void TearDown() override { closeScreens("Form6"); }
 
     QWidget* start(GameCode game = Powerball, bool draws = true, bool lines = true) {
@@ -59,36 +55,20 @@ class HistoryScreen : public MainWindowTest {
     }
 };
 
-TEST_F(HistoryScreen, OpensOnlyWithLinesAndDraws) {
-    EXPECT_EQ(start(Powerball, false, false), nullptr);
-    EXPECT_EQ(dialogs.last(),
-              "You do not have any entries listed to check against the draw history!");
-    window.reset();
-    EXPECT_EQ(start(Powerball, false, true), nullptr);
-    EXPECT_EQ(dialogs.last(),
-              "There are no results in the results file - you cannot do a history check!");
-    EXPECT_TRUE(window->isEnabled());
-}
-
 // One screen checks period after period; a refused period leaves the boxes empty.
 TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
     const QString kNone = QStringLiteral("No results in specified date range");
-    const struct {
-        QDate start, end;
-        QStringList listed;
-        QString status;
-        const char* totals;
-        int progressMax;
-        QString refusal;
-    } cases[] = {// clang-format off
+    // The period, the lines listed, the status, totals, the progress bar's end and a refusal.
+    const std::tuple<QDate, QDate, QStringList, QString, const char*, int, QString> cases[] = {
+        // clang-format off
         {kFirst, kToday,
          {"28 JUN  2003", "01 02 03 04 05 07 Match 3+MB", "30 31 32 33 34 07 Match MB",
           "02 JUL  2003", "01 02 03 04 05 07 Match 5", "03 JUL  2003"},
-         "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3},
+         "Check 2 entries against  3 results.", "0,1,0,0,1,0,0,0,1", 3, {}},
         {QDate(2003, 7, 2), QDate(2003, 7, 2), {"02 JUL  2003", "01 02 03 04 05 07 Match 5"},
-         "Check 2 entries against  1 results.", "0,1,0,0,0,0,0,0,0", 1},
-        {QDate(2003, 7, 4), QDate(2003, 12, 31), {}, kNone, ",,,,,,,,", 1},
-        {QDate(2003, 1, 1), QDate(2003, 6, 27), {}, kNone, ",,,,,,,,", 1},
+         "Check 2 entries against  1 results.", "0,1,0,0,0,0,0,0,0", 1, {}},
+        {QDate(2003, 7, 4), QDate(2003, 12, 31), {}, kNone, ",,,,,,,,", 1, {}},
+        {QDate(2003, 1, 1), QDate(2003, 6, 27), {}, kNone, ",,,,,,,,", 1, {}},
         {QDate(2003, 7, 3), QDate(2003, 7, 2), {}, kNone, ",,,,,,,,", 1,
          "Your start date must be before your end date"}};
     // clang-format on
@@ -100,25 +80,34 @@ TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
     EXPECT_EQ(control<DatePicker>(form6, "DTPicker1")->value(), kFirst);
     EXPECT_EQ(control<DatePicker>(form6, "DTPicker2")->value(), kToday);
     EXPECT_FALSE(window->isEnabled());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(qPrintable(c.start.toString()));
+    for (const auto& [from, to, listed, status, totalsText, progressMax, refusal] : cases) {
+        SCOPED_TRACE(qPrintable(from.toString()));
         dialogs.clear();
-        check(form6, c.start, c.end);
-        EXPECT_EQ(page(form6, 0), c.listed);
-        EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), c.status);
+        check(form6, from, to);
+        EXPECT_EQ(page(form6, 0), listed);
+        EXPECT_EQ(control<QLabel>(form6, "Label10")->text(), status);
         EXPECT_EQ(control<QLabel>(form6, "Label7")->text(), "Match 2 + MB");
-        EXPECT_EQ(totals(form6), c.totals);
-        EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), c.progressMax);
-        EXPECT_EQ(dialogs.texts(), c.refusal.isNull() ? QStringList{} : QStringList{c.refusal});
+        EXPECT_EQ(totals(form6), totalsText);
+        EXPECT_EQ(control<QProgressBar>(form6, "ProgressBar1")->maximum(), progressMax);
+        EXPECT_EQ(dialogs.texts(), refusal.isNull() ? QStringList{} : QStringList{refusal});
         EXPECT_TRUE(control<QPushButton>(form6, "Command2")->isEnabled());
         EXPECT_EQ(visiblePage(form6), 0);
     }
 }
 
 // Cancel, pressed when the first draw lets the interface in, keeps the totals
-// so far; closing stops the run first.
-TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFarClosingStopsTheRunFirst) {
-    QPointer<QWidget> form6 = start();
+// so far; closing stops the run first. The lines are stored before the draws.
+TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsRunsStopAndPagesFillInTurn) {
+    EXPECT_EQ(start(Powerball, false, false), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "You do not have any entries listed to check against the draw history!");
+    window.reset();
+    EXPECT_EQ(start(Powerball, false, true), nullptr);
+    EXPECT_EQ(dialogs.last(),
+              "There are no results in the results file - you cannot do a history check!");
+    EXPECT_TRUE(window->isEnabled());
+    window.reset();
+    QPointer<QWidget> form6 = start(Powerball, true, false);
     QTimer::singleShot(0, form6, [form6] { clickOn(form6, "Command3"); });
     check(form6);
     EXPECT_EQ(page(form6, 0).size(), 3);
@@ -130,42 +119,35 @@ TEST_F(HistoryScreen, CancelKeepsTheTotalsSoFarClosingStopsTheRunFirst) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(form6.isNull());
     EXPECT_TRUE(window->isEnabled());
-}
 
-// Six lines are counted: three headings and three winning lines. The first
-// page stays out of sight while a run fills it, until a page is full.
-TEST_F(HistoryScreen, PagesFillInTurnAndTheButtonsWalkThem) {
-    const struct {
-        int limit;
-        int shownAfterFirstDraw;
-        std::vector<qsizetype> pageSizes; // all four full at a limit of 1
-    } cases[] = {{100, 1, {6, 0, 0, 0}}, {2, 0, {2, 2, 2, 0}}, {1, 0, {1, 1, 1, 1}}};
-    start()->close();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.limit);
+    // Six lines are counted: three headings and three winning lines. The first
+    // page stays out of sight while a run fills it, until a page is full.
+    // The page limit, the page shown after the first draw, the page sizes, the pages used.
+    const std::tuple<int, int, std::vector<qsizetype>, int> paging[] = {
+        {100, 1, {6, 0, 0, 0}, 1}, {2, 0, {2, 2, 2, 0}, 3}, {1, 0, {1, 1, 1, 1}, 4}};
+    for (const auto& [limit, shownAfterFirstDraw, pageSizes, used] : paging) {
+        SCOPED_TRACE(limit);
         dialogs.clear();
-        auto* form6 = new HistoryCheckScreen(*window, c.limit);
-        window->openSecondary(form6);
+        auto* paged = new HistoryCheckScreen(*window, limit);
+        window->openSecondary(paged);
         int shownMidRun = -1;
-        QTimer::singleShot(0, form6, [&] { shownMidRun = visiblePage(form6); });
-        check(form6);
-        EXPECT_EQ(shownMidRun, c.shownAfterFirstDraw);
+        QTimer::singleShot(0, paged, [&] { shownMidRun = visiblePage(paged); });
+        check(paged);
+        EXPECT_EQ(shownMidRun, shownAfterFirstDraw);
         std::vector<qsizetype> sizes;
         for (int p = 0; p < 4; ++p)
-            sizes.push_back(page(form6, p).size());
-        EXPECT_EQ(sizes, c.pageSizes);
-        EXPECT_EQ(dialogs.texts(),
-                  c.limit == 1 ? QStringList{historyFullMessage()} : QStringList{});
+            sizes.push_back(page(paged, p).size());
+        EXPECT_EQ(sizes, pageSizes);
+        EXPECT_EQ(dialogs.texts(), limit == 1 ? QStringList{historyFullMessage()} : QStringList{});
         // Next walks the pages in use only; Previous walks back to the first.
-        const int used = static_cast<int>(sizes.size() - std::ranges::count(sizes, 0));
         for (int p = 1; p <= 4; ++p) {
-            clickOn(form6, "Command4");
-            EXPECT_EQ(visiblePage(form6), std::min(p, used - 1));
+            clickOn(paged, "Command4");
+            EXPECT_EQ(visiblePage(paged), std::min(p, used - 1));
         }
         for (int p = used - 2; p >= -1; --p) {
-            clickOn(form6, "Command5");
-            EXPECT_EQ(visiblePage(form6), std::max(p, 0));
+            clickOn(paged, "Command5");
+            EXPECT_EQ(visiblePage(paged), std::max(p, 0));
         }
-        form6->close();
+        paged->close();
     }
 }

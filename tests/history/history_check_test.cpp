@@ -1,5 +1,4 @@
 #include "analysis/stats_counts.h"
-#include "data/draw_history_file.h"
 #include "history/history_check.h"
 
 #include <QFile>
@@ -9,33 +8,27 @@
 
 using namespace numbrava;
 
-TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLine) {
-    const struct {
-        GameCode game;
-        EntryLine line;
-        const char* listed; // after the heading; nullptr: nothing
-        int category;       // its total becomes 1
-    } cases[] = {{Powerball, {{1, 2, 3, 4, 5}, 7}, "01 02 03 04 05 07 Match 3+PB", 5},
-                 {MegaMillions, {{20, 10, 3, 2, 1}, 7}, "20 10 03 02 01 07 Match 5+MB", 1},
-                 {Powerball, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match PB", 9},
-                 {MegaMillions, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match MB", 9},
-                 {Powerball, {{1, 2, 33, 34, 35}, 8}, nullptr, 0},
-                 // A repeated number counts once for every drawn ball it equals.
-                 {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.category);
+TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
+    // The line, what is listed after the heading (nullptr: nothing), the category totalled.
+    const std::tuple<GameCode, EntryLine, const char*, int> cases[] = {
+        {Powerball, {{1, 2, 3, 4, 5}, 7}, "01 02 03 04 05 07 Match 3+PB", 5},
+        {MegaMillions, {{20, 10, 3, 2, 1}, 7}, "20 10 03 02 01 07 Match 5+MB", 1},
+        {Powerball, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match PB", 9},
+        {Powerball, {{1, 2, 33, 34, 35}, 8}, nullptr, 0},
+        // A repeated number counts once for every drawn ball it equals.
+        {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6}};
+    for (const auto& [game, line, listed, category] : cases) {
+        SCOPED_TRACE(category);
         HistoryCheck run(
-            c.game, {c.line},
+            game, {line},
             {{.day = 5, .month = 7, .year = 2003, .balls = {1, 2, 3, 10, 20}, .bonus = 7}});
         run.checkAll();
         EXPECT_EQ(run.pages().page(0),
-                  QStringList{"05 JUL  2003"} + (c.listed ? QStringList{c.listed} : QStringList{}));
-        for (int category = 1; category <= kPrizeCategories; ++category)
-            EXPECT_EQ(run.total(category), category == c.category ? 1 : 0) << category;
+                  QStringList{"05 JUL  2003"} + (listed ? QStringList{listed} : QStringList{}));
+        for (int c = 1; c <= kPrizeCategories; ++c)
+            EXPECT_EQ(run.total(c), c == category ? 1 : 0) << c;
     }
-}
-
-TEST(HistoryPaging, The32731stCountedLineStartsPageOne) {
+    // The 32731st counted line starts page one.
     const EntryLine win{{1, 2, 3, 4, 5}, 7};
     HistoryCheck run(Powerball, std::vector<EntryLine>(32730, win),
                      {{.day = 5, .month = 7, .year = 2003, .balls = win.numbers, .bonus = 7}});
@@ -45,9 +38,8 @@ TEST(HistoryPaging, The32731stCountedLineStartsPageOne) {
     EXPECT_EQ(run.pages().pagesFilled(), 1);
 }
 
-// The popcount path must count as the pairs do. Each line is matched on its
-// own, so distinct numbers take the fast path and repeats or numbers outside
-// 0..63 the pair by pair one.
+// The popcount path must count as the pairs do: lines and draws of distinct
+// numbers in 0..63 take it, repeats and numbers outside go pair by pair.
 TEST(LineMatching, FastPathAgreesWithPairCounting) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> number(-1, 66);
@@ -58,61 +50,45 @@ TEST(LineMatching, FastPathAgreesWithPairCounting) {
                                                               : number(random));
         return n;
     };
+    auto masked = [](const std::array<std::int16_t, 5>& n) {
+        const std::set<int> distinct(n.begin(), n.end());
+        return distinct.size() == 5 && *distinct.begin() >= 0 && *distinct.rbegin() < 64;
+    };
     int fastPath = 0;
     for (int d = 0; d < 4000; ++d) {
         const EntryLine line{numbers(), static_cast<std::int16_t>(number(random) % 3)};
         const CheckDraw drawn{numbers(), static_cast<std::int16_t>(number(random) % 3)};
-        const std::set<int> distinct(line.numbers.begin(), line.numbers.end());
-        fastPath += distinct.size() == 5 && *distinct.begin() >= 0 && *distinct.rbegin() < 64;
+        fastPath += masked(line.numbers) && masked(drawn.main);
         LineMatcher({line}).match(drawn, [&](size_t, int category) {
             EXPECT_EQ(category, prizeCategoryOf(line, drawn)) << d;
         });
     }
-    EXPECT_GT(fastPath, 1000);
+    EXPECT_GT(fastPath, 900); // line and draw both masked: the popcount ran
 }
 
 class ShippedHistories : public ::testing::TestWithParam<GameCode> {};
 
-// The shipped histories against a plain reading of the CSV they are made
-// from: how often each ball was drawn, and the wins of a few lines.
+// How often the shipped histories drew each ball, against a plain reading of
+// the CSV they are made from.
 TEST_P(ShippedHistories, AgreeWithAnIndependentCountOfTheirSource) {
     const bool pb = GetParam() == Powerball;
     const StatsView mainView = mainViewOf(GetParam());
     const StatsView bonusView = pb ? StatsView::Powerball : StatsView::MegaMillionsMegaBall;
-    const std::vector<EntryLine> lines = {{{9, 10, 38, 42, 43}, 5},  {{4, 28, 39, 41, 44}, 9},
-                                          {{1, 2, 3, 4, 5}, 1},      {{11, 22, 33, 44, 52}, 17},
-                                          {{7, 14, 21, 28, 35}, 30}, {{15, 18, 25, 33, 47}, 30}};
     std::vector<int> mainCounts(statsViewInfo(mainView).range);
     std::vector<int> bonusCounts(statsViewInfo(bonusView).range);
-    std::array<long long, kPrizeCategories + 1> totals{};
     QFile csv(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") +
               (pb ? "powerball-2002-2005.csv" : "megamillions-2002-2005.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
     csv.readLine(); // the heading
     while (!csv.atEnd()) {
         const QList<QByteArray> f = csv.readLine().trimmed().split(',');
-        std::set<int> drawn;
         for (int i = 1; i <= 5; ++i)
-            ++mainCounts.at(*drawn.insert(f[i].toInt()).first - 1);
+            ++mainCounts.at(f[i].toInt() - 1);
         ++bonusCounts.at(f[6].toInt() - 1);
-        for (const EntryLine& line : lines) {
-            int m = 0;
-            for (auto n : line.numbers)
-                m += static_cast<int>(drawn.count(n));
-            const bool b = line.bonus == f[6].toInt();
-            ++totals[m >= 3 ? (5 - m) * 2 + (b ? 1 : 2) : !b ? 0 : m == 2 ? 7 : m == 1 ? 8 : 9];
-        }
     }
     const QString demo = QStringLiteral(NUMBRAVA_BIN_DIR "/../demo");
     EXPECT_EQ(readDrawStatistics(demo, mainView, 0).counts, mainCounts);
     EXPECT_EQ(readDrawStatistics(demo, bonusView, 0).counts, bonusCounts);
-    HistoryCheck run(GetParam(), lines,
-                     DrawHistoryFile::readAllDraws(demo + (pb ? "/pbk.rtl" : "/million.rtl")));
-    run.checkAll();
-    EXPECT_EQ(run.drawCount(), pb ? 302 : 324);
-    for (int c = 1; c <= kPrizeCategories; ++c)
-        EXPECT_EQ(run.total(c), totals[static_cast<size_t>(c)]) << c;
-    EXPECT_GT(run.drawCount() * static_cast<long long>(lines.size()) - totals[0], 20); // wins
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, ShippedHistories, ::testing::Values(Powerball, MegaMillions));
