@@ -19,28 +19,23 @@ TEST(TypedDraw, IsSortedOrRefusedWithOneMessage) {
     const char* const pbRange = "Your powerball number is not in the correct range";
     const char* const mbRange = "Your mega ball number is not in the correct range";
     const char* const duplicates = "You have duplicate numbers";
+    const GameCode PB = Powerball, MM = MegaMillions;
+    // clang-format off
     const struct {
         GameCode game;
         const char* texts;
         const char* result; // the stored numbers, or the message
-    } cases[] = {{Powerball, "41 5 33 12 25 7", "5 12 25 33 41 7"},
-                 {Powerball, "1 2 3 4 5 42", "1 2 3 4 5 42"},
-                 {Powerball, "1 2 3 4 5 43", pbRange},
-                 {Powerball, "1 2 3 4 5 0", pbRange},
-                 {MegaMillions, "1 2 3 4 5 52", "1 2 3 4 5 52"},
-                 {MegaMillions, "1 2 3 4 5 53", mbRange},
-                 {Powerball, "53 2 3 4 5 6", "2 3 4 5 53 6"},
-                 {MegaMillions, "53 2 3 4 5 6", mainRange},
-                 {Powerball, "1 2 _ 4 5 6", mainRange},
-                 {MegaMillions, "1 2 3 4 5 _", mbRange},
-                 {Powerball, "2.5 3.5 10 11 12 6.5", "2 4 10 11 12 6"},
-                 {Powerball, "5 5 12 25 33 7", duplicates},
-                 {Powerball, "5 12 25 33 41 5", "5 12 25 33 41 5"},
-                 {Powerball, "5 5 12 25 54 7", mainRange},
-                 {Powerball, "5 5 12 25 33 43", pbRange},
-                 {Powerball, "65541 2 3 4 6 7", mainRange},
-                 {MegaMillions, "1e9 2 3 4 6 7", mainRange},
-                 {MegaMillions, "1 2 3 4 5 -65531", mbRange}};
+    } cases[] = {
+        {PB, "41 5 33 12 25 7", "5 12 25 33 41 7"}, {PB, "53 2 3 4 5 6", "2 3 4 5 53 6"},
+        {PB, "1 2 3 4 5 42", "1 2 3 4 5 42"},       {PB, "1 2 3 4 5 43", pbRange},
+        {PB, "1 2 3 4 5 0", pbRange},               {PB, "1 2 _ 4 5 6", mainRange},
+        {MM, "1 2 3 4 5 52", "1 2 3 4 5 52"},       {MM, "1 2 3 4 5 53", mbRange},
+        {MM, "53 2 3 4 5 6", mainRange},            {MM, "1 2 3 4 5 _", mbRange},
+        {PB, "5 5 12 25 33 7", duplicates},         {PB, "5 12 25 33 41 5", "5 12 25 33 41 5"},
+        {PB, "5 5 12 25 54 7", mainRange},          {PB, "5 5 12 25 33 43", pbRange},
+        {PB, "65541 2 3 4 6 7", mainRange},         {MM, "1 2 3 4 5 -65531", mbRange},
+        {PB, "2.5 3.5 10 11 12 6.5", "2 4 10 11 12 6"}};
+    // clang-format on
     for (const auto& c : cases) {
         const QStringList t = boxTexts(c.texts);
         const TypedDrawCheck check = checkTypedDraw(c.game, {t[0], t[1], t[2], t[3], t[4]}, t[5]);
@@ -58,7 +53,6 @@ class AddResult : public MainWindowTest {
   protected:
     void TearDown() override { closeScreens("Form2"); }
 
-    QString historyFile() const { return historyFilePath(folder(), Powerball); }
     void setResultDate(QDate date) { window->controls().DTPicker1->setValue(date); }
     QWidget* openForm2() {
         window->controls().Command1->click();
@@ -94,26 +88,22 @@ TEST_F(AddResult, CaptionTagAndTheQuestionOnADayWithoutADraw) {
         GameCode game;
         QDate date;
         const char* title;
-        const char* question;
         CloseWay way;
+        const char* drawDays; // asked about when the date is none of them
     } cases[] = {
-        {Powerball, QDate(2003, 7, 5), "Draw Result for  7/ 5/ 2003", nullptr, CloseWay::Button},
-        {MegaMillions, QDate(2003, 12, 12), "Draw Result for  12/ 12/ 2003", nullptr,
-         CloseWay::Escape},
-        {Powerball, QDate(2003, 7, 8), "Draw Result for  7/ 8/ 2003",
-         "You are entering results for a day that is not Wednesday or Saturday. Are you sure you "
-         "want to continue?",
-         CloseWay::TitleBar},
-        {MegaMillions, QDate(2003, 7, 9), "Draw Result for  7/ 9/ 2003",
-         "You are entering results for a day that is not Tuesday or Friday. Are you sure you want "
-         "to continue?",
-         CloseWay::Button}};
+        {Powerball, QDate(2003, 7, 5), " 7/ 5/ 2003", CloseWay::Button, nullptr},
+        {MegaMillions, QDate(2003, 12, 12), " 12/ 12/ 2003", CloseWay::Escape, nullptr},
+        {Powerball, QDate(2003, 7, 8), " 7/ 8/ 2003", CloseWay::TitleBar, "Wednesday or Saturday"},
+        {MegaMillions, QDate(2003, 7, 9), " 7/ 9/ 2003", CloseWay::Button, "Tuesday or Friday"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         startOn(c.game);
         setResultDate(c.date);
         dialogs.clear();
-        if (c.question) {
+        const QString question = QStringLiteral("You are entering results for a day that is not "
+                                                "%1. Are you sure you want to continue?")
+                                     .arg(QLatin1String(c.drawDays));
+        if (c.drawDays) {
             dialogs.answerNo();
             EXPECT_EQ(openForm2(), nullptr);
             EXPECT_TRUE(window->isEnabled());
@@ -121,11 +111,8 @@ TEST_F(AddResult, CaptionTagAndTheQuestionOnADayWithoutADraw) {
         }
         QWidget* form2 = nullptr;
         ASSERT_NE(form2 = openForm2(), nullptr);
-        EXPECT_EQ(dialogs.texts(),
-                  c.question ? QStringList(2, QString::fromLatin1(c.question)) : QStringList());
-        for (const auto& shown : dialogs.shown)
-            EXPECT_TRUE(shown.question);
-        EXPECT_EQ(form2->windowTitle(), QString::fromLatin1(c.title));
+        EXPECT_EQ(dialogs.texts(), c.drawDays ? QStringList(2, question) : QStringList());
+        EXPECT_EQ(form2->windowTitle(), "Draw Result for " + QLatin1String(c.title));
         EXPECT_EQ(control<QLabel>(form2, "Label1")->text(), c.game == Powerball ? "PB" : "MB");
         EXPECT_FALSE(window->isEnabled());
         type(form2, "5 12 25 33 41 7");
@@ -137,17 +124,7 @@ TEST_F(AddResult, CaptionTagAndTheQuestionOnADayWithoutADraw) {
     }
 }
 
-TEST_F(AddResult, RefusesToOpenWhileTheDrawOfTheDateIsShown) {
-    storeDraw(Powerball, clock.date, {1, 2, 3, 4, 5}, 6);
-    startOn(Powerball);
-    ASSERT_TRUE(window->isDrawShown());
-    EXPECT_EQ(openForm2(), nullptr);
-    EXPECT_EQ(dialogs.texts(), QStringList{"There is already a draw result for this date and game. "
-                                           "Delete the draw first if you want to change it."});
-    EXPECT_TRUE(window->isEnabled());
-}
-
-TEST_F(AddResult, TypedResultsAreShownAndLeaveTheHistoryBytesOfTheInsert) {
+TEST_F(AddResult, TypedResultsAreShownLeaveTheInsertsBytesAndCannotBeTypedOver) {
     startOn(Powerball);
     typeAndAdd(QDate(2003, 7, 5), "41 5 33 12 25 7");
     typeAndAdd(QDate(2003, 7, 2), "1 2 3 4 5 6");
@@ -155,21 +132,26 @@ TEST_F(AddResult, TypedResultsAreShownAndLeaveTheHistoryBytesOfTheInsert) {
     ASSERT_EQ(state.displayedDrawRecord, 2);
     typeAndAdd(QDate(2003, 7, 9), "53 40 30 20 10 42", true);
     EXPECT_EQ(shownBalls(), (std::vector<int>{10, 20, 30, 40, 53, 42}));
+    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
     // The new draw's record is looked up again when needed.
     EXPECT_EQ(state.displayedDrawRecord, 0);
+    // The shown draw is changed only by deleting it first.
+    EXPECT_EQ(openForm2(), nullptr);
+    EXPECT_EQ(dialogs.texts(), QStringList{"There is already a draw result for this date and game. "
+                                           "Delete the draw first if you want to change it."});
+    EXPECT_TRUE(window->isEnabled());
     // Record 1 carries the count; the moved record keeps the count it had
     // when it was copied, the appended one the count written just before it.
     const QByteArray expected = drawBytes(3, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6) +
                                 drawBytes(1, 2, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7) +
                                 drawBytes(3, 3, QDate(2003, 7, 9), {10, 20, 30, 40, 53}, 42);
-    EXPECT_EQ(fileBytes(historyFile()).toHex(), expected.toHex());
-    EXPECT_TRUE(dialogs.shown.empty()) << dialogs.last().toStdString();
+    EXPECT_EQ(fileBytes(file("pbk.rtl")).toHex(), expected.toHex());
 }
 
 // A refused or failed add keeps the screen open with what was typed.
 TEST_F(AddResult, RefusedNumbersAndADamagedHistoryFileLeaveTheFileUntouched) {
     const QByteArray damaged = drawBytes(40000, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6);
-    writeFileBytes(historyFile(), damaged);
+    writeFileBytes(file("pbk.rtl"), damaged);
     startOn(Powerball);
     dialogs.clear();
 
@@ -185,5 +167,5 @@ TEST_F(AddResult, RefusedNumbersAndADamagedHistoryFileLeaveTheFileUntouched) {
     EXPECT_TRUE(dialogs.last().contains(QStringLiteral("pbk.rtl"))) << dialogs.last().toStdString();
     EXPECT_EQ(visibleScreen("Form2"), form2);
     EXPECT_FALSE(window->isDrawShown());
-    EXPECT_EQ(fileBytes(historyFile()), damaged);
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), damaged);
 }

@@ -62,14 +62,12 @@ TEST_F(CheckScreen, ThreeWinnersOutOfTenAreListedSelectedAndCounted) {
     child<QPushButton>("Command14")->click();
     EXPECT_EQ(rows("List2"), (QStringList{"05 12 25 40 44 PB 09 (3)", "01 02 03 04 06 PB 07 (PB)",
                                           "05 12 25 40 44 PB 07 (3+PB)"}));
-    std::vector<int> selected;
-    for (QListWidgetItem* item : list1->selectedItems())
-        selected.push_back(list1->row(item));
-    std::sort(selected.begin(), selected.end());
-    EXPECT_EQ(selected, (std::vector<int>{1, 4, 8}));
+    QString selected;
+    for (int row = 0; row < list1->count(); ++row)
+        selected += list1->item(row)->isSelected() ? '1' : '0';
+    EXPECT_EQ(selected, QStringLiteral("0100100010"));
     EXPECT_EQ(text3(), QStringLiteral(" 3"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Numbrava"));
+    EXPECT_EQ(dialogs.texts(), QStringList{"Won $0 using unconfirmed payout data."});
 
     // Another result date: no draw, the old winners go, Total Wins stays.
     child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 9));
@@ -83,48 +81,41 @@ TEST_F(CheckScreen, ThreeWinnersOutOfTenAreListedSelectedAndCounted) {
     EXPECT_EQ(text3(), QStringLiteral(" 3"));
 }
 
-struct ReportCase {
-    const char* name;
-    int payouts;
-    std::vector<EntryLine> lines;
-    const char* message;
-    const char* winners; // Text3
-};
-
-class CheckReport : public CheckScreen, public ::testing::WithParamInterface<ReportCase> {};
-
-TEST_P(CheckReport, NamesTheTotalAndWhereTheAmountsCameFrom) {
-    const ReportCase& c = GetParam();
-    writePayouts(c.payouts);
-    addLines(c.lines);
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{QString::fromLatin1(c.message)});
-    EXPECT_EQ(text3(), QString::fromLatin1(c.winners));
-    // Each jackpot line plays the fanfare.
-    const auto jackpots = std::count(c.lines.begin(), c.lines.end(), kJackpot);
-    EXPECT_EQ(sound.played, QStringList(static_cast<int>(jackpots), file("tada.wav")));
-    // A default file without a first amount above 0 goes.
-    EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), (c.payouts & Defaults) != 0);
-}
-
-// The actual table of the date comes before the defaults.
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Tables, CheckReport, ::testing::Values(
-    ReportCase{"Confirmed", Confirmed | Defaults, {kThree, kNothing, kBonusOnly},
-               "Won $10 using confirmed payout data.", " 2"},
-    ReportCase{"DefaultsWithoutTheJackpot", Defaults, {kJackpot, kThree, kJackpot},
-               "Won $7 using default payout data. This does not include your Jackpot win !!!!", " 3"},
-    ReportCase{"NoWin", NoPayouts, {kNothing, kNothing}, "No wins this time!", " 0"}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
-TEST_F(CheckScreen, LinesAreTestedBeforeTheDrawAndThePrizeLookUpRunsFirst) {
-    clock.date = QDate(2003, 7, 9); // no draw stored, no lines for this date
-    writePayouts(EmptyDefaults);
-    startAndCheck();
-    EXPECT_EQ(dialogs.texts(), QStringList{"You do not have any entries listed to check!"});
-    EXPECT_FALSE(QFileInfo::exists(file("Defaults.rtl")));
-    EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+// The actual table of the date comes before the defaults. The prize look-up
+// runs first, and lines are looked for before the draw.
+TEST_F(CheckScreen, TheReportNamesTheTotalAndWhereTheAmountsCameFrom) {
+    // clang-format off
+    const struct {
+        QDate date;
+        int payouts;
+        std::vector<EntryLine> lines;
+        const char* winners; // Text3
+        const char* message;
+    } cases[] = {
+        {kDrawDate, Confirmed | Defaults, {kThree, kNothing, kBonusOnly}, " 2",
+         "Won $10 using confirmed payout data."},
+        {kDrawDate, Defaults, {kJackpot, kThree, kJackpot}, " 3",
+         "Won $7 using default payout data. This does not include your Jackpot win !!!!"},
+        {kDrawDate, NoPayouts, {kNothing, kNothing}, " 0", "No wins this time!"},
+        {QDate(2003, 7, 9), EmptyDefaults, {}, "0", "You do not have any entries listed to check!"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        for (const char* name : {"USRES.rtl", "Defaults.rtl", "PwrB05JUL2003.lot"})
+            QFile::remove(file(name));
+        writePayouts(c.payouts);
+        addLines(c.lines);
+        clock.date = c.date;
+        startAndCheck();
+        EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
+        EXPECT_EQ(dialogs.texts(), QStringList{QString::fromLatin1(c.message)});
+        EXPECT_EQ(text3(), QString::fromLatin1(c.winners));
+        // Each jackpot line plays the fanfare.
+        const auto jackpots = std::count(c.lines.begin(), c.lines.end(), kJackpot);
+        EXPECT_EQ(sound.played, QStringList(static_cast<int>(jackpots), file("tada.wav")));
+        // A default file without a first amount above 0 goes.
+        EXPECT_EQ(QFileInfo::exists(file("Defaults.rtl")), (c.payouts & Defaults) != 0);
+    }
 }
 
 TEST_F(CheckScreen, SwitchingToAGameWithLinesAndADrawChecksAtOnce) {
@@ -133,7 +124,7 @@ TEST_F(CheckScreen, SwitchingToAGameWithLinesAndADrawChecksAtOnce) {
     startWindow();
     EXPECT_TRUE(dialogs.shown.empty()); // nothing to check there, and no message
     child<QRadioButton>("Option3")->click();
-    EXPECT_EQ(dialogs.texts(), QStringList{"Won $0 using unconfirmed payout data."});
+    EXPECT_EQ(dialogs.texts().size(), 1);
     EXPECT_EQ(rows("List2"), QStringList{"05 12 25 40 44 PB 09 (3)"});
     dialogs.clear();
     child<QRadioButton>("Option2")->click();
@@ -159,60 +150,53 @@ TEST_F(CheckScreen, DamagedPayoutFileIsReportedOnceKeptAndTheDefaultsServe) {
 // A file whose count is sound but whose numbers lie outside the game: the
 // check and the suggestion run name the file and stop, rather than report
 // wins or a run that found nothing.
-struct DamagedCase {
-    const char* name;
-    bool suggest;                     // the suggestion run, else the check
-    std::array<std::int16_t, 5> draw; // the shown draw, or draw 7 of 20
-    std::array<std::int16_t, 5> line;
-    const char* namedFile;
-};
+using DamagedNumbers = MainWindowTest;
 
-class DamagedNumbers : public MainWindowTest, public ::testing::WithParamInterface<DamagedCase> {
-  protected:
-    void TearDown() override { discardScreens("Form5"); }
-};
-
-TEST_P(DamagedNumbers, TheOperationNamesTheFileAndStops) {
-    const DamagedCase& c = GetParam();
-    if (c.suggest) {
-        std::vector<DrawRecord> draws = tracingHistory(20);
-        draws[6].balls = c.draw;
-        writeHistory(file("pbk.rtl"), draws);
-    } else {
-        storeDraw(Powerball, kDrawDate, c.draw, 7);
+TEST_F(DamagedNumbers, TheOperationNamesTheFileAndStops) {
+    constexpr std::array<std::int16_t, 5> good{5, 12, 25, 33, 41}, line54{5, 12, 25, 33, 54};
+    const struct {
+        bool suggest;                     // the suggestion run, else the check
+        std::array<std::int16_t, 5> draw; // the shown draw, or draw 7 of 20
+        std::array<std::int16_t, 5> line;
+        const char* namedFile;
+    } cases[] = {{false, {-32768, 0, 32767, 99, -1}, {-32768, 0, 32767, 99, -1}, "pbk.rtl"},
+                 {false, good, line54, "PwrB05JUL2003.lot"},
+                 {true, {0, 12, 25, 33, 41}, good, "pbk.rtl"},
+                 {true, good, line54, "PwrB05JUL2003.lot"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.suggest << c.namedFile);
+        QFile::remove(file("pbk.rtl"));
+        QFile::remove(file("PwrB05JUL2003.lot"));
+        if (c.suggest) {
+            std::vector<DrawRecord> draws = tracingHistory(20);
+            draws[6].balls = c.draw;
+            writeHistory(file("pbk.rtl"), draws);
+        } else {
+            storeDraw(Powerball, kDrawDate, c.draw, 7);
+        }
+        storeLines(Powerball, kDrawDate, {EntryLine{c.line, 7}});
+        const QByteArray entriesBefore = fileBytes(file("PwrB05JUL2003.lot"));
+        // Start-up checks the shown draw by itself: what it reports counts too.
+        dialogs.clear();
+        startOn(Powerball);
+        if (c.suggest) {
+            child<QPushButton>("Command4")->click();
+            QWidget* form = visibleScreen("Form5");
+            ASSERT_NE(form, nullptr);
+            control<QLineEdit>(form, "Text8")->setText("5");
+            clickOn(form, "Command4");
+            discardScreens("Form5");
+        } else {
+            child<QPushButton>("Command14")->click();
+        }
+        const QStringList texts = dialogs.texts();
+        EXPECT_EQ(texts.filter(c.namedFile).size(), 1) << texts.join('\n').toStdString();
+        EXPECT_EQ(texts.filter("Won").size(), 0);
+        EXPECT_TRUE(sound.played.empty());
+        EXPECT_EQ(rows("List2"), QStringList());
+        EXPECT_EQ(fileBytes(file("PwrB05JUL2003.lot")), entriesBefore);
     }
-    storeLines(Powerball, kDrawDate, {EntryLine{c.line, 7}});
-    const QByteArray entriesBefore = fileBytes(file("PwrB05JUL2003.lot"));
-    // Start-up checks the shown draw by itself: what it reports counts too.
-    startOn(Powerball);
-    if (c.suggest) {
-        child<QPushButton>("Command4")->click();
-        QWidget* form = visibleScreen("Form5");
-        ASSERT_NE(form, nullptr);
-        control<QLineEdit>(form, "Text8")->setText("5");
-        clickOn(form, "Command4");
-    } else {
-        child<QPushButton>("Command14")->click();
-    }
-    const QStringList texts = dialogs.texts();
-    EXPECT_EQ(texts.filter(c.namedFile).size(), 1) << texts.join('\n').toStdString();
-    EXPECT_EQ(texts.filter("Won").size(), 0);
-    EXPECT_TRUE(sound.played.empty());
-    EXPECT_EQ(rows("List2"), QStringList());
-    EXPECT_EQ(fileBytes(file("PwrB05JUL2003.lot")), entriesBefore);
 }
-
-constexpr std::array<std::int16_t, 5> kGoodBalls{5, 12, 25, 33, 41};
-constexpr std::array<std::int16_t, 5> kWildBalls{-32768, 0, 32767, 99, -1};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DamagedNumbers,
-    ::testing::Values(
-        DamagedCase{"CheckWildDraw", false, kWildBalls, kWildBalls, "pbk.rtl"},
-        DamagedCase{"CheckLineOf54", false, kGoodBalls, {5, 12, 25, 33, 54}, "PwrB05JUL2003.lot"},
-        DamagedCase{"SuggestWildDraw", true, {0, 12, 25, 33, 41}, kGoodBalls, "pbk.rtl"},
-        DamagedCase{"SuggestLineOf54", true, kGoodBalls, {5, 12, 25, 33, 54}, "PwrB05JUL2003.lot"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Every category's label on the winning lines and on the payout screens.
 TEST(LineAgainstDraw, LabelsOfEveryCategoryInBothGames) {

@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -22,13 +21,9 @@ class MainScreen : public MainWindowTest {
         closeScreens("Form3");
         closeScreens("Form5");
     }
-    QStringList gameTexts() const {
-        return {child<QLabel>("Label3")->text(), child<QGroupBox>("Frame5")->title(),
-                child<QGroupBox>("Frame3")->title(), child<QGroupBox>("Frame6")->title()};
-    }
 };
 
-TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndLeavesNothingBehind) {
+TEST_F(MainScreen, FirstRunStartsWithMegaMillionsHasItsHelpAndAboutAndLeavesNothingBehind) {
     startWindow();
     EXPECT_TRUE(child<QRadioButton>("Option2")->isChecked());
     EXPECT_TRUE(rows("List1").isEmpty());
@@ -36,158 +31,8 @@ TEST_F(MainScreen, FirstRunStartsWithMegaMillionsAndLeavesNothingBehind) {
     EXPECT_TRUE(shownBalls().empty());
     // Today's entry file exists while it is current, and an empty one goes.
     EXPECT_TRUE(QFile::exists(file("Mega05JUL2003.lot")));
-    action("mnuExit")->trigger();
-    EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
-    EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
     EXPECT_TRUE(dialogs.shown.empty());
-}
 
-// Powerball's five balls come from picture list 1 and its bonus from list 2;
-// Mega Millions' from the 52 list (3) and the Mega Ball from the 53 list (1).
-TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
-    storeDraw(Powerball, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6);
-    storeDraw(Powerball, clock.date, {5, 12, 25, 33, 41}, 42);
-    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    struct {
-        GameCode game;
-        std::vector<int> balls;
-        int mainList, bonusList, record;
-        const char* history;
-        const char* texts;
-    } const games[] = {{Powerball,
-                        {5, 12, 25, 33, 41, 42},
-                        1,
-                        2,
-                        2,
-                        "pbk.rtl",
-                        "Powerball|My Enties For Powerball|Draw Date for Powerball|Winning Lines "
-                        "for Powerball"},
-                       {MegaMillions,
-                        {3, 14, 25, 36, 47, 12},
-                        3,
-                        1,
-                        1,
-                        "million.rtl",
-                        "Mega Ball|My Enties for Mega Millions|Draw Date for Mega "
-                        "Millions|Winning Lines for Mega Millions"}};
-    for (const auto& g : games) {
-        startOn(g.game);
-        EXPECT_EQ(gameTexts().join('|'), QLatin1String(g.texts));
-        ASSERT_EQ(shownBalls(), g.balls);
-        for (int slot = 0; slot < 6; ++slot) {
-            QLabel* ball = window->controls().Image2[static_cast<size_t>(slot)];
-            EXPECT_EQ(ball->property("pictureList").toInt(), slot < 5 ? g.mainList : g.bonusList);
-            EXPECT_FALSE(ball->pixmap().isNull());
-        }
-        EXPECT_EQ(state.displayedDrawRecord, g.record);
-        EXPECT_EQ(state.currentHistoryFile, file(g.history));
-    }
-}
-
-// The result date and the entries date each look up their own file.
-TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFile) {
-    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    storeLines(MegaMillions, QDate(2003, 7, 1), {lineNo(1), lineNo(2), lineNo(3)});
-    startWindow();
-    ASSERT_TRUE(window->isDrawShown());
-    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 1));
-    EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
-    EXPECT_EQ(state.currentEntryFile, file("Mega01JUL2003.lot"));
-    EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "02 12 22 32 42 MB 02",
-                                          "03 13 23 33 43 MB 03"}));
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("3"));
-
-    // A result date without a draw hides the balls and the winning lines only.
-    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
-    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
-    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 8));
-    EXPECT_TRUE(shownBalls().empty());
-    EXPECT_TRUE(rows("List2").isEmpty());
-    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
-    EXPECT_EQ(rows("List1").size(), 3);
-    // Back to the draw's date through the text form the results list uses.
-    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
-    EXPECT_TRUE(window->isDrawShown());
-
-    // Switching game keeps the file with lines and shows the other game's (empty) file.
-    child<QRadioButton>("Option3")->click();
-    EXPECT_TRUE(QFile::exists(file("Mega01JUL2003.lot")));
-    EXPECT_EQ(state.currentEntryFile, file("PwrB01JUL2003.lot"));
-    EXPECT_TRUE(rows("List1").isEmpty());
-}
-
-TEST_F(MainScreen, ListsEveryLineOfAFullEntryFileInFileOrder) {
-    QByteArray bytes;
-    QStringList expected;
-    for (int i = 1; i <= kMaxRecords; ++i) {
-        const RawRecord r{.count = kMaxRecords,
-                          .numbers = {i16(i % 9 + 1), 12, 25, 33, i16(i % 19 + 34)},
-                          .bonus = i16(i % 42 + 1)};
-        bytes += r.bytes();
-        expected << QString::asprintf("%02d 12 25 33 %02d PB %02d", r.numbers[0], r.numbers[4],
-                                      r.bonus);
-    }
-    writeFileBytes(datedEntryFileName(folder(), Powerball, clock.date), bytes);
-    startOn(Powerball);
-    EXPECT_EQ(rows("List1"), expected);
-    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("32767"));
-}
-
-TEST_F(MainScreen, DeleteDrawAsksAndRemovesTheShownDraw) {
-    storeDraw(MegaMillions, QDate(2003, 7, 1), {1, 2, 3, 4, 5}, 6);
-    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
-    storeDraw(MegaMillions, QDate(2003, 7, 8), {7, 8, 9, 10, 11}, 1);
-    startWindow();
-    const QString path = file("million.rtl");
-    state.displayedDrawRecord = 0; // as after a draw was typed in: it is looked up
-
-    dialogs.answerNo();
-    child<QPushButton>("Command2")->click();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.last(), QStringLiteral("Do you really want to delete this draw?"));
-    EXPECT_TRUE(dialogs.shown.back().question);
-    EXPECT_EQ(DrawHistoryFile::countDraws(path), 3);
-    EXPECT_TRUE(window->isDrawShown());
-
-    dialogs.answerYes();
-    child<QPushButton>("Command2")->click();
-    EXPECT_TRUE(shownBalls().empty());
-    ASSERT_EQ(DrawHistoryFile::countDraws(path), 2);
-    EXPECT_EQ(DrawHistoryFile::readDraw(path, 2).day, 8);
-    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
-
-    dialogs.clear();
-    child<QPushButton>("Command2")->click();
-    EXPECT_EQ(dialogs.texts(), QStringList{"There is no draw displayed to delete"});
-}
-
-TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
-    const QByteArray draws = le32(9) + QByteArray(22, '\0'); // claims nine draws, holds one
-    const QByteArray entries(26, '\xff');                    // count -1
-    writeFileBytes(file("million.rtl"), draws);
-    writeFileBytes(file("Mega05JUL2003.lot"), entries);
-
-    startWindow();
-    EXPECT_FALSE(window->isDrawShown());
-    EXPECT_TRUE(rows("List1").isEmpty());
-    const QStringList texts = dialogs.texts();
-    ASSERT_EQ(texts.size(), 2);
-    EXPECT_TRUE(texts[0].contains(QStringLiteral("Mega05JUL2003.lot")));
-    EXPECT_TRUE(texts[1].contains(QStringLiteral("million.rtl")));
-    // The results list says so again and stays empty.
-    window->controls().Image1->click();
-    QWidget* form3 = visibleScreen("Form3");
-    ASSERT_NE(form3, nullptr);
-    EXPECT_EQ(control<QListView>(form3, "List1")->model()->rowCount(), 0);
-    EXPECT_EQ(dialogs.texts().mid(2), QStringList{texts[1]});
-
-    window->close();
-    EXPECT_EQ(fileBytes(file("million.rtl")), draws);
-    EXPECT_EQ(fileBytes(file("Mega05JUL2003.lot")), entries);
-}
-
-TEST_F(MainScreen, HelpAndAbout) {
-    startWindow();
     action("mnuHelp")->trigger();
     EXPECT_EQ(dialogs.texts(), QStringList{"Cannot find Help file in the installation directory"});
 
@@ -214,6 +59,141 @@ TEST_F(MainScreen, HelpAndAbout) {
     ASSERT_NE(help = visibleScreen("helpViewer"), nullptr);
     EXPECT_EQ(help->findChild<QTextBrowser*>("helpText")->verticalScrollBar()->value(), 0);
     help->close();
+
+    action("mnuExit")->trigger();
+    EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
+    EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
+}
+
+// Powerball's five balls come from picture list 1 and its bonus from list 2;
+// Mega Millions' from the 52 list (3) and the Mega Ball from the 53 list (1).
+TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
+    storeDraw(Powerball, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6);
+    storeDraw(Powerball, clock.date, {5, 12, 25, 33, 41}, 42);
+    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
+    // clang-format off
+    const struct {
+        GameCode game;
+        std::vector<int> balls, pictureLists;
+        int record;
+        const char* history;
+        const char* texts;
+    } games[] = {
+        {Powerball, {5, 12, 25, 33, 41, 42}, {1, 1, 1, 1, 1, 2}, 2, "pbk.rtl",
+         "Powerball|My Enties For Powerball|Draw Date for Powerball|Winning Lines for Powerball"},
+        {MegaMillions, {3, 14, 25, 36, 47, 12}, {3, 3, 3, 3, 3, 1}, 1, "million.rtl",
+         "Mega Ball|My Enties for Mega Millions|Draw Date for Mega Millions|"
+         "Winning Lines for Mega Millions"}};
+    // clang-format on
+    for (const auto& g : games) {
+        startOn(g.game);
+        const QStringList texts{
+            child<QLabel>("Label3")->text(), child<QGroupBox>("Frame5")->title(),
+            child<QGroupBox>("Frame3")->title(), child<QGroupBox>("Frame6")->title()};
+        EXPECT_EQ(texts.join('|'), QLatin1String(g.texts));
+        EXPECT_EQ(shownBalls(), g.balls);
+        std::vector<int> lists;
+        for (QLabel* ball : window->controls().Image2)
+            lists.push_back(ball->pixmap().isNull() ? 0 : ball->property("pictureList").toInt());
+        EXPECT_EQ(lists, g.pictureLists);
+        EXPECT_EQ(state.displayedDrawRecord, g.record);
+        EXPECT_EQ(state.currentHistoryFile, file(g.history));
+    }
+}
+
+// The result date and the entries date each look up their own file.
+TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFileAndTheShownDrawCanBeDeleted) {
+    storeDraw(MegaMillions, QDate(2003, 7, 1), {1, 2, 3, 4, 5}, 6);
+    storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
+    storeDraw(MegaMillions, QDate(2003, 7, 8), {7, 8, 9, 10, 11}, 1);
+    storeLines(MegaMillions, QDate(2003, 7, 1), {lineNo(1), lineNo(2), lineNo(3)});
+    startWindow();
+    ASSERT_TRUE(window->isDrawShown());
+    child<DatePicker>("DTPicker2")->setValue(QDate(2003, 7, 1));
+    EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
+    EXPECT_EQ(state.currentEntryFile, file("Mega01JUL2003.lot"));
+    EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "02 12 22 32 42 MB 02",
+                                          "03 13 23 33 43 MB 03"}));
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("3"));
+
+    // A result date without a draw hides the balls and the winning lines only.
+    child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
+    child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
+    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 9));
+    EXPECT_TRUE(shownBalls().empty());
+    EXPECT_TRUE(rows("List2").isEmpty());
+    EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
+    EXPECT_EQ(rows("List1").size(), 3);
+    // Back to the draw's date through the text form the results list uses.
+    ASSERT_TRUE(child<DatePicker>("DTPicker1")->setValueFromText(QStringLiteral("05/JUL/2003")));
+    EXPECT_TRUE(window->isDrawShown());
+
+    // Delete Draw asks first; as after a draw was typed in, its record is looked up.
+    const QString path = file("million.rtl");
+    state.displayedDrawRecord = 0;
+    dialogs.clear();
+    dialogs.answerNo();
+    child<QPushButton>("Command2")->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{"Do you really want to delete this draw?"});
+    EXPECT_EQ(DrawHistoryFile::countDraws(path), 3);
+    EXPECT_TRUE(window->isDrawShown());
+    dialogs.answerYes();
+    child<QPushButton>("Command2")->click();
+    EXPECT_TRUE(shownBalls().empty());
+    ASSERT_EQ(DrawHistoryFile::countDraws(path), 2);
+    EXPECT_EQ(DrawHistoryFile::readDraw(path, 2).day, 8);
+    EXPECT_EQ(DrawHistoryFile::findDraw(path, 5, 7, 2003), 0);
+    dialogs.clear();
+    child<QPushButton>("Command2")->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{"There is no draw displayed to delete"});
+
+    // Switching game keeps the file with lines and shows the other game's (empty) file.
+    child<QRadioButton>("Option3")->click();
+    EXPECT_TRUE(QFile::exists(file("Mega01JUL2003.lot")));
+    EXPECT_EQ(state.currentEntryFile, file("PwrB01JUL2003.lot"));
+    EXPECT_TRUE(rows("List1").isEmpty());
+}
+
+TEST_F(MainScreen, ListsEveryLineOfAFullEntryFileInFileOrder) {
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 1; i <= kMaxRecords; ++i) {
+        const RawRecord r{.count = kMaxRecords,
+                          .numbers = {i16(i % 9 + 1), 12, 25, 33, i16(i % 19 + 34)},
+                          .bonus = i16(i % 42 + 1)};
+        bytes += r.bytes();
+        expected << QString::asprintf("%02d 12 25 33 %02d PB %02d", r.numbers[0], r.numbers[4],
+                                      r.bonus);
+    }
+    writeFileBytes(datedEntryFileName(folder(), Powerball, clock.date), bytes);
+    startOn(Powerball);
+    EXPECT_EQ(rows("List1"), expected);
+    EXPECT_EQ(child<QLineEdit>("Text2")->text(), QStringLiteral("32767"));
+}
+
+TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
+    const QByteArray draws = le32(9) + QByteArray(22, '\0'); // claims nine draws, holds one
+    const QByteArray entries(26, '\xff');                    // count -1
+    writeFileBytes(file("million.rtl"), draws);
+    writeFileBytes(file("Mega05JUL2003.lot"), entries);
+
+    startWindow();
+    EXPECT_FALSE(window->isDrawShown());
+    EXPECT_TRUE(rows("List1").isEmpty());
+    const QStringList texts = dialogs.texts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("Mega05JUL2003.lot")));
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("million.rtl")));
+    // The results list says so again and stays empty.
+    window->controls().Image1->click();
+    QWidget* form3 = visibleScreen("Form3");
+    ASSERT_NE(form3, nullptr);
+    EXPECT_EQ(control<QListView>(form3, "List1")->model()->rowCount(), 0);
+    EXPECT_EQ(dialogs.texts().mid(2), QStringList{texts[1]});
+
+    window->close();
+    EXPECT_EQ(fileBytes(file("million.rtl")), draws);
+    EXPECT_EQ(fileBytes(file("Mega05JUL2003.lot")), entries);
 }
 
 // Screens and message boxes are wide enough for their whole caption.

@@ -18,18 +18,8 @@ DrawRecord draw(int position, QDate date, int bonus) {
 }
 } // namespace
 
-TEST(ResultsListLine, ItsDateColumnsGiveBackTheDrawDateForEveryMonthOrNothing) {
-    for (int month = 1; month <= 12; ++month) {
-        const QDate date(2003, month, month < 10 ? month : 28);
-        const QString text =
-            resultsLineDateText(resultsListLine(MegaMillions, draw(month, date, 6)));
-        EXPECT_EQ(dateFromDayMonthText(text), date) << text.toStdString();
-    }
-    for (const char* text : {"", "00042", "00042 13 09 2003: 01", "There is no list"})
-        EXPECT_TRUE(resultsLineDateText(QString::fromLatin1(text)).isEmpty()) << text;
-}
-
-// Fixed columns: draw number, month, day, year, ":", balls, tag, bonus.
+// Fixed columns: draw number, month, day, year, ":", balls, tag, bonus. The
+// date columns give the draw date back; other text gives nothing.
 TEST(ResultsListLines, KeepFileOrderAndTheirColumnsForAFullHistory) {
     std::vector<DrawRecord> draws;
     for (int i = 1; i <= 32767; ++i)
@@ -40,17 +30,18 @@ TEST(ResultsListLines, KeepFileOrderAndTheirColumnsForAFullHistory) {
     EXPECT_EQ(lines[98], QStringLiteral("00099 04 16 1900: 03 09 10 42 53 PB 16"));
     EXPECT_EQ(lines[12344], QStringLiteral("12345 10 26 1961: 03 09 10 42 53 PB 40"));
     EXPECT_EQ(lines[32766], QStringLiteral("32767 08 08 2063: 03 09 10 42 53 PB 08"));
+    for (int i = 0; i < 32767; ++i)
+        ASSERT_EQ(dateFromDayMonthText(resultsLineDateText(lines[i])),
+                  QDate(draws[i].year, draws[i].month, draws[i].day))
+            << lines[i].toStdString();
+    for (const char* text : {"", "00042", "00042 13 09 2003: 01", "There is no list"})
+        EXPECT_TRUE(resultsLineDateText(QString::fromLatin1(text)).isEmpty()) << text;
 }
 
 class ResultsList : public MainWindowTest {
   protected:
     void TearDown() override { closeScreens("Form3"); }
 
-    void storePowerballDraws() {
-        storeDraw(Powerball, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7);
-        storeDraw(Powerball, QDate(2003, 12, 10), {2, 4, 6, 8, 10}, 12);
-        storeDraw(Powerball, QDate(2003, 12, 9), {1, 3, 17, 39, 53}, 42);
-    }
     QWidget* openList() {
         window->controls().Image1->click();
         return visibleScreen("Form3");
@@ -58,25 +49,37 @@ class ResultsList : public MainWindowTest {
     static QListView* list(QWidget* form3) { return control<QListView>(form3, "List1"); }
     static QStringList lines(QWidget* form3) { return modelTexts(list(form3)->model()); }
     QDate resultDate() const { return window->controls().DTPicker1->value(); }
-    // A user's double-click: a click, then the second press that the system
-    // reports as a double-click.
+    // A user's double-click: a click, then the press the system reports as one.
     static void doubleClickAt(QListView* view, QPoint point) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, point);
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
     }
 };
 
-TEST_F(ResultsList, ListsEveryDrawInFileOrderAndADoubleClickShowsOneAndStaysOpen) {
-    storePowerballDraws();
+// The list stays open after a double-click; closing it looks the main
+// screen's draw up again. Print List needs a printer.
+TEST_F(ResultsList, ListsShowsClosesAndPrints) {
+    storeDraw(Powerball, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7);
+    storeDraw(Powerball, QDate(2003, 12, 10), {2, 4, 6, 8, 10}, 12);
+    storeDraw(Powerball, QDate(2003, 12, 9), {1, 3, 17, 39, 53}, 42);
     storeDraw(MegaMillions, QDate(2003, 7, 4), {3, 14, 25, 36, 47}, 52);
     startWindow();
     QWidget* form3 = nullptr;
     ASSERT_NE(form3 = openList(), nullptr);
     EXPECT_EQ(form3->windowTitle(), QStringLiteral("Draw Results for Mega Millions"));
     EXPECT_EQ(lines(form3), QStringList{"00001 07 04 2003: 03 14 25 36 47 MB 52"});
-    form3->close();
+    EXPECT_FALSE(control<QPushButton>(form3, "Command2")->isEnabled()); // no printer
+    // Today's draw arrives while the list is open; the main screen learns of
+    // it only through the look-up that follows the close.
+    storeDraw(MegaMillions, clock.date, {4, 8, 15, 16, 23}, 42);
+    clickOn(form3, "Command1");
+    EXPECT_EQ(visibleScreen("Form3"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(shownBalls(), (std::vector<int>{4, 8, 15, 16, 23, 42}));
+    EXPECT_EQ(state.displayedDrawRecord, 2);
 
     child<QRadioButton>("Option3")->click();
+    state.printerAvailable = true;
     ASSERT_NE(form3 = openList(), nullptr);
     EXPECT_EQ(form3->windowTitle(), QStringLiteral("Draw Results for Powerball"));
     EXPECT_EQ(control<QLabel>(form3, "Label1")->text(),
@@ -99,6 +102,13 @@ TEST_F(ResultsList, ListsEveryDrawInFileOrderAndADoubleClickShowsOneAndStaysOpen
     doubleClickAt(view, QPoint(10, last.bottom() + 15));
     EXPECT_EQ(resultDate(), QDate(2003, 12, 9));
     EXPECT_TRUE(dialogs.shown.empty());
+
+    clickOn(form3, "Command2");
+    QStringList printed(3, QString());
+    for (const QString& line : lines(form3))
+        printed << QString(16, QLatin1Char(' ')) + line;
+    EXPECT_EQ(printer.lines, printed);
+    EXPECT_EQ(printer.documentsEnded, 1);
 }
 
 // A long history opens at its newest draw, still oldest first and with nothing
@@ -123,41 +133,3 @@ TEST_F(ResultsList, OpensAtTheNewestDrawAndEnterShowsTheLineReached) {
     EXPECT_EQ(resultDate(), first.addDays(78));
     EXPECT_EQ(view->selectionModel()->selectedRows().value(0).row(), 78);
 }
-
-TEST_F(ResultsList, PrintListIsOffWithoutAPrinterAndPrintsEveryLineWithOne) {
-    storePowerballDraws();
-    startOn(Powerball);
-    for (const bool available : {false, true}) {
-        state.printerAvailable = available;
-        QWidget* form3 = nullptr;
-        ASSERT_NE(form3 = openList(), nullptr);
-        EXPECT_EQ(control<QPushButton>(form3, "Command2")->isEnabled(), available);
-        if (!available)
-            form3->close();
-    }
-    clickOn(visibleScreen("Form3"), "Command2");
-    QStringList expected{QString(), QString(), QString()};
-    for (const QString& line : lines(visibleScreen("Form3")))
-        expected << QString(16, QLatin1Char(' ')) + line;
-    EXPECT_EQ(printer.lines, expected);
-    EXPECT_EQ(printer.documentsEnded, 1);
-}
-
-class ResultsListClosed : public ResultsList, public ::testing::WithParamInterface<CloseWay> {};
-
-TEST_P(ResultsListClosed, TheMainScreenLooksUpItsDrawAgain) {
-    startOn(Powerball);
-    QWidget* form3 = nullptr;
-    ASSERT_NE(form3 = openList(), nullptr);
-    // Today's draw arrives while the list is open; the main screen learns of
-    // it only through the look-up that follows the close.
-    storeDraw(Powerball, clock.date, {4, 8, 15, 16, 23}, 42);
-    closeBy(form3, GetParam(), "Command1");
-    EXPECT_EQ(visibleScreen("Form3"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(shownBalls(), (std::vector<int>{4, 8, 15, 16, 23, 42}));
-    EXPECT_EQ(state.displayedDrawRecord, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, ResultsListClosed,
-                         ::testing::Values(CloseWay::Button, CloseWay::Escape, CloseWay::TitleBar));

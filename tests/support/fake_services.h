@@ -21,8 +21,7 @@ namespace numbrava::testing {
 class FakeDialogs : public Dialogs {
   public:
     struct Shown {
-        QString text;
-        QString title;
+        QString text, title;
         bool question = false;
     };
     std::vector<Shown> shown;
@@ -56,23 +55,17 @@ class FakeDialogs : public Dialogs {
     }
 };
 
-// Records what a job sends. Each printer may have its own page settings;
-// `failing` makes every call throw as a broken printer system would, and
-// `failOnLine` makes only the printing of that one line throw.
+// Records what a job sends. Each printer may have its own page settings
+// (1 and 9 unless settingsOf says otherwise); `failing` makes every call throw
+// as a broken printer system would, `failOnLine` only the printing of that line.
 class FakePrinter : public PrinterService {
   public:
-    QStringList printers;
-    QString current;
-    QString fontFamily;
-    int fontSize = 0;
-    QStringList lines;
-    int documentsEnded = 0;
-    int setting1 = 1;
-    int setting2 = 9;
+    QStringList printers, lines;
+    QString current, fontFamily, failOnLine;
+    int fontSize = 0, documentsEnded = 0;
     QHash<QString, std::pair<int, int>> settingsOf;
     std::vector<std::pair<int, int>> settingsApplied;
     bool failing = false;
-    QString failOnLine;
 
     QStringList installedPrinters() const override {
         failIfBroken();
@@ -111,7 +104,7 @@ class FakePrinter : public PrinterService {
   private:
     std::pair<int, int> pageSettings() const {
         failIfBroken();
-        return settingsOf.value(current, {setting1, setting2});
+        return settingsOf.value(current, {1, 9});
     }
     void failIfBroken() const {
         if (failing)
@@ -140,11 +133,7 @@ class ScriptedRandom : public RandomSource {
     size_t nextIndex = 0;
     std::vector<double> seeds;
     void seed(double value) override { seeds.push_back(value); }
-    double next() override {
-        const double v = sequence[nextIndex % sequence.size()];
-        ++nextIndex;
-        return v;
-    }
+    double next() override { return sequence[nextIndex++ % sequence.size()]; }
 };
 
 } // namespace numbrava::testing

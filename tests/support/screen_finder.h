@@ -2,12 +2,8 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <ostream>
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    // Screens are driven offscreen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
