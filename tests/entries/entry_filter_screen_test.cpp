@@ -5,10 +5,8 @@
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
-#include "ui/date_picker.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 
 using namespace numbrava;
 using namespace numbrava::testing;

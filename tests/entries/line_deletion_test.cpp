@@ -53,9 +53,10 @@ TEST(LineDeletion, OnePassLeavesTheBytesOfDeletingLineByLine) {
             const LinesDeleted result = deleteSelectedLines(onePass, selected);
             deleteOneAtATime(lineByLine, selected);
             EXPECT_EQ(fileBytes(onePass).toHex(' '), fileBytes(lineByLine).toHex(' '));
-            const auto deleted = std::count(selected.begin(), selected.end(), true);
-            EXPECT_EQ(result.remaining, lines - deleted);
-            EXPECT_EQ(result.allGone, deleted == static_cast<long>(selected.size()));
+            const int deleted =
+                static_cast<int>(std::count(selected.begin(), selected.end(), true));
+            EXPECT_EQ(std::pair(result.remaining, result.allGone),
+                      std::pair(lines - deleted, deleted == static_cast<int>(selected.size())));
         }
     }
 }

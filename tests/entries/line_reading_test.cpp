@@ -19,11 +19,9 @@ QString refusal(GameCode game, const QStringList& fields) {
 }
 // Six box texts separated by blanks; "_" stands for an empty box.
 std::array<QString, 6> boxes(const char* texts) {
-    QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
-    std::array<QString, 6> all;
-    for (size_t i = 0; i < 6; ++i)
-        all[i] = parts[static_cast<qsizetype>(i)].replace(QLatin1Char('_'), QString());
-    return all;
+    const QStringList p =
+        QString::fromLatin1(texts).replace(QLatin1Char('_'), QString()).split(' ');
+    return {p[0], p[1], p[2], p[3], p[4], p[5]};
 }
 const LineLimits kPbAdd{53, 42, LowBonus::OutOfRange};
 const LineLimits kPbEdit{53, 42, LowBonus::NotANumber};
@@ -97,7 +95,7 @@ TEST(TextImport, WritesOneDatedRecordPerLineAscendingOnceAndNeverOverAnother) {
     EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("PwrB09JUL2003.lot"))));
 }
 
-TEST(TypedLine, TheLastFindingWins) {
+TEST(TypedLine, TheLastFindingWinsAndAGoodLineIsStoredInOrder) {
     // clang-format off
     const struct { const char* texts; LineLimits limits; LineError expected; } cases[] = {
         {"5 5 10 20 30 7", kPbAdd, kSame},   {"0 1 2 3 4 7", kPbAdd, kNaN},
@@ -123,11 +121,8 @@ TEST(TypedLine, TheLastFindingWins) {
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(readTypedLine(boxes(c.texts), c.limits).error, c.expected) << c.texts;
-}
-
-// Leading blanks and trailing text are read.
-TEST(TypedLine, StoresMainNumbersAscendingAndTheBonusApart) {
+    // Leading blanks and trailing text are read; the main numbers are stored ascending.
     const TypedLine typed = readTypedLine({" 17", "8x", "9", "10", "11", "1"}, kPbAdd);
-    ASSERT_EQ(typed.error, LineError::None);
-    EXPECT_EQ(typed.line, (EntryLine{{8, 9, 10, 11, 17}, 1}));
+    EXPECT_EQ(std::tuple(typed.error, typed.line),
+              std::tuple(kNone, EntryLine{{8, 9, 10, 11, 17}, 1}));
 }
