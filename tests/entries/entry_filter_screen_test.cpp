@@ -19,7 +19,6 @@ const QStringList kItems{"01 02 03 04 05 07 ", "10 20 30 40 50 08 ", "10 20 30 4
 
 enum class View { Dated, Standing, Wheel };
 
-// "x" for each line checked for deletion, "." for each kept one.
 QString marks(const std::vector<EntryRecord>& lines) {
     QString all;
     for (const EntryRecord& r : lines)
@@ -39,7 +38,6 @@ class EntryFilter : public MainWindowTest {
                     : view == View::Standing ? "StandPB.lot"
                                              : "PwrB-5-5-3.lot");
     }
-    // Powerball showing the three lines in the given view, Form10 open.
     void openOn(View view) {
         writeEntryFile(entry(view), kLines);
         printer.printers << QStringLiteral("Office");
@@ -62,20 +60,15 @@ class EntryFilter : public MainWindowTest {
         control<QRadioButton>(form, limit)->setChecked(true);
         clickOn(form, "Command1");
     }
-    QString ticks() const {
-        QString all;
+    // The ticks ("x" checked, "." not), then the three totals.
+    QStringList shown() const {
+        QString ticks;
         for (int i = 0; i < items()->count(); ++i)
-            all += items()->item(i)->checkState() == Qt::Checked ? 'x' : '.';
-        return all;
-    }
-    QStringList totals() const {
-        QStringList all;
+            ticks += items()->item(i)->checkState() == Qt::Checked ? 'x' : '.';
+        QStringList all{ticks};
         for (const char* name : {"Text1", "Text2", "Text3"})
             all << control<QLineEdit>(form, name)->text();
         return all;
-    }
-    void tick(int row, bool checked) {
-        items()->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 };
 
@@ -88,12 +81,11 @@ TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrN
     EXPECT_EQ(dialogs.last(), QStringLiteral("No filter has been specified"));
     check(true, true);
     EXPECT_EQ(modelTexts(items()->model()), kItems);
-    EXPECT_EQ(ticks(), QStringLiteral("x.x"));
-    EXPECT_EQ(totals(), (QStringList{"3", "2", "1"}));
+    EXPECT_EQ(shown(), (QStringList{"x.x", "3", "2", "1"}));
 
-    tick(2, false);
-    EXPECT_EQ(totals(), (QStringList{"3", "1", "2"}));
-    tick(1, true);
+    items()->item(2)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(shown(), (QStringList{"x..", "3", "1", "2"}));
+    items()->item(1)->setCheckState(Qt::Checked);
     clickOn(form, "Command4");
     const QString indent(16, ' ');
     EXPECT_EQ(printer.lines.mid(3),
@@ -101,7 +93,7 @@ TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrN
                            indent + kItems[1] + " Selected for Deletion", indent + kItems[2]}));
 
     check(true, true);
-    tick(1, true);
+    items()->item(1)->setCheckState(Qt::Checked);
     {
         const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
         clickOn(form, "Command2");
@@ -136,7 +128,7 @@ TEST_P(FilterRemoval, RemovesTheCheckedLinesAndTheMainScreenShowsTheRest) {
 
     check(false, true);
     clickOn(form, "Command2");
-    EXPECT_EQ(totals(), (QStringList{"", "", ""}));
+    EXPECT_EQ(shown(), QStringList(4, QString()));
     EXPECT_EQ(EntryFile::readLines(entry(view)), (std::vector<EntryLine>{kLines[0], kLines[1]}));
     clickOn(form, "Command3");
     EXPECT_EQ(state.currentEntryFile, entry(view));
