@@ -55,8 +55,8 @@ TEST(LineDeletion, OnePassLeavesTheBytesOfDeletingLineByLine) {
             EXPECT_EQ(fileBytes(onePass).toHex(' '), fileBytes(lineByLine).toHex(' '));
             const int deleted =
                 static_cast<int>(std::count(selected.begin(), selected.end(), true));
-            EXPECT_EQ(std::pair(result.remaining, result.allGone),
-                      std::pair(lines - deleted, deleted == static_cast<int>(selected.size())));
+            EXPECT_EQ(std::tuple(result.remaining, result.allGone),
+                      std::tuple(lines - deleted, deleted == static_cast<int>(selected.size())));
         }
     }
 }

@@ -114,8 +114,8 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     type({"0", "0", "60", "20", "30", "0"}); // all three faults: the range is named
     EXPECT_EQ(linesStored(), 10);
     type({"40", "3", "17", "9", "22", "5"}); // stored in ascending order
-    EXPECT_EQ(std::pair(EntryFile::readLines(entryFile()).back(), count()),
-              std::pair(EntryLine{{3, 9, 17, 22, 40}, 5}, QStringLiteral(" 11")));
+    EXPECT_EQ(std::tuple(EntryFile::readLines(entryFile()).back(), count()),
+              std::tuple(EntryLine{{3, 9, 17, 22, 40}, 5}, QStringLiteral(" 11")));
     EXPECT_EQ(rows("List1").mid(9), (QStringList{"01 11 21 31 41 PB 01", "03 09 17 22 40 PB 05"}));
     // The boxes keep what was typed; Return adds it again (no check against the file).
     QTest::keyClick(numberBox(5), Qt::Key_Return);
@@ -174,10 +174,9 @@ TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     for (const auto& line : EntryFile::readLines(entryFile()))
         stored << entryDisplayLine(Powerball, line);
     EXPECT_EQ(rows("List1"), stored);
-    EXPECT_EQ(std::tuple(stored.size(), count()), std::tuple(10, QStringLiteral(" 10")));
-    EXPECT_EQ(random.seeds, std::vector<double>{4321.5});
-    EXPECT_EQ(duringRun, QStringLiteral("off on, ").repeated(10));
-    EXPECT_TRUE(runButtonsEnabled());
+    EXPECT_EQ(std::tuple(stored.size(), count(), random.seeds, duringRun, runButtonsEnabled()),
+              std::tuple(10, QStringLiteral(" 10"), std::vector<double>{4321.5},
+                         QStringLiteral("off on, ").repeated(10), true));
 
     suggest("2000", false);
     EXPECT_EQ(std::tuple(list()->count(), linesStored(), count(), state.cancelRequested,
@@ -200,9 +199,9 @@ TEST_F(AddEntries, ALargeEntryNeverRepeatsFiveAndANarrowHistoryEndsTheRunWithAMe
               QStringList{"The draw history does not give another line that differs enough from "
                           "the lines already in this entry, so the computer stopped: 1 line was "
                           "added."});
-    EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{1, 2, 3, 4, 5}, 1}));
-    EXPECT_EQ(list()->count(), 51);
-    EXPECT_TRUE(runButtonsEnabled());
+    EXPECT_EQ(
+        std::tuple(EntryFile::readLines(entryFile()).back(), list()->count(), runButtonsEnabled()),
+        std::tuple(EntryLine{{1, 2, 3, 4, 5}, 1}, 51, true));
 }
 
 // Mega Millions, the first game of a new folder.
@@ -238,13 +237,11 @@ TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
               (QStringList{"One or more of your entries is not a number!",
                            "One or more of your numbers are out of range for the game!",
                            "One or more of your numbers are the same!"}));
-    EXPECT_EQ(visibleScreen("editEntry"), form);
-    EXPECT_EQ(numberBox(2)->text(), QStringLiteral("2"));
+    EXPECT_EQ(std::tuple(visibleScreen("editEntry"), numberBox(2)->text()), std::tuple(form, "2"));
     clickOn(form, "Command5");
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(fileBytes(entryFile()), before);
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 11 21 31 41 MB 01"));
+    EXPECT_EQ(std::tuple(visibleScreen("editEntry") == nullptr, window->isEnabled(),
+                         fileBytes(entryFile()), list()->item(0)->text()),
+              std::tuple(true, true, before, QStringLiteral("01 11 21 31 41 MB 01")));
 
     dialogs.clear();
     ASSERT_NE(edit({1}), nullptr);
@@ -253,9 +250,9 @@ TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
               std::tuple(QStringLiteral("Edit Entry"), false, QStringLiteral("MB")));
     EXPECT_EQ(boxTexts(), (QStringList{"02", "12", "22", "32", "42", "02"}));
     type({"22", "7", "41", "3", "15", "52"}); // a Mega Ball of 52
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(
+        std::tuple(dialogs.texts(), visibleScreen("editEntry") == nullptr, window->isEnabled()),
+        std::tuple(QStringList(), true, true));
     // Only the six numbers of record 2 change; its stale count (1) stays.
     EXPECT_EQ(
         fileBytes(entryFile()),
@@ -291,7 +288,7 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
     remove();
     select({0, 2, 4});
     remove();
-    EXPECT_EQ(std::pair(fileBytes(entryFile()), list()->count()), std::pair(before, 5));
+    EXPECT_EQ(std::tuple(fileBytes(entryFile()), list()->count()), std::tuple(before, 5));
 
     select({1, 3});
     dialogs.answerYes();
@@ -300,15 +297,15 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
               (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
     EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "03 13 23 33 43 MB 03",
                                           "05 15 25 35 45 MB 05"}));
-    EXPECT_EQ(std::pair(count(), rows("List2")), std::pair(QStringLiteral("3"), QStringList()));
+    EXPECT_EQ(std::tuple(count(), rows("List2")), std::tuple(QStringLiteral("3"), QStringList()));
     EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
               QByteArray(kRecordSize, '\0'));
 
     list()->selectAll();
     dialogs.answerYes();
     remove();
-    EXPECT_EQ(std::pair(EntryFile::countLines(entryFile()), count()),
-              std::pair(0, QStringLiteral("0")));
+    EXPECT_EQ(std::tuple(EntryFile::countLines(entryFile()), count()),
+              std::tuple(0, QStringLiteral("0")));
     edit();
     remove();
     // Only deleting every line says "Done".

@@ -85,8 +85,8 @@ TEST(SuggestionRun, AttemptsAreBoundedAndRequestsRefusedOrCounted) {
                          : std::tuple(RunEnd::NoLineFound, 0, size_t{1000}, 10));
     }
     EXPECT_TRUE(noLineFoundMessage(2).endsWith(QStringLiteral("stopped: 2 lines were added.")));
-    EXPECT_EQ(std::pair(enterNoRefusal(0.5).has_value(), enterNoRefusal(1).has_value()),
-              std::pair(true, false));
+    EXPECT_EQ(std::tuple(enterNoRefusal(0.5).has_value(), enterNoRefusal(1).has_value()),
+              std::tuple(true, false));
     using M = SuggestionMode;
     const QString already = QStringLiteral("You already have this number of entries or more.");
     const QString cap = QStringLiteral("You are limited to a maximum of 2500 entries");
