@@ -147,8 +147,8 @@ TEST_F(EntryFileScreens, AStandingEntryIsSavedWholeAfterAskingAndListedUntilDate
     EXPECT_EQ(fileBytes(standPB()), first);
     dialogs.answerYes();
     saveStanding();
-    EXPECT_EQ(dialogs.last(), "Done!");
-    EXPECT_EQ(fileBytes(standPB()), fileBytes(file("PwrB09JUL2003.lot")));
+    EXPECT_EQ(std::tuple(dialogs.last(), fileBytes(standPB())),
+              std::tuple("Done!", fileBytes(file("PwrB09JUL2003.lot"))));
 
     EntryFile::appendLine(standPB(), lineNo(2));
     state.openWheelType = 3;

@@ -36,7 +36,7 @@ class LineScreens : public MainWindowTest {
 class AddEntries : public LineScreens {
   protected:
     void openWith(const std::vector<DrawRecord>& draws = {}, std::vector<double> sequence = {0.5}) {
-        writeHistory(history(), draws);
+        writeHistory(file("pbk.rtl"), draws);
         random.sequence = std::move(sequence);
         startOn(Powerball);
         ASSERT_NE(openForm5(), nullptr);
@@ -45,7 +45,6 @@ class AddEntries : public LineScreens {
         dialogs.clear();
     }
     QString entryFile() const { return file(QStringLiteral("PwrB05JUL2003.lot")); }
-    QString history() const { return file(QStringLiteral("pbk.rtl")); }
     QWidget* openForm5() {
         child<QPushButton>("Command4")->click();
         return form = visibleScreen("Form5");
@@ -130,10 +129,10 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     suggest("12", true); // "Total" 12 with 12 lines
     suggest("0", false);
     EXPECT_TRUE(random.seeds.empty());
-    writeFileBytes(history(), QByteArray(26, '\xff')); // count -1
+    writeFileBytes(file("pbk.rtl"), QByteArray(26, '\xff')); // count -1
     suggest("5", false);
-    QFile::remove(history());
-    writeHistory(history(), tracingHistory(19));
+    QFile::remove(file("pbk.rtl"));
+    writeHistory(file("pbk.rtl"), tracingHistory(19));
     suggest("5", false);
     QStringList texts = dialogs.texts();
     ASSERT_EQ(texts.size(), 6);
@@ -147,7 +146,7 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     EXPECT_EQ(fileBytes(entryFile()), before);
     EXPECT_TRUE(runButtonsEnabled());
 
-    DrawHistoryFile::insertDraw(history(), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
+    DrawHistoryFile::insertDraw(file("pbk.rtl"), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
     random.sequence = uniformSequence(5000);
     suggest("5", false);
     EXPECT_EQ(dialogs.texts().size(), 6);
