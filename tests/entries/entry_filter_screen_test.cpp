@@ -5,10 +5,8 @@
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
-#include "ui/date_picker.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -21,7 +19,6 @@ const QStringList kItems{"01 02 03 04 05 07 ", "10 20 30 40 50 08 ", "10 20 30 4
 
 enum class View { Dated, Standing, Wheel };
 
-// "x" for each line checked for deletion, "." for each kept one.
 QString marks(const std::vector<EntryRecord>& lines) {
     QString all;
     for (const EntryRecord& r : lines)
@@ -41,7 +38,6 @@ class EntryFilter : public MainWindowTest {
                     : view == View::Standing ? "StandPB.lot"
                                              : "PwrB-5-5-3.lot");
     }
-    // Powerball showing the three lines in the given view, Form10 open.
     void openOn(View view) {
         writeEntryFile(entry(view), kLines);
         printer.printers << QStringLiteral("Office");
@@ -64,20 +60,15 @@ class EntryFilter : public MainWindowTest {
         control<QRadioButton>(form, limit)->setChecked(true);
         clickOn(form, "Command1");
     }
-    QString ticks() const {
-        QString all;
+    // The ticks ("x" checked, "." not), then the three totals.
+    QStringList shown() const {
+        QString ticks;
         for (int i = 0; i < items()->count(); ++i)
-            all += items()->item(i)->checkState() == Qt::Checked ? 'x' : '.';
-        return all;
-    }
-    QStringList totals() const {
-        QStringList all;
+            ticks += items()->item(i)->checkState() == Qt::Checked ? 'x' : '.';
+        QStringList all{ticks};
         for (const char* name : {"Text1", "Text2", "Text3"})
             all << control<QLineEdit>(form, name)->text();
         return all;
-    }
-    void tick(int row, bool checked) {
-        items()->item(row)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
     }
 };
 
@@ -90,12 +81,11 @@ TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrN
     EXPECT_EQ(dialogs.last(), QStringLiteral("No filter has been specified"));
     check(true, true);
     EXPECT_EQ(modelTexts(items()->model()), kItems);
-    EXPECT_EQ(ticks(), QStringLiteral("x.x"));
-    EXPECT_EQ(totals(), (QStringList{"3", "2", "1"}));
+    EXPECT_EQ(shown(), (QStringList{"x.x", "3", "2", "1"}));
 
-    tick(2, false);
-    EXPECT_EQ(totals(), (QStringList{"3", "1", "2"}));
-    tick(1, true);
+    items()->item(2)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(shown(), (QStringList{"x..", "3", "1", "2"}));
+    items()->item(1)->setCheckState(Qt::Checked);
     clickOn(form, "Command4");
     const QString indent(16, ' ');
     EXPECT_EQ(printer.lines.mid(3),
@@ -103,14 +93,13 @@ TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrN
                            indent + kItems[1] + " Selected for Deletion", indent + kItems[2]}));
 
     check(true, true);
-    tick(1, true);
+    items()->item(1)->setCheckState(Qt::Checked);
     {
         const FileSizeLimit limit(kRawRecordSize - 1); // as a full disk would
         clickOn(form, "Command2");
     }
     EXPECT_TRUE(dialogs.last().contains(QStringLiteral("No line has been removed")));
-    EXPECT_EQ(fileBytes(entry()), before);
-    EXPECT_EQ(items()->count(), 3);
+    EXPECT_EQ(std::tuple(fileBytes(entry()), items()->count()), std::tuple(before, 3));
 
     clickOn(form, "Command2");
     EXPECT_EQ(fileBytes(entry()), zeroRecords(1));
@@ -133,18 +122,17 @@ TEST_P(FilterRemoval, RemovesTheCheckedLinesAndTheMainScreenShowsTheRest) {
     const QByteArray before = fileBytes(entry(view));
     check(false, true, "Option4");
     clickOn(form, "Command2"); // nothing checked: nothing happens
-    EXPECT_EQ(fileBytes(entry(view)), before);
-    EXPECT_EQ(items()->count(), 3);
+    EXPECT_EQ(std::tuple(fileBytes(entry(view)), items()->count()), std::tuple(before, 3));
 
     check(false, true);
     clickOn(form, "Command2");
-    EXPECT_EQ(totals(), (QStringList{"", "", ""}));
+    EXPECT_EQ(shown(), QStringList(4, QString()));
     EXPECT_EQ(EntryFile::readLines(entry(view)), (std::vector<EntryLine>{kLines[0], kLines[1]}));
     clickOn(form, "Command3");
-    EXPECT_EQ(state.currentEntryFile, entry(view));
     EXPECT_EQ(rows("List1"), (QStringList{"01 02 03 04 05 PB 07", "10 20 30 40 50 PB 08"}));
-    EXPECT_EQ(child<QPushButton>("Command3")->isHidden(), view == View::Dated);
-    EXPECT_EQ(child<DatePicker>("DTPicker2")->isHidden(), view == View::Wheel);
+    EXPECT_EQ(std::tuple(state.currentEntryFile, child<QPushButton>("Command3")->isHidden(),
+                         child<DatePicker>("DTPicker2")->isHidden()),
+              std::tuple(entry(view), view == View::Dated, view == View::Wheel));
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, FilterRemoval,
@@ -202,8 +190,8 @@ TEST(FilterFiles, TheWorkingCopyHasTheRunsMarksAndRemovingKeepsTheRestAsItStands
     // Line 2 shares three numbers with line 1, which the sum pass checked first.
     const FilterRun both =
         runEntryFilter(entry, work, {.sum = sumWindow(Powerball, 1), .sharedLimit = 3});
-    EXPECT_EQ(both.checkedCount, 1);
-    EXPECT_EQ(marks(both.lines), QStringLiteral("x.."));
+    EXPECT_EQ(std::tuple(both.checkedCount, marks(both.lines)),
+              std::tuple(1, QStringLiteral("x..")));
 
     runEntryFilter(entry, work, {.sum = sumWindow(Powerball, 1)});
     setWorkMark(work, 2, true);

@@ -6,7 +6,6 @@
 #include "support/file_bytes.h"
 
 #include <algorithm>
-#include <numeric>
 #include <random>
 #include <vector>
 
@@ -27,26 +26,11 @@ inline std::vector<DrawRecord> tracingHistory(int draws) {
     return history;
 }
 
-// Powerball draws spread over the whole range, from a fixed seed.
-inline std::vector<DrawRecord> randomHistory(int draws) {
-    std::mt19937 engine(7);
-    std::vector<DrawRecord> history(static_cast<size_t>(draws));
-    for (DrawRecord& r : history) {
-        std::vector<std::int16_t> pool(53);
-        std::iota(pool.begin(), pool.end(), std::int16_t{1});
-        std::shuffle(pool.begin(), pool.end(), engine);
-        std::partial_sort_copy(pool.begin(), pool.begin() + 5, r.balls.begin(), r.balls.end());
-        r.bonus = i16(1 + static_cast<int>(engine() % 42));
-    }
-    return history;
-}
-
 // Line i: i, i+10, i+20, i+30, i+40 and bonus i (i up to 12 fits every game).
 inline EntryLine lineNo(int i) {
     return EntryLine{{i16(i), i16(i + 10), i16(i + 20), i16(i + 30), i16(i + 40)}, i16(i)};
 }
 
-// A fixed stream of uniform numbers on [0, 1).
 inline std::vector<double> uniformSequence(size_t count) {
     std::mt19937_64 engine(11);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
@@ -68,7 +52,6 @@ inline void writeHistory(const QString& path, const std::vector<DrawRecord>& dra
     }
 }
 
-// Writes a whole entry file at once (record 1 carries the count).
 inline void writeEntryFile(const QString& path, const std::vector<EntryLine>& lines) {
     QByteArray bytes;
     for (size_t i = 0; i < lines.size(); ++i)

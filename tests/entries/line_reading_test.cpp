@@ -4,6 +4,7 @@
 #include "support/temp_folder.h"
 
 #include <QFileInfo>
+#include <QStringEncoder>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -19,11 +20,9 @@ QString refusal(GameCode game, const QStringList& fields) {
 }
 // Six box texts separated by blanks; "_" stands for an empty box.
 std::array<QString, 6> boxes(const char* texts) {
-    QStringList parts = QString::fromLatin1(texts).split(QLatin1Char(' '));
-    std::array<QString, 6> all;
-    for (size_t i = 0; i < 6; ++i)
-        all[i] = parts[static_cast<qsizetype>(i)].replace(QLatin1Char('_'), QString());
-    return all;
+    const QStringList p =
+        QString::fromLatin1(texts).replace(QLatin1Char('_'), QString()).split(' ');
+    return {p[0], p[1], p[2], p[3], p[4], p[5]};
 }
 const LineLimits kPbAdd{53, 42, LowBonus::OutOfRange};
 const LineLimits kPbEdit{53, 42, LowBonus::NotANumber};
@@ -33,7 +32,7 @@ constexpr LineError kSame = LineError::SameNumbers, kNaN = LineError::NotANumber
 } // namespace
 
 // Each Powerball file below gives its message; nullptr means it passes.
-TEST(TextEntryCheck, RefusesWithItsMessageOrPasses) {
+TEST(TextEntryCheck, ReadsTheFieldsAndRefusesWithItsMessageOrPasses) {
     // clang-format off
     const std::pair<QByteArray, const char*> files[] = {
         {"03 17 22 41 09 12\n", nullptr},            {"03 17 22 41 09 43", kBadText},
@@ -54,18 +53,15 @@ TEST(TextEntryCheck, RefusesWithItsMessageOrPasses) {
     EXPECT_TRUE(refusal(Powerball, readTextFields(many)).contains(QStringLiteral("32767")));
     many.chop(18);
     EXPECT_EQ(refusal(Powerball, readTextFields(many)), QString());
-}
 
-TEST(TextFields, ByteOrderMarksAndLineEndsAreReadAsText) {
+    // Byte order marks and every kind of line end are read as text.
     const QStringList expected{"03 17 22 41 09 12", "01 02 03 04 05 06"};
     EXPECT_EQ(readTextFields("\xEF\xBB\xBF"
                              "03 17 22 41 09 12\r\n\r\n01 02 03 04 05 06\r\n"),
               expected);
     EXPECT_EQ(readTextFields("03 17 22 41 09 12\r01 02 03 04 05 06"), expected);
-    const QString text = QStringLiteral("03 17 22 41 09 12\n01 02 03 04 05 06\n");
-    QByteArray utf16("\xFF\xFE", 2);
-    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    EXPECT_EQ(readTextFields(utf16), expected);
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringConverter::Flag::WriteBom);
+    EXPECT_EQ(readTextFields(utf16(expected.join('\n'))), expected);
 }
 
 // The date and the text file are looked at again on Import: a date that has
@@ -97,7 +93,7 @@ TEST(TextImport, WritesOneDatedRecordPerLineAscendingOnceAndNeverOverAnother) {
     EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("PwrB09JUL2003.lot"))));
 }
 
-TEST(TypedLine, TheLastFindingWins) {
+TEST(TypedLine, TheLastFindingWinsAndAGoodLineIsStoredInOrder) {
     // clang-format off
     const struct { const char* texts; LineLimits limits; LineError expected; } cases[] = {
         {"5 5 10 20 30 7", kPbAdd, kSame},   {"0 1 2 3 4 7", kPbAdd, kNaN},
@@ -123,11 +119,8 @@ TEST(TypedLine, TheLastFindingWins) {
     // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(readTypedLine(boxes(c.texts), c.limits).error, c.expected) << c.texts;
-}
-
-// Leading blanks and trailing text are read.
-TEST(TypedLine, StoresMainNumbersAscendingAndTheBonusApart) {
+    // Leading blanks and trailing text are read; the main numbers are stored ascending.
     const TypedLine typed = readTypedLine({" 17", "8x", "9", "10", "11", "1"}, kPbAdd);
-    ASSERT_EQ(typed.error, LineError::None);
-    EXPECT_EQ(typed.line, (EntryLine{{8, 9, 10, 11, 17}, 1}));
+    EXPECT_EQ(std::tuple(typed.error, typed.line),
+              std::tuple(kNone, EntryLine{{8, 9, 10, 11, 17}, 1}));
 }

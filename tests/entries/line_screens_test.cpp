@@ -2,8 +2,6 @@
 #include "entries/entry_test_helpers.h"
 #include "support/main_window_fixture.h"
 
-#include <QLineEdit>
-
 using namespace numbrava;
 using namespace numbrava::testing;
 
@@ -19,7 +17,12 @@ class LineScreens : public MainWindowTest {
     QLineEdit* numberBox(int i) const {
         return form->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
     }
-    // Fills the six boxes and presses Add or Change.
+    QStringList boxTexts() const {
+        QStringList all;
+        for (int i = 0; i < 6; ++i)
+            all << numberBox(i)->text();
+        return all;
+    }
     void type(std::array<const char*, 6> texts) {
         for (int i = 0; i < 6; ++i)
             numberBox(i)->setText(QString::fromLatin1(texts[static_cast<size_t>(i)]));
@@ -32,9 +35,8 @@ class LineScreens : public MainWindowTest {
 // The fixture's today, 5 July 2003, is a Saturday: a Powerball draw day only.
 class AddEntries : public LineScreens {
   protected:
-    // Powerball with this history and random stream, Form5 open.
     void openWith(const std::vector<DrawRecord>& draws = {}, std::vector<double> sequence = {0.5}) {
-        writeHistory(history(), draws);
+        writeHistory(file("pbk.rtl"), draws);
         random.sequence = std::move(sequence);
         startOn(Powerball);
         ASSERT_NE(openForm5(), nullptr);
@@ -43,7 +45,6 @@ class AddEntries : public LineScreens {
         dialogs.clear();
     }
     QString entryFile() const { return file(QStringLiteral("PwrB05JUL2003.lot")); }
-    QString history() const { return file(QStringLiteral("pbk.rtl")); }
     QWidget* openForm5() {
         child<QPushButton>("Command4")->click();
         return form = visibleScreen("Form5");
@@ -52,9 +53,6 @@ class AddEntries : public LineScreens {
         control<QLineEdit>(form, "Text8")->setText(QString::fromLatin1(number));
         control<QRadioButton>(form, total ? "Option1" : "Option2")->setChecked(true);
         clickOn(form, "Command4");
-    }
-    template <typename F> void onEachLineShown(F f) {
-        QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, form, f);
     }
     int linesStored() const { return EntryFile::countLines(entryFile()); }
     bool runButtonsEnabled() const {
@@ -85,28 +83,24 @@ TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
         if (entryFile)
             state.currentEntryFile = file(QString::fromLatin1(entryFile));
         dialogs.clear();
-        const QStringList asked = question ? QStringList{question} : QStringList{};
         if (question) {
             dialogs.answerNo();
-            EXPECT_EQ(openForm5(), nullptr);
-            EXPECT_EQ(dialogs.texts(), asked);
-            EXPECT_TRUE(window->isEnabled());
-            dialogs.clear();
             dialogs.answerYes();
+            EXPECT_EQ(openForm5(), nullptr);
+            EXPECT_TRUE(window->isEnabled());
         }
         child<QListWidget>("List2")->addItem(QStringLiteral("01 02 03 04 05 PB 06  Jackpot"));
         child<QLineEdit>("Text3")->setText(QStringLiteral("1"));
         ASSERT_NE(openForm5(), nullptr);
-        EXPECT_EQ(dialogs.texts(), asked);
-        EXPECT_EQ(form->windowTitle(), QString::fromLatin1(title));
-        EXPECT_EQ(control<QLabel>(form, "Label2")->text(), game == Powerball ? "PB" : "MB");
-        EXPECT_TRUE(control<QRadioButton>(form, "Option1")->isChecked());
-        EXPECT_FALSE(window->isEnabled());
+        EXPECT_EQ(dialogs.texts(), question ? QStringList(2, question) : QStringList());
+        EXPECT_EQ(
+            std::tuple(form->windowTitle(), control<QLabel>(form, "Label2")->text(),
+                       control<QRadioButton>(form, "Option1")->isChecked(), window->isEnabled()),
+            std::tuple(QString::fromLatin1(title), game == Powerball ? "PB" : "MB", true, false));
         closeBy(form, way, "Command3");
-        EXPECT_EQ(visibleScreen("Form5"), nullptr);
-        EXPECT_TRUE(window->isEnabled());
-        EXPECT_TRUE(rows("List2").isEmpty());
-        EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));
+        EXPECT_EQ(std::tuple(visibleScreen("Form5") == nullptr, window->isEnabled(), rows("List2"),
+                             child<QLineEdit>("Text3")->text()),
+                  std::tuple(true, true, QStringList(), QStringLiteral("0")));
     }
 }
 
@@ -118,16 +112,15 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     openWith();
     type({"0", "0", "60", "20", "30", "0"}); // all three faults: the range is named
     EXPECT_EQ(linesStored(), 10);
-    type({"40", "3", "17", "9", "22", "5"});
-    EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{3, 9, 17, 22, 40}, 5}));
+    type({"40", "3", "17", "9", "22", "5"}); // stored in ascending order
+    EXPECT_EQ(std::tuple(EntryFile::readLines(entryFile()).back(), count()),
+              std::tuple(EntryLine{{3, 9, 17, 22, 40}, 5}, QStringLiteral(" 11")));
     EXPECT_EQ(rows("List1").mid(9), (QStringList{"01 11 21 31 41 PB 01", "03 09 17 22 40 PB 05"}));
-    EXPECT_EQ(count(), QStringLiteral(" 11"));
     // The boxes keep what was typed; Return adds it again (no check against the file).
     QTest::keyClick(numberBox(5), Qt::Key_Return);
     EXPECT_EQ(linesStored(), 12);
     clickOn(form, "Command5");
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(numberBox(i)->text(), QString()) << i;
+    EXPECT_EQ(boxTexts(), QStringList(6, QString()));
 
     const QByteArray before = fileBytes(entryFile());
     const QString noNumber = QStringLiteral(
@@ -136,10 +129,10 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     suggest("12", true); // "Total" 12 with 12 lines
     suggest("0", false);
     EXPECT_TRUE(random.seeds.empty());
-    writeFileBytes(history(), QByteArray(26, '\xff')); // count -1
+    writeFileBytes(file("pbk.rtl"), QByteArray(26, '\xff')); // count -1
     suggest("5", false);
-    QFile::remove(history());
-    writeHistory(history(), randomHistory(19));
+    QFile::remove(file("pbk.rtl"));
+    writeHistory(file("pbk.rtl"), tracingHistory(19));
     suggest("5", false);
     QStringList texts = dialogs.texts();
     ASSERT_EQ(texts.size(), 6);
@@ -153,7 +146,7 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     EXPECT_EQ(fileBytes(entryFile()), before);
     EXPECT_TRUE(runButtonsEnabled());
 
-    DrawHistoryFile::insertDraw(history(), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
+    DrawHistoryFile::insertDraw(file("pbk.rtl"), {1, 2, 3, 4, 5}, 6, 1, 1, 2004);
     random.sequence = uniformSequence(5000);
     suggest("5", false);
     EXPECT_EQ(dialogs.texts().size(), 6);
@@ -164,10 +157,10 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
 // Cancel keeps exactly the lines shown, and closing during a run stops it first.
 TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     clock.seconds = 4321.5;
-    openWith(randomHistory(300), uniformSequence(20000));
+    openWith(tracingHistory(20), uniformSequence(20000));
     clickOn(form, "Command1");
     QString duringRun; // Close, Add, Clear and Add are off during a run; Cancel stays on
-    onEachLineShown([&] {
+    QObject::connect(list()->model(), &QAbstractItemModel::rowsInserted, form, [&] {
         duringRun += runButtonsEnabled() ? "on " : "off ";
         duringRun += control<QPushButton>(form, "Command1")->isEnabled() ? "on, " : "off, ";
         if (list()->count() == 13)
@@ -176,28 +169,22 @@ TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
             QTest::keyClick(form, Qt::Key_Escape);
     });
     suggest("10", true);
-    const auto lines = EntryFile::readLines(entryFile());
-    ASSERT_EQ(lines.size(), 10u);
-    QStringList shown;
-    for (const auto& line : lines)
-        shown << entryDisplayLine(Powerball, line);
-    EXPECT_EQ(rows("List1"), shown);
-    EXPECT_EQ(count(), QStringLiteral(" 10"));
-    EXPECT_EQ(random.seeds, std::vector<double>{4321.5});
-    EXPECT_EQ(duringRun, QStringLiteral("off on, ").repeated(10));
-    EXPECT_TRUE(runButtonsEnabled());
+    QStringList stored;
+    for (const auto& line : EntryFile::readLines(entryFile()))
+        stored << entryDisplayLine(Powerball, line);
+    EXPECT_EQ(rows("List1"), stored);
+    EXPECT_EQ(std::tuple(stored.size(), count(), random.seeds, duringRun, runButtonsEnabled()),
+              std::tuple(10, QStringLiteral(" 10"), std::vector<double>{4321.5},
+                         QStringLiteral("off on, ").repeated(10), true));
 
     suggest("2000", false);
-    EXPECT_EQ(list()->count(), 13);
-    EXPECT_EQ(linesStored(), 13);
-    EXPECT_EQ(count(), QStringLiteral(" 13"));
-    EXPECT_FALSE(state.cancelRequested);
-    EXPECT_TRUE(runButtonsEnabled());
+    EXPECT_EQ(std::tuple(list()->count(), linesStored(), count(), state.cancelRequested,
+                         runButtonsEnabled()),
+              std::tuple(13, 13, QStringLiteral(" 13"), false, true));
 
     suggest("50", false);
-    EXPECT_EQ(linesStored(), 15);
-    EXPECT_EQ(visibleScreen("Form5"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(std::tuple(linesStored(), visibleScreen("Form5") == nullptr, window->isEnabled()),
+              std::tuple(15, true, true));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -211,9 +198,9 @@ TEST_F(AddEntries, ALargeEntryNeverRepeatsFiveAndANarrowHistoryEndsTheRunWithAMe
               QStringList{"The draw history does not give another line that differs enough from "
                           "the lines already in this entry, so the computer stopped: 1 line was "
                           "added."});
-    EXPECT_EQ(EntryFile::readLines(entryFile()).back(), (EntryLine{{1, 2, 3, 4, 5}, 1}));
-    EXPECT_EQ(list()->count(), 51);
-    EXPECT_TRUE(runButtonsEnabled());
+    EXPECT_EQ(
+        std::tuple(EntryFile::readLines(entryFile()).back(), list()->count(), runButtonsEnabled()),
+        std::tuple(EntryLine{{1, 2, 3, 4, 5}, 1}, 51, true));
 }
 
 // Mega Millions, the first game of a new folder.
@@ -231,7 +218,6 @@ class EditAndDelete : public LineScreens {
             list()->item(row)->setSelected(true);
     }
     void remove() { child<QPushButton>("Command5")->click(); }
-    // Selects the rows and presses Edit; the edit screen or nullptr.
     QWidget* edit(std::initializer_list<int> rows = {}) {
         select(rows);
         child<QPushButton>("Command6")->click();
@@ -250,37 +236,41 @@ TEST_F(EditAndDelete, ABadChangeKeepsTheScreenOpenAndAGoodOneWritesInPlace) {
               (QStringList{"One or more of your entries is not a number!",
                            "One or more of your numbers are out of range for the game!",
                            "One or more of your numbers are the same!"}));
-    EXPECT_EQ(visibleScreen("editEntry"), form);
-    EXPECT_EQ(numberBox(2)->text(), QStringLiteral("2"));
+    EXPECT_EQ(std::tuple(visibleScreen("editEntry"), numberBox(2)->text()), std::tuple(form, "2"));
     clickOn(form, "Command5");
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
-    EXPECT_EQ(fileBytes(entryFile()), before);
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("01 11 21 31 41 MB 01"));
+    EXPECT_EQ(std::tuple(visibleScreen("editEntry") == nullptr, window->isEnabled(),
+                         fileBytes(entryFile()), list()->item(0)->text()),
+              std::tuple(true, true, before, QStringLiteral("01 11 21 31 41 MB 01")));
 
     dialogs.clear();
     ASSERT_NE(edit({1}), nullptr);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Edit Entry"));
-    EXPECT_FALSE(window->isEnabled());
-    QStringList shown;
-    for (int i = 0; i < 6; ++i)
-        shown << numberBox(i)->text();
-    EXPECT_EQ(shown, (QStringList{"02", "12", "22", "32", "42", "02"}));
-    EXPECT_EQ(control<QLabel>(form, "Label1")->text(), QStringLiteral("MB"));
+    EXPECT_EQ(std::tuple(form->windowTitle(), window->isEnabled(),
+                         control<QLabel>(form, "Label1")->text()),
+              std::tuple(QStringLiteral("Edit Entry"), false, QStringLiteral("MB")));
+    EXPECT_EQ(boxTexts(), (QStringList{"02", "12", "22", "32", "42", "02"}));
     type({"22", "7", "41", "3", "15", "52"}); // a Mega Ball of 52
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(visibleScreen("editEntry"), nullptr);
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(
+        std::tuple(dialogs.texts(), visibleScreen("editEntry") == nullptr, window->isEnabled()),
+        std::tuple(QStringList(), true, true));
     // Only the six numbers of record 2 change; its stale count (1) stays.
-    EXPECT_EQ(before.mid(kRecordSize, 4), le32(1));
     EXPECT_EQ(
         fileBytes(entryFile()),
         QByteArray(before).replace(kRecordSize + 12, 12,
                                    le16(3) + le16(7) + le16(15) + le16(22) + le16(41) + le16(52)));
-    EXPECT_EQ(list()->count(), 5);
+    EXPECT_EQ(std::tuple(list()->count(), count()), std::tuple(5, QStringLiteral("5")));
     EXPECT_EQ(list()->item(1)->text(), QStringLiteral("03 07 15 22 41 MB 52"));
     EXPECT_EQ(list()->selectedItems(), QList<QListWidgetItem*>{list()->item(1)});
-    EXPECT_EQ(count(), QStringLiteral("5"));
+
+    // Another screen takes the last two lines away behind the list's back.
+    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 5));
+    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 4));
+    EXPECT_EQ(edit({4}), nullptr);
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("no longer holds")));
+    dialogs.answerYes();
+    remove();
+    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("Mega05JUL2003.lot")));
+    EXPECT_EQ(EntryFile::readLines(entryFile()),
+              (std::vector<EntryLine>{lineNo(1), {{3, 7, 15, 22, 41}, 52}, lineNo(3)}));
 }
 
 TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
@@ -297,8 +287,7 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
     remove();
     select({0, 2, 4});
     remove();
-    EXPECT_EQ(fileBytes(entryFile()), before);
-    EXPECT_EQ(list()->count(), 5);
+    EXPECT_EQ(std::tuple(fileBytes(entryFile()), list()->count()), std::tuple(before, 5));
 
     select({1, 3});
     dialogs.answerYes();
@@ -307,17 +296,15 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
               (std::vector<EntryLine>{lineNo(1), lineNo(3), lineNo(5)}));
     EXPECT_EQ(rows("List1"), (QStringList{"01 11 21 31 41 MB 01", "03 13 23 33 43 MB 03",
                                           "05 15 25 35 45 MB 05"}));
-    EXPECT_EQ(count(), QStringLiteral("3"));
-    EXPECT_TRUE(rows("List2").isEmpty());
-    // The record after the remaining lines is all zeros.
+    EXPECT_EQ(std::tuple(count(), rows("List2")), std::tuple(QStringLiteral("3"), QStringList()));
     EXPECT_EQ(fileBytes(entryFile()).mid(3 * kRecordSize, kRecordSize),
               QByteArray(kRecordSize, '\0'));
 
     list()->selectAll();
     dialogs.answerYes();
     remove();
-    EXPECT_EQ(EntryFile::countLines(entryFile()), 0);
-    EXPECT_EQ(count(), QStringLiteral("0"));
+    EXPECT_EQ(std::tuple(EntryFile::countLines(entryFile()), count()),
+              std::tuple(0, QStringLiteral("0")));
     edit();
     remove();
     // Only deleting every line says "Done".
@@ -351,18 +338,4 @@ TEST_F(EditAndDelete, RefusalsTheDeleteQuestionAndDeletingThenAWheelAsksFirst) {
     remove();
     EXPECT_EQ(EntryFile::countLines(wheel), 0);
     EXPECT_EQ(dialogs.last(), QStringLiteral("Done"));
-}
-
-// Another screen took the last two lines away behind the list's back.
-TEST_F(EditAndDelete, AFileChangedBehindTheListIsReportedNotCorrupted) {
-    startWithFiveLines();
-    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 5));
-    ASSERT_TRUE(EntryFile::deleteLine(entryFile(), 4));
-    EXPECT_EQ(edit({4}), nullptr);
-    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("no longer holds")));
-    dialogs.answerYes();
-    remove();
-    EXPECT_TRUE(dialogs.last().contains(QStringLiteral("Mega05JUL2003.lot")));
-    EXPECT_EQ(EntryFile::readLines(entryFile()),
-              (std::vector<EntryLine>{lineNo(1), lineNo(2), lineNo(3)}));
 }

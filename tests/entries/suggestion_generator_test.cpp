@@ -71,7 +71,7 @@ TEST(SuggestionGenerator, SpreadRule) {
 
 // Every attempt is abandoned: the run asks for Cancel between attempts and
 // gives up after a bounded number of them.
-TEST(SuggestionRun, WithoutLinesCancelIsAskedAndTheAttemptsAreBounded) {
+TEST(SuggestionRun, AttemptsAreBoundedAndRequestsRefusedOrCounted) {
     for (const bool cancel : {true, false}) {
         ScriptedRandom random;
         random.sequence = {0.0};
@@ -80,17 +80,13 @@ TEST(SuggestionRun, WithoutLinesCancelIsAskedAndTheAttemptsAreBounded) {
         const RunOutcome outcome = runSuggestions(
             generator, 5, [](const EntryLine&) { FAIL() << "no line can be made"; },
             [&] { return ++asked == 3 && cancel; }, {1000, 100});
-        EXPECT_EQ(outcome.end, cancel ? RunEnd::Cancelled : RunEnd::NoLineFound);
-        EXPECT_EQ(outcome.added, 0);
-        EXPECT_EQ(random.nextIndex, cancel ? 300u : 1000u);
-        EXPECT_EQ(asked, cancel ? 3 : 10);
+        EXPECT_EQ(std::tuple(outcome.end, outcome.added, random.nextIndex, asked),
+                  cancel ? std::tuple(RunEnd::Cancelled, 0, size_t{300}, 3)
+                         : std::tuple(RunEnd::NoLineFound, 0, size_t{1000}, 10));
     }
     EXPECT_TRUE(noLineFoundMessage(2).endsWith(QStringLiteral("stopped: 2 lines were added.")));
-}
-
-TEST(SuggestionRun, RefusalsAndLineCounts) {
-    EXPECT_TRUE(enterNoRefusal(0.5).has_value());
-    EXPECT_FALSE(enterNoRefusal(1).has_value());
+    EXPECT_EQ(std::tuple(enterNoRefusal(0.5).has_value(), enterNoRefusal(1).has_value()),
+              std::tuple(true, false));
     using M = SuggestionMode;
     const QString already = QStringLiteral("You already have this number of entries or more.");
     const QString cap = QStringLiteral("You are limited to a maximum of 2500 entries");
@@ -102,8 +98,7 @@ TEST(SuggestionRun, RefusalsAndLineCounts) {
     for (const auto& [mode, enterNo, shown, inFile, expected] : refusals)
         EXPECT_EQ(requestRefusal(mode, enterNo, shown, inFile).value_or(QString()), expected)
             << enterNo;
-    EXPECT_EQ(linesToMake(M::Total, 25, 10), 15);
-    EXPECT_EQ(linesToMake(M::Additional, 25, 10), 25);
-    EXPECT_EQ(linesToMake(M::Additional, 2.5, 0), 2);
-    EXPECT_EQ(linesToMake(M::Total, 10.4, 10), 0);
+    EXPECT_EQ((std::vector{linesToMake(M::Total, 25, 10), linesToMake(M::Additional, 25, 10),
+                           linesToMake(M::Additional, 2.5, 0), linesToMake(M::Total, 10.4, 10)}),
+              (std::vector{15, 25, 2, 0}));
 }
