@@ -47,9 +47,8 @@ class LinkProcessTest : public MainWindowTest {
     QWidget* screen = nullptr;
 };
 
-// Create is offered from a processed range until the box changes. The latest
-// draws are no draws of the game and are left out: no line comes of them.
-// With the draw before them, that draw's line goes after the 10 held.
+// Create is offered from a processed range until the box changes. The latest draws are not the
+// game's and give no line; the one before them gives the line that goes after the 10 held.
 TEST_F(LinkProcessTest, LinesOfAProcessedRangeGoAfterTheLinesHeldWithTheDateOnlyAfterYes) {
     storeLines(MegaMillions, kOtherDate, std::vector<EntryLine>(10, EntryLine{{1, 2, 3, 4, 5}, 6}));
     const QByteArray before = fileBytes(entryFile(kOtherDate));
@@ -96,8 +95,7 @@ TEST_F(LinkProcessTest, LinesOfAProcessedRangeGoAfterTheLinesHeldWithTheDateOnly
 class LinkProcessClosing : public LinkProcessTest,
                            public ::testing::WithParamInterface<CloseWay> {};
 
-// Lines meant for the entries date (here refused with No) make the main screen
-// list that date again, which shows a line stored behind its back meanwhile.
+// Lines for the entries date (No here) make the main screen relist it, showing lines stored since.
 TEST_P(LinkProcessClosing, AsksBeforeLeavingUncreatedLinesAndReloadsTheMainScreen) {
     storeLines(MegaMillions, kToday, {EntryLine{{1, 2, 3, 4, 5}, 6}});
     openWith({{{3, 14, 25, 36, 47}, 12}});
@@ -122,8 +120,7 @@ TEST_P(LinkProcessClosing, AsksBeforeLeavingUncreatedLinesAndReloadsTheMainScree
 INSTANTIATE_TEST_SUITE_P(Ways, LinkProcessClosing,
                          ::testing::Values(CloseWay::Button, CloseWay::Escape, CloseWay::TitleBar));
 
-// The lines the optimizer should make from draws, worked out here on their own:
-// counts in maps, every tie to the smallest number.
+// The optimizer's lines worked out independently: counts in maps, every tie to the smallest number.
 std::vector<EntryLine> expectedLines(const std::vector<DrawRecord>& draws) {
     std::map<int, std::map<int, int>> partners, bonuses;
     for (const DrawRecord& d : draws)

@@ -18,7 +18,6 @@ const std::vector<std::tuple<const char*, int, int>> kScaleSteps = {
     {"mnucontract", 9615, 9735}, {"mnuwiden", 11535, 11625},    {"mnuwiden", 14895, 14985},
     {"mnuwiden", 14895, 14985},  {"mnucontract", 11535, 11625}, {"mnucontract", 9615, 9735}};
 
-// The chart's rows: label and count.
 std::vector<std::pair<QString, int>> chartRows(QWidget* form4) {
     QChart* chart = control<QChartView>(form4, "MSChart1")->chart();
     QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
@@ -36,8 +35,7 @@ class StatsScreenTest : public MainWindowTest {
         closeScreens("Form26");
         closeScreens("Form4");
     }
-    // Ten weekly Powerball draws from 2 July 2003, main balls 1 2 3 4 53: bonus 1
-    // in the first three, 5 in the fourth (23 July), 17 in the last six (to 3 September).
+    // 10 weekly Powerball draws from 2 July 2003, balls 1 2 3 4 53; bonus 1 x3, 5 (23 July), 17 x6.
     void openStats(GameCode game, bool tenDraws = true) {
         for (int k = 0; tenDraws && k < 10; ++k)
             storeDraw(Powerball, QDate(2003, 7, 2).addDays(7 * k), {1, 2, 3, 4, 53},
@@ -91,8 +89,7 @@ TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheGameScalesAndBarsAndBoxesOpenThe
     }
     EXPECT_TRUE(dialogs.shown.empty());
 
-    // The first sorted bar opens the most frequent ball; the boxes take only
-    // what the view holds.
+    // The first sorted bar opens the most frequent ball; the boxes take only what the view holds.
     openStats(Powerball);
     menu("mnupowerball");
     menu("mnusortedyes");

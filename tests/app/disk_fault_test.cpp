@@ -1,6 +1,4 @@
-// The real main window on a disk that takes no more bytes, and on a read-only
-// one: every operation that writes says which file it could not write, and no
-// file changes.
+// Real main window, full and read-only disk: each write names its unwritten file; no file changes.
 
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"

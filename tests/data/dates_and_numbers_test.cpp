@@ -59,8 +59,7 @@ TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
     EXPECT_EQ(withLeadingBlank(3) + withLeadingBlank(0) + withLeadingBlank(2003) +
                   withLeadingBlank(-3) + asWritten(3) + asWritten(-3),
               " 3 0 2003-33-3");
-    // The list lines of the largest files are built digit by digit; the texts
-    // are the ones the formatting calls they replace gave.
+    // The largest files' list lines are built digit by digit; texts match the calls they replace.
     for (int value : {-32768, -100, -15, -5, -1, 0, 5, 9, 10, 99, 100, 1234, 32767}) {
         for (int width : {1, 2, 5}) {
             QString out = QStringLiteral("x");

@@ -1,5 +1,3 @@
-// The draw history and entry files byte by byte.
-
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "data/file_error.h"
@@ -28,8 +26,7 @@ QByteArray julyDraw(int count, int position, int day, const EntryLine& b, int sp
     return drawBytes(count, position, QDate(2003, 7, day), b.numbers, b.bonus, spare);
 }
 
-// 2, 5 and 9 July with stale count fields and spare words that tell the
-// records apart, so each test sees which bytes a writer started from.
+// 2, 5 and 9 July; stale counts and distinct spare words show which bytes a writer started from.
 const QByteArray kThreeDraws =
     julyDraw(3, 1, 2, kB, 11) + julyDraw(0, 2, 5, kA, 22) + julyDraw(7, 3, 9, kC, 33);
 
@@ -92,8 +89,7 @@ TEST_F(RecordFileTest, DrawsAreInsertedInDateOrderAndDeleted) {
     insert(10, kE);
     EXPECT_EQ(recordOf(onDisk(), 4), julyDraw(4, 4, 10, kE, 11));
 
-    // A delete moves the later records up and leaves the old last record on
-    // disk; a record that is not a draw changes nothing.
+    // A delete moves later records up, leaving the old last on disk; a non-draw changes nothing.
     const QByteArray lastTwice = julyDraw(7, 2, 9, kC, 33) + julyDraw(7, 3, 9, kC, 33);
     const std::tuple<QByteArray, int, QByteArray> deletes[] = {
         {kThreeDraws, 1, julyDraw(2, 1, 5, kA, 22) + lastTwice},
@@ -115,8 +111,7 @@ TEST_F(RecordFileTest, DrawsAreInsertedInDateOrderAndDeleted) {
     EXPECT_EQ(onDisk(), julyDraw(1, 1, 9, kC));
 }
 
-// Every word different, negative values and both bytes of each word in use,
-// so a swapped field, byte order or sign shows.
+// Distinct words, negatives, both bytes of each in use: a swapped field, byte order or sign shows.
 TEST(RecordBytes, FieldsSitWhereTheFileFormatPutsThem) {
     using W = std::int16_t;
     const std::array<W, 5> numbers{0x0506, 0x0708, 0x090a, -32768, 32767};
@@ -151,8 +146,7 @@ TEST(EntryFileNames, PaddedDayAndNumbersAndTheKindToldByTheNameAlone) {
               "/data/Mega01DEC2003.lot");
     EXPECT_EQ(entryDisplayLine(Powerball, EntryLine{{10, 9, 0, 53, 1}, 42}),
               "10 09 00 53 01 PB 42");
-    // The kind is told by the file name alone: "Stand" (case-sensitive) wins
-    // over a dash, and the folder's name does not count.
+    // By the file name alone: "Stand" (case-sensitive) beats a dash; the folder does not count.
     using enum EntryKind;
     std::vector<EntryKind> kinds;
     for (const char* path :
@@ -176,8 +170,7 @@ TEST_F(RecordFileTest, EntryLinesAppendedDeletedAndReplaced) {
     EXPECT_EQ(onDisk(), withCount(kThreeLines, 4) + entry(3, kD, 1, 5, 5));
     EXPECT_EQ(EntryFile::readLines(path), (std::vector<EntryLine>{kB, kA, kC, kD}));
 
-    // A delete moves the later records up whole and leaves zero records
-    // behind; a line that is not stored changes nothing.
+    // A delete moves later records up whole, leaving zeros behind; an unstored line: no change.
     const std::tuple<QByteArray, int, QByteArray> cases[] = {
         {kThreeLines, 1, entry(2, kA, 2, 6, 6) + entry(2, kC, 3, 7, 7) + zeroRecords(2)},
         {kThreeLines, 3, entry(2, kB, 1, 5, 5) + entry(1, kA, 2, 6, 6) + zeroRecords(2)},
@@ -240,21 +233,18 @@ struct Operation {
     bool needsALine = false; // refuses a file without lines (FileError)
 };
 
-// The count a sound reader must find in these bytes, or nothing when the
-// file has to be refused; worked out here independently of the program.
+// The count a sound reader must find, or nothing for a refusal; worked out apart from the program.
 std::optional<int> expectedCount(const QByteArray& bytes) {
     const std::int32_t count = storedCount(bytes);
     const bool sound = count >= 0 && count <= 32767 && count <= bytes.size() / kRawRecordSize;
     return sound ? std::optional(count) : std::nullopt;
 }
 
-// Named damages first, then random bytes: every operation either works on
-// a sound file or refuses it by name and leaves it as it was.
+// Named damages, then random bytes: each operation works on a sound file or refuses it by name.
 TEST(DamagedFile, IsRefusedByNameAndLeftUntouched) {
     const QByteArray three = soundRecords(3);
-    // Cut inside the last record, the count or its first byte; counts out of
-    // range (65537 would read as 1 if cut to 16 bits); more records than any
-    // reader can count.
+    // Cut inside the last record, the count or its first byte; counts out of range (65537 reads as
+    // 1 if cut to 16 bits); more records than any reader can count.
     std::vector<QByteArray> inputs{three.left(3 * 26 - 1),      QByteArray("\x01\x00\x00", 3),
                                    QByteArray("\x05", 1),       withCount(three, -1),
                                    withCount(three, INT32_MIN), withCount(three, 4),
@@ -266,8 +256,7 @@ TEST(DamagedFile, IsRefusedByNameAndLeftUntouched) {
         QByteArray bytes(records * kRawRecordSize + static_cast<int>(random() % 26), '\0');
         for (auto& b : bytes)
             b = static_cast<char>(random() & 0xff);
-        // Half of the files get a count that could be sound, so that the
-        // writers also run over garbage records.
+        // Half get a count that could be sound, so the writers also run over garbage records.
         if (random() % 2)
             bytes = withCount(bytes, static_cast<std::int32_t>(random() % (records + 4)) - 2);
         inputs.push_back(bytes);

@@ -38,8 +38,7 @@ QByteArray response(const QByteArray& body, const QByteArray& status = "200 OK",
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
-// A results server on 127.0.0.1 that answers each path with fixed bytes; the
-// held path keeps the connection open after them, as a stalled server does.
+// Answers each path on 127.0.0.1 with fixed bytes; the held path then stalls with the line open.
 struct CannedServer {
     QHash<QByteArray, QByteArray> replies; // by path: "/dwnld/pbk.rtl"
     QByteArray held;
@@ -67,8 +66,7 @@ struct CannedServer {
     }
 };
 
-// Python's own file server on a folder, on a free port of 127.0.0.1: its
-// address, or nothing when it did not start. The process ends with `python`.
+// Python's file server on a folder at a free 127.0.0.1 port until `python` ends; empty if not up.
 QString serveFolder(QProcess& python, const QString& folder) {
     python.setProcessChannelMode(QProcess::MergedChannels);
     python.start(QStringLiteral("python3"),
@@ -168,9 +166,8 @@ const QString kMoreResults =
     "Do you still want to overwrite your current result history with the downloaded result "
     "history.";
 
-// One Powerball run against a served reply. A sound file is checked before
-// overwriting (a declined replacement is no failure); a failed or corrupt one
-// is replaced without asking and ends in the question whether to go on.
+// One Powerball run. A sound file is checked before overwriting (a declined one is no failure);
+// a failed or corrupt one is replaced without asking, then the run asks whether to go on.
 enum Outcome { Sound, Failed, Corrupt };
 struct RunCase {
     const char* name;
@@ -253,9 +250,8 @@ INSTANTIATE_TEST_SUITE_P(, DownloadRun, ::testing::Values(
 
 class StalledRun : public ResultsDownloader, public ::testing::WithParamInterface<bool> {};
 
-// Powerball (2 draws here) stalls after its first bytes, Mega Millions is
-// sound. Once the first bytes are in, Cancel (true) ends Powerball's transfer
-// and the run goes on; closing (false) stops the run and then closes.
+// Powerball (2 draws here) stalls after its first bytes, Mega Millions is sound. Then Cancel (true)
+// ends Powerball's transfer and the run goes on; closing (false) stops the run, then closes.
 TEST_P(StalledRun, CancelGoesOnWithTheSecondGameClosingStops) {
     const bool cancel = GetParam();
     server.replies["/dwnld/pbk.rtl"] = response(kThree.left(30), "200 OK", 100 * kRawRecordSize);

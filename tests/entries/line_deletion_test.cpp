@@ -8,8 +8,7 @@ using namespace numbrava;
 using namespace numbrava::testing;
 
 namespace {
-// The deletion as the list used to run it: the first selected line, one
-// whole rewrite per line, then the selection again from the top.
+// The list's old deletion: the first selected line, a whole rewrite each, then again from the top.
 void deleteOneAtATime(const QString& path, std::vector<bool> selected) {
     for (auto first = std::find(selected.begin(), selected.end(), true); first != selected.end();
          first = std::find(selected.begin(), selected.end(), true)) {
@@ -23,11 +22,9 @@ QByteArray record(int count, const EntryLine& line) {
 }
 } // namespace
 
-// The one rewrite leaves exactly the bytes that deleting line by line left,
-// stale records after the lines and a part record at the end included.
+// One rewrite leaves exactly the bytes of deleting line by line, stale and part records included.
 TEST(LineDeletion, OnePassLeavesTheBytesOfDeletingLineByLine) {
-    // How many lines a file holds, and whatever follows them on disk: nothing,
-    // stale records, a stale record and part of one; two lines more than shown.
+    // Lines held, then on disk: nothing, stale records, one and a part; two lines more than shown.
     const std::pair<int, QByteArray> shapes[] = {
         {5, {}},
         {5, record(9, lineNo(7)) + record(3, lineNo(8)) + record(0, lineNo(9))},

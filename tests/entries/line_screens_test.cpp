@@ -40,8 +40,7 @@ class AddEntries : public LineScreens {
         random.sequence = std::move(sequence);
         startOn(Powerball);
         ASSERT_NE(openForm5(), nullptr);
-        // Switching game checks lines against a shown draw by itself; that
-        // message is not what these tests are about.
+        // Switching game checks lines against a shown draw itself; not what these tests test.
         dialogs.clear();
     }
     QString entryFile() const { return file(QStringLiteral("PwrB05JUL2003.lot")); }
@@ -65,8 +64,7 @@ class AddEntries : public LineScreens {
 
 // Every way of closing clears the winning lines: they no longer match the entries.
 TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
-    // The game, the entry file (nullptr: the dated one), the question asked
-    // (answered No, then Yes), the caption, the way the screen is closed.
+    // Game, entry file (nullptr: the dated one), question (answered No, then Yes), caption, close.
     const std::tuple<GameCode, const char*, const char*, const char*, CloseWay> cases[] = {
         {MegaMillions, nullptr, "This is not a Tuesday or Friday date, do you want to continue",
          "Mega Millions Entries for  5 JUL 2003", CloseWay::Button},
@@ -104,9 +102,8 @@ TEST_F(AddEntries, CaptionsTheQuestionsAskedBeforeOpeningAndClosing) {
     }
 }
 
-// The typed line's refusal texts and their order are its own; this proves the
-// wiring. Refusals of a suggestion request come before any number is drawn; a
-// damaged or short history is reported once the run has begun. None writes.
+// Refusal texts are the typed line's own; this proves the wiring. Suggestion refusals come before
+// any draw; a damaged or short history is reported once the run has begun. None writes.
 TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     writeEntryFile(entryFile(), std::vector<EntryLine>(10, lineNo(1)));
     openWith();
@@ -153,8 +150,7 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     EXPECT_EQ(linesStored(), 17);
 }
 
-// A Cancel pressed while no run goes must not stop the next run at once;
-// Cancel keeps exactly the lines shown, and closing during a run stops it first.
+// An idle Cancel must not stop the next run; Cancel keeps lines shown; closing stops a run first.
 TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     clock.seconds = 4321.5;
     openWith(tracingHistory(20), uniformSequence(20000));
@@ -188,8 +184,7 @@ TEST_F(AddEntries, RunsAddLineByLineUntilDoneCancelledOrClosed) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-// 50 lines held and "Enter No" 2 make a large entry, where four shared
-// numbers are allowed and five never; this history gives one line only.
+// 50 held and "Enter No" 2: a large entry (4 shared allowed, never 5); this history gives one line.
 TEST_F(AddEntries, ALargeEntryNeverRepeatsFiveAndANarrowHistoryEndsTheRunWithAMessage) {
     writeEntryFile(entryFile(), std::vector<EntryLine>(50, {{1, 2, 3, 4, 6}, 1}));
     openWith(std::vector<DrawRecord>(20, {.balls = {1, 2, 3, 4, 5}, .bonus = 1}));

@@ -14,8 +14,7 @@ TEST(SuggestionGenerator, EachPositionComesFromTheRecordItsRandomNumberPicks) {
     random.sequence = {0.0, // record 0: the attempt is abandoned at once
                             // positions 1..5 from records 3, 5, 7, 2, 20; the bonus from record 4
                        pick(3, n), pick(5, n), pick(7, n), pick(2, n), pick(20, n), pick(4, n),
-                       // 12 (record 12 at position 1) and 12 (record 2 at position 2): abandoned
-                       // once all six numbers are drawn
+                       // 12 twice (record 12 at 1, record 2 at 2): abandoned when all six are drawn
                        pick(12, n), pick(2, n), pick(1, n), pick(1, n), pick(1, n), pick(1, n),
                        // 20, 11, 21, 31, 34 drawn out of order; bonus of record 9
                        pick(20, n), pick(1, n), pick(1, n), pick(1, n), pick(1, n), pick(9, n)};
@@ -28,8 +27,7 @@ TEST(SuggestionGenerator, EachPositionComesFromTheRecordItsRandomNumberPicks) {
     EXPECT_EQ(random.nextIndex, 13u);
     EXPECT_EQ(generator.attempt(), (EntryLine{{11, 20, 21, 31, 34}, 9}));
 
-    // With 4 draws: 0.125 -> 0.5 -> record 0; 0.375 -> 1.5 -> 2; 0.625 -> 2.5 -> 2;
-    // 0.875 -> 3.5 -> 4.
+    // 4 draws: 0.125 -> 0.5 -> record 0, 0.375 -> 1.5 -> 2, 0.625 -> 2.5 -> 2, 0.875 -> 3.5 -> 4.
     random.sequence = {0.125, 0.625, 0.875, 0.375, 0.625, 0.875, 0.625};
     random.nextIndex = 0;
     SuggestionGenerator halves(Powerball, tracingHistory(4), {}, 1, random);
@@ -48,8 +46,7 @@ TEST(SuggestionGenerator, EachPositionComesFromTheRecordItsRandomNumberPicks) {
 
 // Small entries share at most two numbers with any held line; no entry repeats five.
 TEST(SuggestionGenerator, SpreadRule) {
-    // Copies of 01 02 03 04 05 held, "Enter No", the candidate, allowed. The
-    // fraction of "Enter No" counts: 41 + 10.5 < 52.
+    // Copies of 01..05 held, "Enter No", candidate, allowed; its fraction counts: 41 + 10.5 < 52.
     const std::tuple<int, double, EntryLine, bool> cases[] = {
         {1, 10, {{1, 2, 10, 11, 12}, 9}, true}, {1, 10, {{1, 2, 3, 11, 12}, 9}, false},
         {1, 10, {{1, 2, 9, 11, 12}, 3}, true},  {1, 50, {{1, 2, 3, 11, 12}, 9}, false},
@@ -69,8 +66,7 @@ TEST(SuggestionGenerator, SpreadRule) {
     EXPECT_FALSE(generator.spreadAllows(EntryLine{{1, 3, 10, 11, 63}, 9}));
 }
 
-// Every attempt is abandoned: the run asks for Cancel between attempts and
-// gives up after a bounded number of them.
+// Every attempt is abandoned: the run checks Cancel between attempts and gives up after a bound.
 TEST(SuggestionRun, AttemptsAreBoundedAndRequestsRefusedOrCounted) {
     for (const bool cancel : {true, false}) {
         ScriptedRandom random;

@@ -65,8 +65,7 @@ TEST_F(MainScreen, FirstRunStartsWithMegaMillionsHasItsHelpAndAboutAndLeavesNoth
     EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
 }
 
-// Powerball's five balls come from picture list 1 and its bonus from list 2;
-// Mega Millions' from the 52 list (3) and the Mega Ball from the 53 list (1).
+// Picture lists: Powerball 1, bonus 2; Mega Millions the 52 list (3), Mega Ball the 53 list (1).
 TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
     storeDraw(Powerball, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6);
     storeDraw(Powerball, clock.date, {5, 12, 25, 33, 41}, 42);
@@ -101,7 +100,6 @@ TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
     }
 }
 
-// The result date and the entries date each look up their own file.
 TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFileAndTheShownDrawCanBeDeleted) {
     storeDraw(MegaMillions, QDate(2003, 7, 1), {1, 2, 3, 4, 5}, 6);
     storeDraw(MegaMillions, clock.date, {3, 14, 25, 36, 47}, 12);
@@ -196,7 +194,6 @@ TEST_F(MainScreen, DamagedFilesAreReportedByNameAndLeftAlone) {
     EXPECT_EQ(fileBytes(file("Mega05JUL2003.lot")), entries);
 }
 
-// Screens and message boxes are wide enough for their whole caption.
 TEST_F(MainScreen, TheSmallestWindowShowsAWholeWinningLineAndNoCaptionIsCut) {
     startOn(Powerball);
     auto* wins = child<QListWidget>("List2");

@@ -16,8 +16,7 @@
 
 namespace numbrava::testing {
 
-// Records every box shown; questions take their answers from a script
-// (an unscripted question is answered No and recorded as unexpected).
+// Records every box shown; questions answer from a script (unscripted: No, noted as unexpected).
 class FakeDialogs : public Dialogs {
   public:
     struct Shown {
@@ -55,9 +54,8 @@ class FakeDialogs : public Dialogs {
     }
 };
 
-// Records what a job sends. Each printer may have its own page settings
-// (1 and 9 unless settingsOf says otherwise); `failing` makes every call throw
-// as a broken printer system would, `failOnLine` only the printing of that line.
+// Records what a job sends; page settings 1 and 9 unless settingsOf says otherwise. `failing`
+// throws on every call as a broken printer system would, `failOnLine` only on that line.
 class FakePrinter : public PrinterService {
   public:
     QStringList printers, lines;

@@ -10,9 +10,7 @@
 
 namespace numbrava::testing {
 
-// One 26-byte record of the draw history and entry files, spelled out field
-// by field so that tests state the expected bytes without going through the
-// program's own codec.
+// One 26-byte history or entry record field by field: expected bytes without the program's codec.
 struct RawRecord {
     std::int32_t count = 0;
     std::int16_t word4 = 0; // a draw's position; unused in entry files
@@ -32,7 +30,6 @@ struct RawRecord {
 
 constexpr int kRawRecordSize = 26;
 
-// A draw record as the history file holds it.
 inline QByteArray drawBytes(int count, int position, QDate date, std::array<std::int16_t, 5> balls,
                             int bonus, int spare = 0) {
     using W = std::int16_t;
@@ -55,7 +52,6 @@ inline std::int32_t storedCount(const QByteArray& file) {
     return qFromLittleEndian<std::int32_t>(file.leftJustified(4, '\0').constData());
 }
 
-// The same bytes with another value in the count field of record 1.
 inline QByteArray withCount(QByteArray file, std::int32_t count) {
     if (file.size() < 4)
         file.resize(4, '\0');

@@ -14,7 +14,6 @@ class TempFolder {
     QString path() const { return dir_.path(); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
-    // Writes a file of exactly these bytes and returns its full path.
     QString writeFile(const QString& name, const QByteArray& bytes) const {
         const QString path = filePath(name);
         writeFileBytes(path, bytes);

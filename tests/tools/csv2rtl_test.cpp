@@ -34,15 +34,13 @@ TEST_F(Csv2Rtl, GoodFileConvertsByteExactlyAndABadRowIsRefused) {
                                              "2003-07-09,5,15,25,35,45,7\n\n");
     const auto [exitCode, errors] = convert("powerball", path("pb.csv"), path("pbk.rtl"));
     ASSERT_EQ(exitCode, 0) << errors.toStdString();
-    // Record 1 carries the final count; each later record keeps the count it
-    // was appended with, as when the draws are typed in one by one.
+    // Record 1 has the final count; later records keep the count they were appended with, as typed.
     const QByteArray expected = drawBytes(3, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 53}, 42) +
                                 drawBytes(2, 2, QDate(2003, 7, 5), {10, 20, 30, 40, 50}, 1) +
                                 drawBytes(3, 3, QDate(2003, 7, 9), {5, 15, 25, 35, 45}, 7);
     EXPECT_EQ(fileBytes(path("pbk.rtl")), expected);
     EXPECT_FALSE(QFile::exists(path("pbk.rtl.part")));
 
-    // The header alone gives an empty history.
     writeFileBytes(path("mm.csv"), kHeader);
     ASSERT_EQ(convert("megamillions", path("mm.csv"), path("million.rtl")).first, 0);
     EXPECT_TRUE(QFile::exists(path("million.rtl")));
@@ -113,8 +111,7 @@ TEST_F(Csv2Rtl, DemoHistoriesShipWithTheProgramAndAreNeverOverwritten) {
         EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + name), fileBytes(rtl));
         EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + name));
     }
-    // The step the build runs to place shipped files beside the program
-    // refreshes program files but keeps a history that is already there.
+    // The build's step placing shipped files refreshes program files but keeps an existing history.
     QDir().mkpath(path("shipped"));
     QDir().mkpath(path("datafolder"));
     for (const char* name : {"pbk.rtl", "Readme.txt"}) {

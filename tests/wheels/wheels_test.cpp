@@ -30,9 +30,8 @@ std::vector<int> numbers(int from, int to, std::vector<int> out = {}) {
     return out;
 }
 
-// Every shipped wheel holds exactly its catalogue's lines (the copy beside the
-// program too), each of five ascending positions, no line twice, and for every
-// set of D numbers drawn from the group some line holds at least M of them.
+// Each shipped wheel (and its copy beside the program) holds its catalogue's lines of five
+// ascending positions, none twice; for any D numbers of the group some line holds at least M.
 TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
     using Mask = std::uint32_t; // bit i: position i + 1
     for (const WheelKind& kind : wheelCatalogue())
@@ -68,8 +67,7 @@ TEST(ShippedWheels, HoldTheirLinesAndMeetTheirGuarantee) {
         }
 }
 
-// Written out by hand so a slip in a count or a caption cannot hide behind
-// the shipped files. The tag 5-D-M fixes the numbers in each caption.
+// By hand, so a slip in a count or caption cannot hide behind the files; 5-D-M fixes each caption.
 TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
     const QStringList expected{
         "5-5-5 7:21 8:56 9:126 10:252",           "5-5-4 7:3 8:5 9:9 10:14 11:22 12:35",
@@ -95,7 +93,6 @@ TEST(WheelCatalogue, SixTypesInOrderWithThePlayersCaptionsSizesAndLineCounts) {
                   match + " if any " + d + " drawn from the following number group:");
     }
     EXPECT_EQ(seen, expected);
-    // Unknown types and sizes have no wheel.
     for (int type : {0, 7}) {
         EXPECT_EQ(findWheelKind(type), nullptr);
         EXPECT_FALSE(entriesRequired(type, 7));
@@ -143,8 +140,7 @@ TEST(WheelFile, ReadsTheRequiredLinesOfTheGroupsNumbersOrTellsWhyNot) {
     ASSERT_TRUE(QDir().mkpath(wheelFilePath(folder.path(), 2, 7)));
     EXPECT_EQ(readWheel(folder.path(), 2, numbers(1, 7)).status, NotFound);
 
-    // A group of ten whose numbers differ from their positions, so a decoder
-    // that returns positions instead of numbers fails. A sixth field, blanks
+    // Numbers differ from positions, so a decoder returning positions fails. A sixth field, blanks
     // around and anything after a comma or past the closing quote are ignored.
     const std::vector<int> group{3, 7, 11, 19, 20, 28, 33, 41, 47, 52};
     for (const char* text :
@@ -335,8 +331,7 @@ TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
         std::vector<int> randomNumbers; // what the generator draws, repeats included
         std::vector<int> expected;
     } cases[] = {
-        // 10 three times, 3 and 20 twice, the rest once; 60 is no Powerball
-        // number. The fill skips what is already held.
+        // 10 three times, 3 and 20 twice, the rest once; 60 is no Powerball; the fill skips held.
         {"fewer than 24 drawn",
          {{.balls = {10, 20, 30, 40, 50}},
           {.balls = {10, 20, 3, 4, 5}},
