@@ -1,6 +1,4 @@
-// Faults from the system rather than from the bytes: a write the system
-// refuses raises FileError with a message that names the file (and the
-// system's reason), and the old file survives.
+// System faults: a refused write raises FileError naming the file and reason; the old file stays.
 
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
@@ -129,8 +127,7 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
     EXPECT_EQ(readWheelFile(wheel, 21, group).message(),
               "The wheel file cannot be read: it is not a regular file");
 
-    // The disk takes 14 bytes more and then refuses: the file goes back to
-    // what it was and the message gives the system's reason.
+    // The disk takes 14 more bytes, then refuses: the file reverts; the message gives the reason.
     PayoutTable table;
     table.dateKey = "09JUL2003";
     const FileCase writes[] = {
@@ -139,9 +136,8 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
         {"USRES.rtl", [&](const QString& p) { ActualPayoutFile::storeTable(p, table); },
          QByteArray("05JUL2003", 9) + QByteArray(2, '\xff') + le16(1) + QByteArray(36, '\1')},
         {"Defaults.rtl", [](const QString& p) { DefaultPayoutFile::writeAmounts(p, {1}); }},
-        // Moving records one by one in place would leave a draw doubled or lost;
-        // the whole change lands at once or not at all. The new copy's short
-        // write once gave "Unknown error" as its reason.
+        // Moving records in place could double or lose a draw: it all lands at once or not at all.
+        // The new copy's short write once gave "Unknown error" as its reason.
         {"pbk.rtl", [](const QString& p) { DrawHistoryFile::insertDraw(p, kBalls, 7, 2, 7, 2003); },
          drawBytes(2, 1, QDate(2003, 7, 5), kBalls, 7) +
              drawBytes(2, 2, QDate(2003, 7, 9), kBalls, 7)},

@@ -72,7 +72,6 @@ class EntryFilter : public MainWindowTest {
     }
 };
 
-// A failed removal keeps every line; removing all leaves a count of zero.
 TEST_F(EntryFilter, CheckListsTheMarksHandTicksFollowTheCopyAndRemovalIsWholeOrNothing) {
     openOn(View::Dated);
     const QByteArray before = fileBytes(entry());
@@ -166,8 +165,7 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
     }
 }
 
-// Odd words in the unused and date fields, a stale mark of -1 on line 3, and
-// a stale record after the count: all of it is carried along.
+// Odd unused and date fields, a stale mark of -1 on line 3, a record past the count: all carried.
 TEST(FilterFiles, TheWorkingCopyHasTheRunsMarksAndRemovingKeepsTheRestAsItStands) {
     TempFolder folder;
     const QString entry = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));

@@ -15,8 +15,7 @@ inline std::int16_t i16(int v) {
     return static_cast<std::int16_t>(v);
 }
 
-// Draw d (1-based) of this history holds d, d+10, d+20, d+30, d+33 and bonus d,
-// so a suggested number tells which record each position came from.
+// Draw d (from 1) holds d, d+10, d+20, d+30, d+33, bonus d: a suggestion shows its source record.
 inline std::vector<DrawRecord> tracingHistory(int draws) {
     std::vector<DrawRecord> history(static_cast<size_t>(draws));
     for (int d = 1; d <= draws; ++d) {

@@ -31,7 +31,6 @@ constexpr LineError kSame = LineError::SameNumbers, kNaN = LineError::NotANumber
                     kRange = LineError::OutOfRange, kNone = LineError::None;
 } // namespace
 
-// Each Powerball file below gives its message; nullptr means it passes.
 TEST(TextEntryCheck, ReadsTheFieldsAndRefusesWithItsMessageOrPasses) {
     // clang-format off
     const std::pair<QByteArray, const char*> files[] = {
@@ -64,8 +63,7 @@ TEST(TextEntryCheck, ReadsTheFieldsAndRefusesWithItsMessageOrPasses) {
     EXPECT_EQ(readTextFields(utf16(expected.join('\n'))), expected);
 }
 
-// The date and the text file are looked at again on Import: a date that has
-// lines, or a text file that no longer passes, leaves everything as it was.
+// Import checks again: a date that has lines or a text file no longer passing changes nothing.
 TEST(TextImport, WritesOneDatedRecordPerLineAscendingOnceAndNeverOverAnother) {
     TempFolder folder;
     const QDate day(2003, 7, 5), other(2003, 7, 9);
@@ -105,16 +103,14 @@ TEST(TypedLine, TheLastFindingWinsAndAGoodLineIsStoredInOrder) {
         {"5 10 20 30 40 5", kPbAdd, kNone},  {"1 2 3 4 52 52", kMbEdit, kNone},
         // The add screen calls an empty bonus out of range, the edit screen not a number.
         {"1 2 3 4 5 _", kPbAdd, kRange},     {"1 2 3 4 5 _", kPbEdit, kNaN},
-        // Pairs run box by box, so the later finding wins; two zeros are equal
-        // and below 1 (the second test of the pair wins); the bonus comes last.
+        // Later findings win, box by box; two zeros are equal and below 1 (below wins); bonus last.
         {"60 5 5 10 20 7", kPbAdd, kSame},   {"5 5 10 20 60 7", kPbAdd, kRange},
         {"0 0 10 20 30 7", kPbAdd, kNaN},    {"5 5 0 20 60 0", kPbEdit, kNaN},
         // A value that fits no 16-bit field is out of range, never a crash.
         {"1 2 3 4 99999999 7", {99999999, 42, LowBonus::OutOfRange}, kRange},
         {"1 2 3 4 99999999999999999999999999999999999999999 7", kPbAdd, kRange},
         {"-5 2 3 4 6 7", kPbAdd, kNaN},
-        // Boxes are compared as typed (0.9 and 1 differ, 0.9 is below 1), but
-        // stored whole: "1.5" and "2" would be the same number twice.
+        // Compared as typed (0.9 is not 1 and is below 1) but stored whole: "1.5" and "2" repeat.
         {".9 1 10 20 30 7", kPbAdd, kNaN},   {"1.5 2 10 20 30 7", kPbAdd, kSame}};
     // clang-format on
     for (const auto& c : cases)

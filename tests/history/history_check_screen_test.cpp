@@ -12,9 +12,7 @@
 using namespace numbrava;
 using namespace numbrava::testing;
 
-// Three draws, none today (so the main screen checks nothing by itself): the
-// two lines win 3 + bonus and the bonus alone in the first, 5 in the second,
-// nothing in the third.
+// Three draws, none today (no check at start): the lines win 3+bonus and bonus, then 5, then none.
 class HistoryScreen : public MainWindowTest {
   protected:
     static inline const QDate kToday{2003, 7, 5}, kFirst{2003, 6, 28}; // the test clock's today
@@ -95,8 +93,7 @@ TEST_F(HistoryScreen, OpensOnTheWholeHistoryAndChecksTheDrawsOfThePeriod) {
     }
 }
 
-// Cancel, pressed when the first draw lets the interface in, keeps the totals
-// so far; closing stops the run first. The lines are stored before the draws.
+// Cancel at the first draw keeps the totals so far; closing stops the run. Lines go before draws.
 TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsRunsStopAndPagesFillInTurn) {
     EXPECT_EQ(start(Powerball, false, false), nullptr);
     EXPECT_EQ(dialogs.last(),
@@ -120,8 +117,7 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsRunsStopAndPagesFillInTurn) {
     EXPECT_TRUE(form6.isNull());
     EXPECT_TRUE(window->isEnabled());
 
-    // Six lines are counted: three headings and three winning lines. The first
-    // page stays out of sight while a run fills it, until a page is full.
+    // Six lines count (3 headings, 3 wins); page 1 stays hidden while filling until a page is full.
     // The page limit, the page shown after the first draw, the page sizes, the pages used.
     const std::tuple<int, int, std::vector<qsizetype>, int> paging[] = {
         {100, 1, {6, 0, 0, 0}, 1}, {2, 0, {2, 2, 2, 0}, 3}, {1, 0, {1, 1, 1, 1}, 4}};

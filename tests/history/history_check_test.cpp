@@ -38,8 +38,7 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
     EXPECT_EQ(run.pages().pagesFilled(), 1);
 }
 
-// The popcount path must count as the pairs do: lines and draws of distinct
-// numbers in 0..63 take it, repeats and numbers outside go pair by pair.
+// The popcount path must agree with pairs: distinct numbers in 0..63 take it, others pair by pair.
 TEST(LineMatching, FastPathAgreesWithPairCounting) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> number(-1, 66);
@@ -68,8 +67,6 @@ TEST(LineMatching, FastPathAgreesWithPairCounting) {
 
 class ShippedHistories : public ::testing::TestWithParam<GameCode> {};
 
-// How often the shipped histories drew each ball, against a plain reading of
-// the CSV they are made from.
 TEST_P(ShippedHistories, AgreeWithAnIndependentCountOfTheirSource) {
     const bool pb = GetParam() == Powerball;
     const StatsView mainView = mainViewOf(GetParam());

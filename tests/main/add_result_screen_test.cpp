@@ -12,8 +12,7 @@ QStringList boxTexts(const char* texts) {
 }
 } // namespace
 
-// Texts that do not fit a 16-bit number count as out of range, never wrap
-// round into the range (65541 would wrap to 5).
+// Texts past 16 bits are out of range, never wrapped into it (65541 would wrap to 5).
 TEST(TypedDraw, IsSortedOrRefusedWithOneMessage) {
     const char* const mainRange = "One or more of your main numbers is not in the correct range";
     const char* const pbRange = "Your powerball number is not in the correct range";
@@ -66,7 +65,6 @@ class AddResult : public MainWindowTest {
         for (int i = 0; i < 6; ++i)
             box(form2, i + 1)->setText(boxes[i]);
     }
-    // Adds with the button, or with Return in the bonus box.
     void typeAndAdd(QDate date, const char* texts, bool byReturn = false) {
         setResultDate(date);
         QWidget* form2 = nullptr;
@@ -80,9 +78,7 @@ class AddResult : public MainWindowTest {
     }
 };
 
-// A day that is no draw day of the game asks first: No leaves everything as
-// it was, Yes opens the screen. However the screen is left without Add,
-// nothing is stored.
+// A non-draw day asks first: No changes nothing, Yes opens; leaving without Add stores nothing.
 TEST_F(AddResult, CaptionTagAndTheQuestionOnADayWithoutADraw) {
     const struct {
         GameCode game;
@@ -140,8 +136,7 @@ TEST_F(AddResult, TypedResultsAreShownLeaveTheInsertsBytesAndCannotBeTypedOver) 
     EXPECT_EQ(dialogs.texts(), QStringList{"There is already a draw result for this date and game. "
                                            "Delete the draw first if you want to change it."});
     EXPECT_TRUE(window->isEnabled());
-    // Record 1 carries the count; the moved record keeps the count it had
-    // when it was copied, the appended one the count written just before it.
+    // Record 1 has the count; a moved record keeps its count as copied, the appended one the last.
     const QByteArray expected = drawBytes(3, 1, QDate(2003, 7, 2), {1, 2, 3, 4, 5}, 6) +
                                 drawBytes(1, 2, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7) +
                                 drawBytes(3, 3, QDate(2003, 7, 9), {10, 20, 30, 40, 53}, 42);

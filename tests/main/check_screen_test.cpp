@@ -19,7 +19,6 @@ const EntryLine kThree{{5, 12, 25, 40, 44}, 9};
 const EntryLine kBonusOnly{{1, 2, 3, 4, 6}, 7};
 const EntryLine kNothing{{5, 12, 30, 40, 44}, 9};
 
-// The payout files a check finds beside the lines.
 enum Payouts { NoPayouts = 0, Confirmed = 1, Defaults = 2, EmptyDefaults = 4 };
 } // namespace
 
@@ -81,8 +80,7 @@ TEST_F(CheckScreen, ThreeWinnersOutOfTenAreListedSelectedAndCounted) {
     EXPECT_EQ(text3(), QStringLiteral(" 3"));
 }
 
-// The actual table of the date comes before the defaults. The prize look-up
-// runs first, and lines are looked for before the draw.
+// The date's actual table beats the defaults; the prize look-up runs first, lines before the draw.
 TEST_F(CheckScreen, TheReportNamesTheTotalAndWhereTheAmountsCameFrom) {
     // clang-format off
     const struct {
@@ -110,7 +108,6 @@ TEST_F(CheckScreen, TheReportNamesTheTotalAndWhereTheAmountsCameFrom) {
         EXPECT_TRUE(QFileInfo::exists(file("USRES.rtl")));
         EXPECT_EQ(dialogs.texts(), QStringList{QString::fromLatin1(c.message)});
         EXPECT_EQ(text3(), QString::fromLatin1(c.winners));
-        // Each jackpot line plays the fanfare.
         const auto jackpots = std::count(c.lines.begin(), c.lines.end(), kJackpot);
         EXPECT_EQ(sound.played, QStringList(static_cast<int>(jackpots), file("tada.wav")));
         // A default file without a first amount above 0 goes.
@@ -147,9 +144,7 @@ TEST_F(CheckScreen, DamagedPayoutFileIsReportedOnceKeptAndTheDefaultsServe) {
     EXPECT_EQ(fileBytes(file("USRES.rtl")), damaged);
 }
 
-// A file whose count is sound but whose numbers lie outside the game: the
-// check and the suggestion run name the file and stop, rather than report
-// wins or a run that found nothing.
+// Sound count, numbers outside the game: the check and suggestion name the file, stop, report none.
 using DamagedNumbers = MainWindowTest;
 
 TEST_F(DamagedNumbers, TheOperationNamesTheFileAndStops) {
@@ -198,7 +193,6 @@ TEST_F(DamagedNumbers, TheOperationNamesTheFileAndStops) {
     }
 }
 
-// Every category's label on the winning lines and on the payout screens.
 TEST(LineAgainstDraw, LabelsOfEveryCategoryInBothGames) {
     QStringList labels;
     for (const GameCode game : {Powerball, MegaMillions})
@@ -210,9 +204,8 @@ TEST(LineAgainstDraw, LabelsOfEveryCategoryInBothGames) {
                                 "(3)=(3+0) (2+MB)=(2+MB) (1+MB)=(1+MB) (MB)=(0+MB)");
 }
 
-// Every category against real draws is checked with the shipped histories;
-// these are the traps: the bonus counts only against the drawn bonus, never a
-// main ball, and a main number equal to the drawn bonus is no main match.
+// The shipped histories cover every category; the traps: the bonus counts only against the drawn
+// bonus, never a main ball, and a main number equal to the drawn bonus is no main match.
 TEST(LineAgainstDraw, TheBonusAndRepeatedNumbersCountOnlyWhereTheyMatch) {
     const CheckDraw draw{{5, 12, 25, 33, 41}, 7};
     const struct {

@@ -18,8 +18,7 @@ DrawRecord draw(int position, QDate date, int bonus) {
 }
 } // namespace
 
-// Fixed columns: draw number, month, day, year, ":", balls, tag, bonus. The
-// date columns give the draw date back; other text gives nothing.
+// Columns: draw number, month, day, year, ":", balls, tag, bonus; only date columns give a date.
 TEST(ResultsListLines, KeepFileOrderAndTheirColumnsForAFullHistory) {
     std::vector<DrawRecord> draws;
     for (int i = 1; i <= 32767; ++i)
@@ -56,8 +55,7 @@ class ResultsList : public MainWindowTest {
     }
 };
 
-// The list stays open after a double-click; closing it looks the main
-// screen's draw up again. Print List needs a printer.
+// The list stays open after a double-click; closing it looks the main screen's draw up again.
 TEST_F(ResultsList, ListsShowsClosesAndPrints) {
     storeDraw(Powerball, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7);
     storeDraw(Powerball, QDate(2003, 12, 10), {2, 4, 6, 8, 10}, 12);
@@ -69,8 +67,7 @@ TEST_F(ResultsList, ListsShowsClosesAndPrints) {
     EXPECT_EQ(form3->windowTitle(), QStringLiteral("Draw Results for Mega Millions"));
     EXPECT_EQ(lines(form3), QStringList{"00001 07 04 2003: 03 14 25 36 47 MB 52"});
     EXPECT_FALSE(control<QPushButton>(form3, "Command2")->isEnabled()); // no printer
-    // Today's draw arrives while the list is open; the main screen learns of
-    // it only through the look-up that follows the close.
+    // Today's draw arrives while the list is open; the main screen learns of it only after closing.
     storeDraw(MegaMillions, clock.date, {4, 8, 15, 16, 23}, 42);
     clickOn(form3, "Command1");
     EXPECT_EQ(visibleScreen("Form3"), nullptr);
@@ -111,8 +108,7 @@ TEST_F(ResultsList, ListsShowsClosesAndPrints) {
     EXPECT_EQ(printer.documentsEnded, 1);
 }
 
-// A long history opens at its newest draw, still oldest first and with nothing
-// selected; Enter on a line does what a double-click does.
+// A long history opens at its newest draw, oldest first, none selected; Enter acts as double-click.
 TEST_F(ResultsList, OpensAtTheNewestDrawAndEnterShowsTheLineReached) {
     const QDate first(2003, 1, 1);
     for (int day = 0; day < 80; ++day)

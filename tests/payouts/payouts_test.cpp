@@ -83,8 +83,7 @@ TEST_F(PayoutFiles, StoreAppendsOrReplacesInPlaceFindTakesTheLastOfADateADamaged
     }
 }
 
-// The actual table of the date comes first, else the defaults fill categories
-// 2 to 9; a default file without defaults goes, a damaged actual file stays.
+// The date's actual table first, else defaults fill 2 to 9; bad defaults go, a bad actual stays.
 TEST_F(PayoutFiles, LookUpTakesTheDatesTableElseTheDefaults) {
     const QByteArray actualFile =
         record("02JUL2003", -1, 2, 9) +
@@ -162,8 +161,7 @@ class PayoutScreens : public MainWindowTest {
     bool screenOpen() const { return screen && screen->isVisible(); }
 };
 
-// The defaults screen stands over the payouts screen and goes with it;
-// closing or updating it enables the payouts screen, not the main screen.
+// Defaults stand over the payouts screen; closing or updating them re-enables it, not the main one.
 TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) {
     writeFileBytes(file("USMMRES.rtl"),
                    record("05JUL2003", 0, 2, 0) + record("04JUL2003", -1, 0, 10));
@@ -203,8 +201,7 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
 
     EXPECT_TRUE(window->isEnabled());
 
-    // On the actual payouts screen each check stops before anything is written;
-    // the replace question comes before the amounts are read.
+    // Actual payouts: each check stops before a write; the replace question precedes the amounts.
     child<QRadioButton>("Option3")->click();
     dialogs.clear();
     ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
@@ -229,7 +226,6 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     box(9)->setText("00");
     clickOn(screen, "Command1");
     EXPECT_EQ(fileBytes(file("USRES.rtl")), stored);
-    // Yes replaces the date's table in place.
     box(9)->setText("90");
     option("Option2")->click();
     clickOn(screen, "Command1");
@@ -248,8 +244,7 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     clickOn(screen, "Command2");
     EXPECT_TRUE(window->isEnabled());
 
-    // The defaults screen: a refusal keeps it open, Cancel and Escape close it,
-    // none of these store; Update stores the amounts rounded and closes.
+    // Defaults: a refusal keeps it open, Cancel/Escape close storing nothing, Update rounds+closes.
     const QByteArray before = defaultAmountsBytes({9, 9, 9, 9, 9, 9, 9, 9});
     const QByteArray mega = defaultAmountsBytes({175000, 5000, 150, 150, 7, 10, 3, 2});
     writeFileBytes(file("Defaults.rtl"), before);
@@ -289,10 +284,8 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     EXPECT_EQ(texts(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
-// The text under test goes in box 5 of eight default amounts and in box 9 of
-// nine actual ones, the other boxes valid. -1: refused with the format message
-// of that screen, -2: refused as missing (the empty box wins over a bad one),
-// -3: not tried as an actual amount.
+// The text goes in default box 5 and actual box 9, the rest valid. -1: the screen's format refusal,
+// -2: refused as missing (an empty box beats a bad one), -3: not tried as an actual amount.
 TEST(AmountText, IsStoredRoundedOrTruncatedOrRefused) {
     const QString empty = QStringLiteral("You must add amounts for each of the payouts!");
     const QString format =
@@ -311,7 +304,6 @@ TEST(AmountText, IsStoredRoundedOrTruncatedOrRefused) {
     // clang-format on
     const QString ninth =
         QStringLiteral("The value you entered in the ninth box is not in the correct format");
-    // What box `box` stores, or the refusal.
     const auto outcome = [](const auto& result, size_t box) {
         return result.index() == 0 ? QString::number(std::get<0>(result)[box])
                                    : std::get<1>(result);

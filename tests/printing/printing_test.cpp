@@ -16,9 +16,8 @@
 using namespace numbrava;
 using namespace numbrava::testing;
 
-// print.dat is one blank-filled record of 255 bytes: nothing of a longer
-// earlier name stays, and blanks around the name or zeros past the end of a
-// short file are no part of it. A missing file is created empty.
+// print.dat is one blank-filled 255-byte record: nothing of a longer old name stays; blanks around
+// the name or zeros past a short file's end are not part of it. A missing one is created empty.
 TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255BytesForTheNextStart) {
     TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("print.dat"));
@@ -61,8 +60,7 @@ TEST(SavedPrinterFile, HoldsTheNameInOneBlankFilledRecordOf255BytesForTheNextSta
 }
 
 namespace {
-// Runs one of the poppler tools on the PDF and returns what it prints. A
-// missing tool is a failure, not a skip: the printout would go unchecked.
+// A poppler tool's output. A missing tool fails rather than skips: the printout would go unchecked.
 QString popplerOutput(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
@@ -109,10 +107,8 @@ class PrinterSelection : public MainWindowTest, public ::testing::WithParamInter
 };
 } // namespace
 
-// Close is the default button: Enter in the list of printers presses it. An
-// empty list is refused; any other goes three lines down the page, every line
-// indented by 16 blanks, in Courier 10 with the page settings of the current
-// printer. A printer failure neither complains nor keeps the hourglass.
+// Close is the default button (Enter in the list). An empty list is refused; others go 3 lines
+// down, indented 16, Courier 10, current page settings. A failure neither complains nor stays busy.
 TEST_F(PrinterSelection, SavedPrinterIsPreselectedAndThePrintButtonsUseTheChosenOne) {
     printer.printers = {"Alpha", "Beta", "Gamma"};
     printer.settingsOf = {{"Alpha", {1, 3}}, {"Beta", {2, 8}}, {"Gamma", {5, 6}}};
@@ -160,8 +156,7 @@ TEST_F(PrinterSelection, SavedPrinterIsPreselectedAndThePrintButtonsUseTheChosen
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// Start-up only reads print.dat (a missing one is created empty); closing
-// Form11 makes the printer shown current and saves it, if it is still there.
+// Start-up only reads print.dat; closing Form11 saves the shown printer as current, if still there.
 TEST_P(PrinterSelection, ClosingForm11ChoosesAndSavesTheShownPrinter) {
     const Form11Case& c = GetParam();
     const bool folderInPlace = c.saved == QByteArray("/");
@@ -208,9 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
         Form11Case{"PrintDatAFolder", kA, kA, kA, false, "/", "Alpha", kA, "Alpha", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// One round trip through a real PDF: the page settings reach the printer,
-// every line arrives in order over several pages, each job starts afresh. An
-// unknown printer cannot be selected.
+// A real PDF round trip: page settings arrive, lines in order over pages, each job afresh.
 TEST(PdfPrintout, EveryLineIsPrintedInOrderOverPagesWithThePageSettings) {
     QTemporaryDir dir;
     const QString pdf = dir.path() + QStringLiteral("/list.pdf");

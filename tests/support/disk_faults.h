@@ -7,9 +7,7 @@
 
 namespace numbrava::testing {
 
-// A full disk as far as this process can tell: no file grows past `bytes`
-// while it lives, even for the superuser. SIGXFSZ is ignored, as the program
-// does, so the write fails with EFBIG; both are put back afterwards.
+// A full disk even for root: files stop at `bytes`; SIGXFSZ ignored as the program does: EFBIG.
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
@@ -31,9 +29,7 @@ class FileSizeLimit {
     void (*oldHandler_)(int) = nullptr;
 };
 
-// A read-only disk: the folder is bound read-only onto itself while this
-// lives (permission bits do not stop the superuser). Mounting needs that
-// privilege, so ok() tells whether the folder really is read-only now.
+// A read-only bind mount of the folder (root ignores permission bits); ok() says if it worked.
 class ReadOnlyFolder {
   public:
     explicit ReadOnlyFolder(const QString& folder) : path_(folder.toLocal8Bit()) {

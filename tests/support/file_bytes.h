@@ -19,7 +19,6 @@ inline void writeFileBytes(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size()) << path.toStdString();
 }
 
-// Little-endian bytes of a 16- or 32-bit value, as the files store them.
 inline QByteArray le16(int v) {
     const char bytes[2] = {static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff)};
     return QByteArray(bytes, 2);

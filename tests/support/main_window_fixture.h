@@ -21,7 +21,6 @@
 
 namespace numbrava::testing {
 
-// Test doubles for every service, joined in one context.
 struct FakeServices {
     AppState state;
     FakeDialogs dialogs;
@@ -32,8 +31,7 @@ struct FakeServices {
     AppContext context{state, dialogs, printer, sound, clock, random};
 };
 
-// A main window on a temporary data folder with test doubles for every
-// service. Tests prepare files in folder() and then call startWindow().
+// A main window on a temporary data folder; prepare files in folder(), then call startWindow().
 class MainWindowTest : public ::testing::Test, protected FakeServices {
   protected:
     QTemporaryDir dir;
@@ -48,7 +46,6 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
         window->start();
         return *window;
     }
-    // Starts and picks the game on the main screen.
     MainWindow& startOn(GameCode game) {
         startWindow();
         child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();

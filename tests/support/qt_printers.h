@@ -1,7 +1,6 @@
 #pragma once
 
-// Readable GoogleTest output for Qt values: strings as text, bytes as hex
-// (records of a data file are easier to compare that way).
+// Readable GoogleTest output for Qt values: strings as text, bytes as hex (records compare easier).
 
 #include <QByteArray>
 #include <QString>

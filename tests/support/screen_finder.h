@@ -9,8 +9,7 @@
 
 namespace numbrava::testing {
 
-// The open (visible) top-level screen with that objectName, or nullptr.
-// Screens have no Qt parent, so they are found among the top-level widgets.
+// The visible top-level screen of that objectName, or nullptr (screens have no Qt parent).
 template <typename T = QWidget> T* visibleScreen(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String(name) && window->isVisible())
@@ -19,16 +18,14 @@ template <typename T = QWidget> T* visibleScreen(const char* name) {
     return nullptr;
 }
 
-// Closes every open screen with that objectName and lets closed screens go,
-// so one test's screens never meet the next test.
+// Closes every open screen of that objectName and lets them go, so none meets the next test.
 inline void closeScreens(const char* name) {
     while (QWidget* screen = visibleScreen(name))
         screen->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Deletes every top-level screen of that name, shown or already closed, so
-// that no screen outlives the test that opened it.
+// Deletes every top-level screen of that name, shown or closed, so none outlives its test.
 inline void discardScreens(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String(name))
@@ -46,7 +43,6 @@ inline void clickOn(const QWidget* screen, const char* button) {
     control<QPushButton>(screen, button)->click();
 }
 
-// The texts of a list or combo box, row by row.
 inline QStringList modelTexts(const QAbstractItemModel* model) {
     QStringList all;
     for (int row = 0; row < model->rowCount(); ++row)
@@ -54,7 +50,6 @@ inline QStringList modelTexts(const QAbstractItemModel* model) {
     return all;
 }
 
-// The three ways a user leaves a screen: its close button, Escape, the title bar.
 enum class CloseWay { Button, Escape, TitleBar };
 
 inline void closeBy(QWidget* screen, CloseWay way, const char* closeButton) {
