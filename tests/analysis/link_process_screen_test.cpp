@@ -1,11 +1,8 @@
 #include "analysis/optimizer.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
-#include "ui/date_picker.h"
 
-#include <QFile>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <algorithm>
 #include <map>
 

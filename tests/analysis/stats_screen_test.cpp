@@ -5,8 +5,6 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
-#include <QLineEdit>
-#include <QToolButton>
 
 using namespace numbrava;
 using namespace numbrava::testing;

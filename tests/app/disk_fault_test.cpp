@@ -3,10 +3,8 @@
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
-#include "ui/date_picker.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <map>
 
 using namespace numbrava;

@@ -6,7 +6,6 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace numbrava;
 using numbrava::testing::fileBytes;

@@ -15,7 +15,6 @@
 #include <QDir>
 #include <cstring>
 #include <functional>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace numbrava;

@@ -2,7 +2,6 @@
 #include "entries/line_deletion.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;

@@ -1,10 +1,7 @@
 #include "history/history_check_screen.h"
 #include "history/history_texts.h"
 #include "support/main_window_fixture.h"
-#include "ui/date_picker.h"
 
-#include <QLineEdit>
-#include <QListView>
 #include <QPointer>
 #include <QProgressBar>
 #include <QTimer>

@@ -6,7 +6,6 @@
 #include "support/payout_file_bytes.h"
 
 #include <QFileInfo>
-#include <algorithm>
 
 using namespace numbrava;
 using namespace numbrava::testing;

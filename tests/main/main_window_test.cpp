@@ -5,7 +5,6 @@
 #include "support/record_bytes.h"
 #include "ui/title_width.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QScrollBar>

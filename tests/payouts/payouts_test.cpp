@@ -6,10 +6,8 @@
 #include "payouts/payout_lookup.h"
 #include "support/main_window_fixture.h"
 #include "support/payout_file_bytes.h"
-#include "ui/date_picker.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPointer>
 #include <gmock/gmock.h>
 

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;

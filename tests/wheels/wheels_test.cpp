@@ -10,8 +10,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <algorithm>
 #include <bit>
 #include <functional>
 #include <numeric>
