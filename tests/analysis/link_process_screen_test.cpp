@@ -18,7 +18,6 @@ class LinkProcessTest : public MainWindowTest {
   protected:
     void TearDown() override { discardScreens("LinkProcess"); }
 
-    // Mega Millions with that history, the optimizer open.
     void openWith(const std::vector<std::pair<std::array<std::int16_t, 5>, int>>& draws) {
         QDate date(2003, 6, 3);
         for (const auto& [balls, bonus] : draws)
@@ -160,8 +159,6 @@ TEST_P(ShippedHistory, LinesMatchPairsCountedIndependently) {
     const auto draws = DrawHistoryFile::readAllDraws(file("million.rtl"));
     const auto expected = expectedLines({draws.end() - n, draws.end()});
     EXPECT_EQ(EntryFile::readLines(entryFile(kToday)), expected);
-    if (n == 1) // all five keys of the one draw lead to its five numbers
-        EXPECT_EQ(expected.size(), 1u);
 }
 
 // 0 stands for every stored draw.

@@ -238,8 +238,7 @@ std::optional<int> expectedCount(const QByteArray& bytes) {
     return sound ? std::optional(count) : std::nullopt;
 }
 
-// Each operation works on a sound file or refuses a damaged one by name; random bytes are
-// the fuzz targets' part.
+// Sound files work, damaged ones are refused by name; random bytes are the fuzz targets' part.
 TEST(DamagedFile, IsRefusedByNameAndLeftUntouched) {
     const QByteArray three = soundRecords(3);
     // Two sound files; then cut inside the last record, the count or its first byte; counts out of

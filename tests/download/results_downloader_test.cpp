@@ -1,4 +1,3 @@
-#include "app/results_server.h"
 #include "download/download_services.h"
 #include "download/results_transfer.h"
 #include "support/main_window_fixture.h"
@@ -88,14 +87,6 @@ const QString kCorruptQuestion = QStringLiteral(
     "results?");
 const QString kAllDone = QStringLiteral("All Selected Results Downloaded Successfully.");
 const QString kSomeFailed = QStringLiteral("Some Selected Results Failed to Download.");
-
-// A dial-up line that connects but cannot hang up, counting the tries.
-struct FakeDialup : DialupService {
-    int hangUps = 0;
-    bool available() const override { return true; }
-    Connection attemptConnect() override { return {true, true}; }
-    bool hangUp() override { return ++hangUps, false; }
-};
 
 class ResultsDownloader : public MainWindowTest {
   protected:
@@ -287,30 +278,5 @@ TEST_P(StalledRun, CancelGoesOnWithTheSecondGameClosingStops) {
 }
 
 INSTANTIATE_TEST_SUITE_P(, StalledRun, ::testing::Bool());
-
-TEST_F(ResultsDownloader, HangsUpTheDialUpLineAfterASuccessfulRunWithoutAsking) {
-    FakeDialup dialup;
-    DownloadServices withDialup{http, dialup, server.address()};
-    server.replies["/dwnld/pbk.rtl"] = response(kThree);
-    open(server.address(), 2, false, &withDialup);
-    replaceWithoutAsking();
-    control<QCheckBox>(rdl, "Check8")->setChecked(true);
-    clickOn(rdl, "Command1");
-    EXPECT_EQ(dialup.hangUps, 1);
-    EXPECT_EQ(dialogs.texts(), QStringList{"Cannot auto disconnect. Please disconnect manually"});
-    EXPECT_EQ(fileBytes(file("pbk.rtl")), kThree);
-}
-
-TEST(ResultsServerAddress, CommandLineThenEnvironmentThenDefaultAlwaysEndingInASlash) {
-    qunsetenv("NUMBRAVA_RESULTS_URL");
-    EXPECT_EQ(resultsServerAddress(""), "http://127.0.0.1:8000/");
-    EXPECT_EQ(resultsServerAddress("http://results.example:81/lotto"),
-              "http://results.example:81/lotto/");
-    EXPECT_EQ(resultsServerAddress("results.example"), "");
-    qputenv("NUMBRAVA_RESULTS_URL", "https://env.example/");
-    EXPECT_EQ(resultsServerAddress(""), "https://env.example/");
-    EXPECT_EQ(resultsServerAddress("http://cli.example/"), "http://cli.example/");
-    qunsetenv("NUMBRAVA_RESULTS_URL");
-}
 
 } // namespace

@@ -1,10 +1,6 @@
-#include "analysis/stats_counts.h"
 #include "history/history_check.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
-#include <random>
-#include <set>
 
 using namespace numbrava;
 
@@ -28,7 +24,6 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
         for (int c = 1; c <= kPrizeCategories; ++c)
             EXPECT_EQ(run.total(c), c == category ? 1 : 0) << c;
     }
-    // The 32731st counted line starts page one.
     const EntryLine win{{1, 2, 3, 4, 5}, 7};
     HistoryCheck run(Powerball, std::vector<EntryLine>(32730, win),
                      {{.day = 5, .month = 7, .year = 2003, .balls = win.numbers, .bonus = 7}});
@@ -37,55 +32,3 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
     EXPECT_EQ(run.pages().page(1), QStringList{"01 02 03 04 05 07 Match 5+PB"});
     EXPECT_EQ(run.pages().pagesFilled(), 1);
 }
-
-// The popcount path must agree with pairs: distinct numbers in 0..63 take it, others pair by pair.
-TEST(LineMatching, FastPathAgreesWithPairCounting) {
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> number(-1, 66);
-    auto numbers = [&] {
-        std::array<std::int16_t, 5> n{};
-        for (auto& x : n)
-            x = static_cast<std::int16_t>(number(random) % 10 ? number(random) % 16
-                                                              : number(random));
-        return n;
-    };
-    auto masked = [](const std::array<std::int16_t, 5>& n) {
-        const std::set<int> distinct(n.begin(), n.end());
-        return distinct.size() == 5 && *distinct.begin() >= 0 && *distinct.rbegin() < 64;
-    };
-    int fastPath = 0;
-    for (int d = 0; d < 4000; ++d) {
-        const EntryLine line{numbers(), static_cast<std::int16_t>(number(random) % 3)};
-        const CheckDraw drawn{numbers(), static_cast<std::int16_t>(number(random) % 3)};
-        fastPath += masked(line.numbers) && masked(drawn.main);
-        LineMatcher({line}).match(drawn, [&](size_t, int category) {
-            EXPECT_EQ(category, prizeCategoryOf(line, drawn)) << d;
-        });
-    }
-    EXPECT_GT(fastPath, 900); // line and draw both masked: the popcount ran
-}
-
-class ShippedHistories : public ::testing::TestWithParam<GameCode> {};
-
-TEST_P(ShippedHistories, AgreeWithAnIndependentCountOfTheirSource) {
-    const bool pb = GetParam() == Powerball;
-    const StatsView mainView = mainViewOf(GetParam());
-    const StatsView bonusView = pb ? StatsView::Powerball : StatsView::MegaMillionsMegaBall;
-    std::vector<int> mainCounts(statsViewInfo(mainView).range);
-    std::vector<int> bonusCounts(statsViewInfo(bonusView).range);
-    QFile csv(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") +
-              (pb ? "powerball-2002-2005.csv" : "megamillions-2002-2005.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly | QIODevice::Text));
-    csv.readLine(); // the heading
-    while (!csv.atEnd()) {
-        const QList<QByteArray> f = csv.readLine().trimmed().split(',');
-        for (int i = 1; i <= 5; ++i)
-            ++mainCounts.at(f[i].toInt() - 1);
-        ++bonusCounts.at(f[6].toInt() - 1);
-    }
-    const QString demo = QStringLiteral(NUMBRAVA_BIN_DIR "/../demo");
-    EXPECT_EQ(readDrawStatistics(demo, mainView, 0).counts, mainCounts);
-    EXPECT_EQ(readDrawStatistics(demo, bonusView, 0).counts, bonusCounts);
-}
-
-INSTANTIATE_TEST_SUITE_P(Both, ShippedHistories, ::testing::Values(Powerball, MegaMillions));

@@ -1,6 +1,5 @@
 #include "data/file_error.h"
 #include "payouts/actual_payout_entry.h"
-#include "payouts/date_key.h"
 #include "payouts/default_amounts_input.h"
 #include "payouts/payout_files.h"
 #include "payouts/payout_lookup.h"
@@ -16,15 +15,7 @@ using namespace numbrava::testing;
 using ::testing::HasSubstr;
 using ::testing::ThrowsMessage;
 
-TEST(DateKey, BuildsDayMonthYear) {
-    EXPECT_EQ(makedatekey(5, 7, 2003), QStringLiteral("05JUL2003"));
-    EXPECT_EQ(makedatekey(15, 12, QStringLiteral("03")), QStringLiteral("15DEC2003"));
-    EXPECT_EQ(makedatekey(1, 2, QStringLiteral(" 2004 ")), QStringLiteral("01FEB2004"));
-    EXPECT_EQ(makedatekey(9, 9, 3), QStringLiteral("09SEP3")); // nothing before a 1-digit year
-}
-
 namespace {
-// One actual payout record whose nine amounts count up from `first`.
 QByteArray record(const char* key, int flag, int count, qint64 f) {
     return actualRecordBytes(key, flag, count,
                              {f, f + 1, f + 2, f + 3, f + 4, f + 5, f + 6, f + 7, f + 8});

@@ -7,7 +7,6 @@
 
 namespace numbrava::testing {
 
-// The whole content of a file; an empty array when it cannot be read.
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

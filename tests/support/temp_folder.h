@@ -6,7 +6,6 @@
 
 namespace numbrava::testing {
 
-// A fresh, empty folder that disappears with the test.
 class TempFolder {
   public:
     TempFolder() { EXPECT_TRUE(dir_.isValid()) << "cannot create a temporary folder"; }
