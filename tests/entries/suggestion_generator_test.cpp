@@ -3,7 +3,6 @@
 #include "entries/suggestion_run.h"
 #include "support/fake_services.h"
 
-
 using namespace numbrava;
 using namespace numbrava::testing;
 
