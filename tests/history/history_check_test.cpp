@@ -11,8 +11,9 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
         {MegaMillions, {{20, 10, 3, 2, 1}, 7}, "20 10 03 02 01 07 Match 5+MB", 1},
         {Powerball, {{30, 31, 32, 33, 34}, 7}, "30 31 32 33 34 07 Match PB", 9},
         {Powerball, {{1, 2, 33, 34, 35}, 8}, nullptr, 0},
-        // A repeated number counts once for every drawn ball it equals.
-        {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6}};
+        // Repeated or out-of-range numbers: each counts once for every drawn ball it equals.
+        {Powerball, {{1, 1, 2, 40, 41}, 9}, "01 01 02 40 41 09 Match 3", 6},
+        {Powerball, {{1, 2, 3, 64, 99}, 7}, "01 02 03 64 99 07 Match 3+PB", 5}};
     for (const auto& [game, line, listed, category] : cases) {
         SCOPED_TRACE(category);
         HistoryCheck run(
