@@ -1,5 +1,6 @@
 #include "data/dates.h"
 
+#include <algorithm>
 #include <array>
 
 namespace numbrava {
@@ -37,9 +38,8 @@ int weekdaySundayFirst(const QDate& date) {
 }
 
 bool isDrawDay(GameCode game, const QDate& date) {
-    const int weekday = weekdaySundayFirst(date);
-    const auto& info = gameInfo(game);
-    return weekday == info.drawWeekdays[0] || weekday == info.drawWeekdays[1];
+    const auto& days = gameFormat(game, date).drawWeekdays;
+    return std::find(days.begin(), days.end(), weekdaySundayFirst(date)) != days.end();
 }
 
 QDate dateFromDayMonthText(const QString& text) {

@@ -14,7 +14,7 @@ QString lastGamePath(const QString& folder) {
 GameCode readLastGame(const QString& folder) {
     try {
         RecordFile file(lastGamePath(folder), 2, RecordFile::Mode::Read);
-        return readInt16(file.read(1), 0) == -1 ? Powerball : MegaMillions;
+        return gameOfLastGameValue(readInt16(file.read(1), 0));
     } catch (const FileError&) {
         return MegaMillions;
     }
@@ -23,7 +23,7 @@ GameCode readLastGame(const QString& folder) {
 void writeLastGame(const QString& folder, GameCode game) {
     RecordFile file(lastGamePath(folder), 2, RecordFile::Mode::ReadWrite);
     QByteArray bytes(2, '\0');
-    writeInt16(bytes, 0, game == Powerball ? -1 : 0);
+    writeInt16(bytes, 0, gameInfo(game).lastGameValue);
     file.write(1, bytes);
 }
 

@@ -16,9 +16,9 @@ QString filterWorkFile(const QString& folder) {
 }
 
 SumWindow sumWindow(GameCode game, int sliderPosition) {
-    const SumWindow base = game == Powerball ? SumWindow{73, 191} : SumWindow{75, 195};
-    const int narrowing = 10 * (qBound(1, sliderPosition, 5) - 1);
-    return {base.low + narrowing, base.high - narrowing};
+    const GameInfo& info = gameInfo(game);
+    const int narrowing = info.sumStep * (qBound(1, sliderPosition, 5) - 1);
+    return {info.sumLow + narrowing, info.sumHigh - narrowing};
 }
 
 namespace {

@@ -95,13 +95,18 @@ void MainWindow::buildUi() {
     ui_.Frame2 = named(new QGroupBox(QStringLiteral("Select Entry Type")), "Frame2");
     ui_.Option3 = named(new QRadioButton(QStringLiteral("Powerball")), "Option3");
     ui_.Option2 = named(new QRadioButton(QStringLiteral("Mega Millions")), "Option2");
+    ui_.Option4 = named(new QRadioButton(gameInfo(Powerball69).name), "Option4");
+    ui_.Option5 = named(new QRadioButton(gameInfo(MegaMillions70).name), "Option5");
     auto* games = new QButtonGroup(this);
-    games->addButton(ui_.Option3);
-    games->addButton(ui_.Option2);
-    auto* gameRow = new QHBoxLayout(ui_.Frame2);
-    gameRow->addWidget(ui_.Option3);
-    gameRow->addWidget(ui_.Option2);
-    gameRow->addStretch();
+    // The games of 2002-2005 on the first row, today's two below them.
+    auto* gameRows = new QGridLayout(ui_.Frame2);
+    int cell = 0;
+    for (const auto& [option, game] : gameOptions()) {
+        games->addButton(option);
+        gameRows->addWidget(option, cell / 2, cell % 2);
+        ++cell;
+    }
+    gameRows->setColumnStretch(2, 1);
 
     ui_.Frame3 = named(new QGroupBox(QStringLiteral("Draw Date")), "Frame3");
     ui_.DTPicker1 = named(new DatePicker, "DTPicker1");
@@ -317,14 +322,11 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::connectControls() {
-    connect(ui_.Option3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            switchGame(Powerball);
-    });
-    connect(ui_.Option2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            switchGame(MegaMillions);
-    });
+    for (const auto& [option, game] : gameOptions())
+        connect(option, &QRadioButton::toggled, this, [this, game = game](bool on) {
+            if (on)
+                switchGame(game);
+        });
     connect(ui_.DTPicker1, &DatePicker::changed, this, &MainWindow::lookUpDraw);
     connect(ui_.DTPicker2, &DatePicker::changed, this, &MainWindow::loadDatedEntryFile);
     connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::deleteDraw);
@@ -345,13 +347,25 @@ void MainWindow::start() {
     hideDrawBalls();
     ctx_.state.openWheelType = 0;
     const GameCode last = readLastGame(ctx_.state.installFolder);
-    (last == Powerball ? ui_.Option3 : ui_.Option2)->setChecked(true);
+    for (const auto& [option, game] : gameOptions())
+        if (game == last)
+            option->setChecked(true);
     selectSavedPrinter();
     ui_.Command3->hide();
 }
 
+std::array<std::pair<QRadioButton*, GameCode>, 4> MainWindow::gameOptions() const {
+    return {{{ui_.Option3, Powerball},
+             {ui_.Option2, MegaMillions},
+             {ui_.Option4, Powerball69},
+             {ui_.Option5, MegaMillions70}}};
+}
+
 GameCode MainWindow::gameOfOptions() const {
-    return ui_.Option3->isChecked() ? Powerball : MegaMillions;
+    for (const auto& [option, game] : gameOptions())
+        if (option->isChecked())
+            return game;
+    return MegaMillions;
 }
 
 void MainWindow::setFrameCaptions(GameCode game) {
@@ -364,12 +378,10 @@ void MainWindow::setFrameCaptions(GameCode game) {
 void MainWindow::switchGame(GameCode game) {
     EntryFile::deleteEmptyEntryFile(ctx_.state.currentEntryFile);
     resetMainScreen();
-    if (game == Powerball) {
+    const GameInfo& info = gameInfo(game);
+    if (info.bonusName == gameInfo(Powerball).bonusName)
         ui_.Label3->setVisible(true);
-        ui_.Label3->setText(QStringLiteral("Powerball"));
-    } else {
-        ui_.Label3->setText(QStringLiteral("Mega Ball"));
-    }
+    ui_.Label3->setText(info.bonusName);
     ui_.Command3->hide();
     ui_.DTPicker2->setVisible(true);
     setFrameCaptions(game);

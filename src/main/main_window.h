@@ -7,6 +7,8 @@
 #include "ui/main_view.h"
 
 #include <QMainWindow>
+#include <array>
+#include <utility>
 
 namespace numbrava {
 
@@ -33,6 +35,8 @@ class MainWindow : public QMainWindow, public MainView {
 
     // The game of the option buttons.
     GameCode gameOfOptions() const override;
+    // Each game option button with the game it selects, in reading order.
+    std::array<std::pair<QRadioButton*, GameCode>, 4> gameOptions() const;
     void switchGame(GameCode game);
 
     // Ball display.

@@ -54,7 +54,7 @@ void openAddEntries(MainWindow& main) {
     const EntryKind kind = entryKindOf(ctx.state.currentEntryFile);
     const QDate date = main.controls().DTPicker2->value();
     if (kind == EntryKind::Dated && !isDrawDay(ctx.state.selectedGame, date) &&
-        !ctx.dialogs.ask(gameInfo(ctx.state.selectedGame).entriesNotDrawDayQuestion))
+        !ctx.dialogs.ask(entriesNotDrawDayQuestion(ctx.state.selectedGame, date)))
         return;
     if (kind == EntryKind::Wheel && !ctx.dialogs.ask(wheelModifyQuestion()))
         return;

@@ -22,8 +22,12 @@ void openAddResult(MainWindow& window) {
         return;
     }
     const GameCode game = ctx.state.selectedGame;
-    if (!isDrawDay(game, window.controls().DTPicker1->value()) &&
-        !ctx.dialogs.ask(gameInfo(game).resultsNotDrawDayQuestion))
+    const QDate date = window.controls().DTPicker1->value();
+    if (isBeforeFirstDraw(game, date)) {
+        ctx.dialogs.message(beforeFirstDrawMessage(game, date));
+        return;
+    }
+    if (!isDrawDay(game, date) && !ctx.dialogs.ask(resultsNotDrawDayQuestion(game, date)))
         return;
     window.openSecondary(new AddResultScreen(window));
 }

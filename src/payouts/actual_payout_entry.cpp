@@ -16,11 +16,6 @@ const QString kNoTypeMessage =
 const QString kReplaceQuestion = QStringLiteral(
     "You already have payouts entered for this date do you want to replace with the new data?");
 
-QString drawDayRefusal(GameCode game) {
-    return game == Powerball ? QStringLiteral("You must select a Saturday or Wednesday date")
-                             : QStringLiteral("You must select a Friday or Tuesday date");
-}
-
 QString dateKeyOf(const QDate& date) {
     return makedatekey(date.day(), date.month(), date.year());
 }
@@ -68,7 +63,7 @@ std::optional<QString> addActualPayout(const QString& folder, const ActualPayout
     if (!entry.confirmed)
         return kNoTypeMessage;
     if (!isDrawDay(entry.game, entry.drawDate))
-        return drawDayRefusal(entry.game);
+        return payoutNotDrawDayRefusal(entry.game, entry.drawDate);
 
     const QString path = actualPayoutFilePath(folder, entry.game);
     const QString key = dateKeyOf(entry.drawDate);

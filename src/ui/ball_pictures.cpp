@@ -59,6 +59,8 @@ int BallPictures::listSize(int list) {
         return 42;
     case 3:
         return 52;
+    case 4:
+        return 70;
     default:
         return 0;
     }

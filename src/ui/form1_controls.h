@@ -24,6 +24,8 @@ struct Form1Controls {
     QGroupBox* Frame2 = nullptr;
     QRadioButton* Option3 = nullptr; // Powerball
     QRadioButton* Option2 = nullptr; // Mega Millions
+    QRadioButton* Option4 = nullptr; // Powerball 5/69
+    QRadioButton* Option5 = nullptr; // Mega Millions 5/70
     QGroupBox* Frame3 = nullptr;
     DatePicker* DTPicker1 = nullptr; // result date
     QPushButton* Command1 = nullptr; // Add Draw Result

@@ -30,6 +30,65 @@ TEST(Dates, MonthNamesDateTextsAndDrawDays) {
     }
 }
 
+TEST(Games, RangesDrawDaysFilesAndTextsOfTheFourGamesByDate) {
+    struct Row {
+        GameCode game;
+        QDate date;
+        int mainMax, bonusMax;
+        bool drawDay, beforeFirst;
+        const char* days;
+        const char* files; // dated entry, standing, wheel 5-4-3, history, payouts
+        int lastGameValue;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {Powerball, {1990, 1, 3}, 53, 42, true, false, "Wednesday or Saturday",
+         "PwrB03JAN1990.lot StandPB.lot PwrB-5-4-3.lot pbk.rtl Defaults.rtl USRES.rtl", -1},
+        {MegaMillions, {2030, 1, 4}, 52, 52, true, false, "Tuesday or Friday",
+         "Mega04JAN2030.lot StandMM.lot Mega-5-4-3.lot million.rtl MMDefaults.rtl USMMRES.rtl", 0},
+        {Powerball69, {2015, 10, 6}, 69, 26, false, true, "Wednesday or Saturday",
+         "PB6906OCT2015.lot StandPB69.lot PB69-5-4-3.lot pbk69.rtl PB69Defaults.rtl PB69RES.rtl", 1},
+        {Powerball69, {2021, 8, 16}, 69, 26, false, false, "Wednesday or Saturday", nullptr, 1},
+        {Powerball69, {2021, 8, 23}, 69, 26, true, false, "Monday, Wednesday or Saturday", nullptr, 1},
+        {MegaMillions70, {2025, 4, 4}, 70, 25, true, false, "Tuesday or Friday",
+         "MM7004APR2025.lot StandMM70.lot MM70-5-4-3.lot million70.rtl MM70Defaults.rtl MM70RES.rtl", 2},
+        {MegaMillions70, {2025, 4, 8}, 70, 24, true, false, "Tuesday or Friday", nullptr, 2},
+        {MegaMillions70, {2017, 10, 1}, 70, 25, false, true, "Tuesday or Friday", nullptr, 2},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        SCOPED_TRACE(gameInfo(r.game).name.toStdString() + " " + r.date.toString().toStdString());
+        const GameInfo& info = gameInfo(r.game);
+        EXPECT_EQ(gameFormat(r.game, r.date).mainMax, r.mainMax);
+        EXPECT_EQ(gameFormat(r.game, r.date).bonusMax, r.bonusMax);
+        EXPECT_EQ(isDrawDay(r.game, r.date), r.drawDay);
+        EXPECT_EQ(isBeforeFirstDraw(r.game, r.date), r.beforeFirst);
+        EXPECT_EQ(drawDaysText(r.game, r.date), r.days);
+        EXPECT_EQ(gameOfLastGameValue(r.lastGameValue), r.game);
+        if (r.files)
+            EXPECT_EQ(
+                QStringList({info.entryPrefix +
+                                 entryFileDatePart(r.date.day(), r.date.month(), r.date.year()) +
+                                 ".lot",
+                             info.standingFile, wheelEntryFileName(r.game, "4-3"), info.historyFile,
+                             info.defaultPayoutFile, info.actualPayoutFile})
+                    .join(' '),
+                r.files);
+    }
+    EXPECT_EQ(gameOfLastGameValue(7), MegaMillions);
+    EXPECT_EQ(payoutNotDrawDayRefusal(Powerball69, QDate(2022, 1, 1)),
+              "You must select a Monday, Wednesday or Saturday date");
+    EXPECT_EQ(entriesNotDrawDayQuestion(Powerball, QDate(2003, 7, 1)),
+              "This is not a Wednesday or Saturday date, do you want to continue");
+    EXPECT_EQ(firstDrawOfFormat(MegaMillions70, gameFormat(MegaMillions70, {})), QDate(2025, 4, 8));
+    // Old screens never see today's files, and today's games see only their own.
+    for (const char* name : {"PB6905JUL2025.lot", "StandMM70.lot", "MM70-5-4-3.lot"})
+        EXPECT_FALSE(isEntryFileOfGame(Powerball, name)) << name;
+    EXPECT_TRUE(isEntryFileOfGame(MegaMillions, "PwrB05JUL2003.lot"));
+    EXPECT_TRUE(isEntryFileOfGame(Powerball69, "StandPB69.lot"));
+    EXPECT_FALSE(isEntryFileOfGame(Powerball69, "StandMM70.lot"));
+}
+
 TEST(NumberText, ReadsTheLeadingNumberRoundedHalfToEvenAndWritesItBack) {
     constexpr std::nullopt_t none = std::nullopt;
     // clang-format off
