@@ -1,9 +1,13 @@
 #include "analysis/stats_chart.h"
 
+#include "analysis/stats_chart_accessible.h"
+
+#include <QAccessible>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QValueAxis>
@@ -14,9 +18,13 @@ namespace numbrava {
 namespace {
 const QColor kBarColour(0x2f, 0x6d, 0xb5);
 const QColor kHoverColour(0xe0, 0x8a, 0x1e);
-const QColor kTextColour(0x33, 0x33, 0x33);
-const QColor kGridColour(0xdd, 0xdd, 0xdd);
 constexpr qreal kLabelGap = 3;
+
+QColor blend(const QColor& from, const QColor& to, qreal share) {
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
+                            from.greenF() + (to.greenF() - from.greenF()) * share,
+                            from.blueF() + (to.blueF() - from.blueF()) * share);
+}
 
 QFont chartFont(int pointSize, bool bold = false) {
     QFont font;
@@ -85,9 +93,7 @@ StatsChart::StatsChart(QWidget* parent) : QChartView(parent) {
     countAxis_->setTitleText(QStringLiteral("Times drawn"));
     countAxis_->setTitleFont(chartFont(9, true));
     countAxis_->setLabelsFont(chartFont(8));
-    countAxis_->setLabelsColor(kTextColour);
     countAxis_->setLabelFormat(QStringLiteral("%d"));
-    countAxis_->setGridLineColor(kGridColour);
     countAxis_->setMinorTickCount(0);
     chart->addAxis(ballAxis_, Qt::AlignBottom);
     chart->addAxis(countAxis_, Qt::AlignLeft);
@@ -95,7 +101,11 @@ StatsChart::StatsChart(QWidget* parent) : QChartView(parent) {
     series_->attachAxis(countAxis_);
 
     setChart(chart);
+    applyPalette();
     setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Times drawn"));
+    installStatsChartAccessibility();
     connect(series_, &QBarSeries::clicked, this, [this](int index) { emit barClicked(index + 1); });
     connect(series_, &QBarSeries::hovered, this,
             [this](bool over, int index) { showBarTip(over, index); });
@@ -111,13 +121,14 @@ void StatsChart::setRows(const std::vector<BallCount>& rows) {
         values << row.count;
         largest = std::max(largest, row.count);
     }
-    counts_->deselectAllBars();
+    highlight_ = rows.empty() ? -1 : 0;
     counts_->remove(0, counts_->count());
     counts_->append(values);
     ballAxis_->setCategories(labels);
     const CountAxisScale scale = countAxisScale(largest);
     countAxis_->setRange(0, scale.top);
     countAxis_->setTickCount(scale.top / scale.step + 1);
+    showHighlight();
     viewport()->update();
 }
 
@@ -136,7 +147,7 @@ void StatsChart::drawForeground(QPainter* painter, const QRectF& rect) {
     const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
     const qreal slot = plot.width() / static_cast<qreal>(rows_.size());
     painter->setFont(ballAxis_->labelsFont());
-    painter->setPen(kTextColour);
+    painter->setPen(palette().color(QPalette::Text));
     const QFontMetricsF metrics(painter->font());
     qreal widestBall = 0;
     qreal widestCount = 0;
@@ -155,18 +166,114 @@ void StatsChart::drawForeground(QPainter* painter, const QRectF& rect) {
         drawLabel(*painter, QPointF(x, top.y() - kLabelGap), QString::number(rows_[i].count),
                   uprightCounts, false);
     }
+    if (hasFocus()) {
+        // The keyboard's place: a frame round the view and round its bar.
+        painter->save();
+        painter->resetTransform();
+        painter->setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(viewport()->rect()).adjusted(1, 1, -1, -1));
+        if (highlight_ >= 0)
+            painter->drawRect(QRectF(barRect(highlight_)).adjusted(-3, -3, 3, 3));
+        painter->restore();
+    }
+}
+
+QString StatsChart::barText(int index) const {
+    const BallCount& bar = rows_.at(static_cast<size_t>(index));
+    return QStringLiteral("Ball %1: drawn %2 times").arg(bar.ball).arg(bar.count);
+}
+
+QRect StatsChart::barRect(int index) const {
+    const qreal half = series_->barWidth() / 2;
+    const qreal count = rows_.at(static_cast<size_t>(index)).count;
+    const QPointF top = chart()->mapToPosition(QPointF(index - half, count), series_);
+    const QPointF bottom = chart()->mapToPosition(QPointF(index + half, 0), series_);
+    return QRect(mapFromScene(chart()->mapToScene(top)), mapFromScene(chart()->mapToScene(bottom)));
 }
 
 void StatsChart::showBarTip(bool over, int index) {
-    counts_->deselectAllBars();
-    if (!over || index < 0 || index >= static_cast<int>(rows_.size())) {
+    showHighlight();
+    if (!over || index < 0 || index >= barCount()) {
         QToolTip::hideText();
         return;
     }
     counts_->selectBar(index);
-    const BallCount& bar = rows_[static_cast<size_t>(index)];
-    QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("Ball %1: drawn %2 times").arg(bar.ball).arg(bar.count));
+    QToolTip::showText(QCursor::pos(), barText(index));
+}
+
+void StatsChart::showHighlight() {
+    counts_->deselectAllBars();
+    if (!hasFocus() || highlight_ < 0)
+        return;
+    counts_->selectBar(highlight_);
+    QAccessibleEvent moved(this, QAccessible::Focus);
+    moved.setChild(highlight_);
+    QAccessible::updateAccessibility(&moved);
+}
+
+void StatsChart::moveHighlight(int index) {
+    if (rows_.empty())
+        return;
+    highlight_ = std::clamp(index, 0, barCount() - 1);
+    showHighlight();
+    viewport()->update();
+}
+
+void StatsChart::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Right:
+        return moveHighlight(highlight_ + 1);
+    case Qt::Key_Left:
+        return moveHighlight(highlight_ - 1);
+    case Qt::Key_Home:
+        return moveHighlight(0);
+    case Qt::Key_End:
+        return moveHighlight(barCount() - 1);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (highlight_ >= 0) {
+            emit barClicked(highlight_ + 1);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QChartView::keyPressEvent(event);
+}
+
+void StatsChart::focusInEvent(QFocusEvent* event) {
+    QChartView::focusInEvent(event);
+    showHighlight();
+    viewport()->update();
+}
+
+void StatsChart::focusOutEvent(QFocusEvent* event) {
+    QChartView::focusOutEvent(event);
+    showHighlight();
+    viewport()->update();
+}
+
+void StatsChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        applyPalette();
+    QChartView::changeEvent(event);
+}
+
+void StatsChart::applyPalette() {
+    const QColor base = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    chart()->setBackgroundBrush(base);
+    chart()->setBackgroundPen(Qt::NoPen);
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(ballAxis_), static_cast<QAbstractAxis*>(countAxis_)}) {
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(blend(base, text, 0.6));
+    }
+    countAxis_->setLabelsColor(text);
+    countAxis_->setGridLineColor(blend(base, text, 0.15));
+    viewport()->update();
 }
 
 } // namespace numbrava

@@ -6,6 +6,7 @@
 #include "data/last_game_file.h"
 #include "main/about_screen.h"
 #include "main/draw_check.h"
+#include "ui/accessibility.h"
 #include "ui/ball_pictures.h"
 #include "ui/date_picker.h"
 #include "ui/decoration_pictures.h"
@@ -82,6 +83,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     setupPayoutActions();
     setupDownloadActions();
     setupImportActions();
+    // The pictures are named by what they open, after the captions under them.
+    ui_.Image1->setAccessibleName(QStringLiteral("History: draw results"));
+    ui_.Image3->setAccessibleName(QStringLiteral("Stats: draw statistics"));
+    prepareForKeyboard(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -406,6 +411,7 @@ void MainWindow::showDrawBall(int slot, int number) {
     image->setProperty("pictureList", list);
     image->setProperty("pictureNumber", number);
     image->setToolTip(QString::number(number));
+    image->setAccessibleName(ballPictureName(slot, number, info.bonusName));
     ctx_.state.displayedDraw[static_cast<size_t>(slot)] = static_cast<std::int16_t>(number);
     image->setVisible(true);
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -167,6 +168,10 @@ void MainWindow::setupEntryActions() {
     connect(ui_.Command4, &QPushButton::clicked, this, [this] { openAddEntries(*this); });
     connect(ui_.Command6, &QPushButton::clicked, this, [this] { editSelectedEntry(*this); });
     connect(ui_.Command5, &QPushButton::clicked, this, [this] { deleteSelectedEntries(*this); });
+    // The Delete key in the list does what the Delete button does.
+    auto* deleteKey =
+        new QShortcut(QKeySequence::Delete, ui_.List1, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, ui_.Command5, &QPushButton::click);
     connect(ui_.Command3, &QPushButton::clicked, this, &MainWindow::showDatedEntries);
 }
 

@@ -15,8 +15,8 @@ struct BallStyle {
 
 BallStyle styleOf(int list) {
     switch (list) {
-    case 2: // the red Powerball
-        return {QColor(255, 120, 110), QColor(180, 20, 20), Qt::white};
+    case 2: // the red Powerball, dark enough for its white number to read
+        return {QColor(225, 70, 60), QColor(150, 10, 10), Qt::white};
     case 3: // Mega Millions main balls
         return {QColor(255, 255, 255), QColor(150, 175, 215), QColor(20, 40, 110)};
     default: // Powerball main balls and the Mega Ball

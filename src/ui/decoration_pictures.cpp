@@ -2,7 +2,9 @@
 
 #include "ui/ball_pictures.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 
 namespace numbrava {
 
@@ -32,7 +34,8 @@ QPixmap statsPicture(qreal ratio) {
     QPixmap pixmap = canvas(40, 40, ratio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    // The axis stands on the window itself, so it takes the palette's ink.
+    p.setPen(QPen(QGuiApplication::palette().color(QPalette::WindowText), 1.5));
     p.drawLine(QPointF(5, 35), QPointF(36, 35));
     const int heights[] = {14, 24, 10, 28, 18};
     const QColor colors[] = {QColor(70, 130, 200), QColor(200, 70, 60), QColor(70, 160, 90),

@@ -1,10 +1,12 @@
 #include "ui/help_viewer.h"
 
+#include "ui/accessibility.h"
 #include "ui/secondary_screen.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -31,6 +33,7 @@ HelpViewer::HelpViewer(const QString& html, const QString& folder, const QString
     setWindowTitle(QStringLiteral("Numbrava Help"));
     auto* browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("helpText"));
+    browser->setAccessibleName(windowTitle());
     browser->setOpenExternalLinks(false);
     browser->setSearchPaths({folder});
     browser->setHtml(html);
@@ -42,6 +45,11 @@ HelpViewer::HelpViewer(const QString& html, const QString& folder, const QString
     layout->addWidget(browser);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(640, 560);
+    // As a secondary screen closes; Ctrl+W as a document window does.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    prepareForKeyboard(this);
 }
 
 } // namespace numbrava

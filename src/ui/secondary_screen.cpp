@@ -1,5 +1,6 @@
 #include "ui/secondary_screen.h"
 
+#include "ui/accessibility.h"
 #include "ui/main_view.h"
 #include "ui/title_width.h"
 
@@ -68,6 +69,11 @@ void SecondaryScreen::keyPressEvent(QKeyEvent* event) {
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+void SecondaryScreen::showEvent(QShowEvent* event) {
+    prepareForKeyboard(this);
+    QWidget::showEvent(event);
 }
 
 void SecondaryScreen::requestHelp(const QString& section) {

@@ -31,6 +31,8 @@ class SecondaryScreen : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The first showing readies the built screen for the keyboard and screen readers.
+    void showEvent(QShowEvent* event) override;
     // F1: the help at this screen's section, asked of the main screen at the
     // start of the chain of openers.
     void requestHelp(const QString& section);

@@ -5,6 +5,7 @@
 #include "support/record_bytes.h"
 #include "ui/title_width.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -76,12 +77,14 @@ TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
         int record;
         const char* history;
         const char* texts;
+        const char* spoken; // by a screen reader: the first, the fifth and the bonus ball
     } games[] = {
         {Powerball, {5, 12, 25, 33, 41, 42}, {1, 1, 1, 1, 1, 2}, 2, "pbk.rtl",
-         "Powerball|My Enties For Powerball|Draw Date for Powerball|Winning Lines for Powerball"},
+         "Powerball|My Enties For Powerball|Draw Date for Powerball|Winning Lines for Powerball",
+         "Ball 1: 05|Ball 5: 41|Powerball: 42"},
         {MegaMillions, {3, 14, 25, 36, 47, 12}, {3, 3, 3, 3, 3, 1}, 1, "million.rtl",
          "Mega Ball|My Enties for Mega Millions|Draw Date for Mega Millions|"
-         "Winning Lines for Mega Millions"}};
+         "Winning Lines for Mega Millions", "Ball 1: 03|Ball 5: 47|Mega Ball: 12"}};
     // clang-format on
     for (const auto& g : games) {
         startOn(g.game);
@@ -94,6 +97,11 @@ TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
         for (QLabel* ball : window->controls().Image2)
             lists.push_back(ball->pixmap().isNull() ? 0 : ball->property("pictureList").toInt());
         EXPECT_EQ(lists, g.pictureLists);
+        QStringList spoken;
+        for (int slot : {0, 4, 5})
+            spoken << QAccessible::queryAccessibleInterface(window->controls().Image2[slot])
+                          ->text(QAccessible::Name);
+        EXPECT_EQ(spoken.join('|'), QLatin1String(g.spoken));
         EXPECT_EQ(state.displayedDrawRecord, g.record);
         EXPECT_EQ(state.currentHistoryFile, file(g.history));
     }
