@@ -64,6 +64,8 @@ CountAxisScale countAxisScale(int largestCount) {
 }
 
 StatsChart::StatsChart(QWidget* parent) : QChartView(parent) {
+    // Before anything asks for this chart's accessible interface.
+    installStatsChartAccessibility();
     auto* chart = new QChart;
     chart->legend()->hide();
     chart->setAnimationOptions(QChart::NoAnimation);
@@ -105,7 +107,6 @@ StatsChart::StatsChart(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Times drawn"));
-    installStatsChartAccessibility();
     connect(series_, &QBarSeries::clicked, this, [this](int index) { emit barClicked(index + 1); });
     connect(series_, &QBarSeries::hovered, this,
             [this](bool over, int index) { showBarTip(over, index); });

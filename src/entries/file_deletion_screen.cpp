@@ -32,6 +32,7 @@ void FileDeletionScreen::buildUi() {
     help->setObjectName(QStringLiteral("Label1"));
     help->setWordWrap(true);
     files_ = newFileList();
+    help->setBuddy(files_); // the list's name for screen readers
     contents_ = newContentsList();
     contents_->setToolTip(QStringLiteral("List of your selections for the draw."));
 

@@ -1,5 +1,7 @@
 #include "entries/line_boxes.h"
 
+#include "ui/accessibility.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +32,7 @@ LineBoxes::LineBoxes(GameCode game, const char* tagLabelName, QWidget* parent) :
     row->addStretch();
     for (size_t i = 1; i < boxes_.size(); ++i)
         setTabOrder(boxes_[i - 1], boxes_[i]);
+    nameBallBoxes(boxes_, 5); // the sixth is named by its tag
 }
 
 std::array<QString, 6> LineBoxes::texts() const {

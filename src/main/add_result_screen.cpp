@@ -3,6 +3,7 @@
 #include "data/draw_history_file.h"
 #include "data/number_text.h"
 #include "main/draw_result_validation.h"
+#include "ui/accessibility.h"
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
@@ -81,6 +82,7 @@ void AddResultScreen::buildUi() {
     for (size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     mainBoxes_[0]->setFocus();
+    nameBallBoxes(mainBoxes_, 5);
 }
 
 void AddResultScreen::addResult() {

@@ -9,10 +9,12 @@
 #include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTextDocumentFragment>
+#include <QToolButton>
 #include <algorithm>
 #include <vector>
 
@@ -111,6 +113,8 @@ QLabel* labelBefore(QWidget* widget) {
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
         grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
         before = column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
+        if ((!before || !qobject_cast<QLabel*>(before->widget())) && row > 0)
+            before = grid->itemAtPosition(row - 1, column); // the label over it
     } else if (index > 0) {
         before = layout->itemAt(index - 1);
     }
@@ -129,7 +133,7 @@ bool hasName(QWidget* widget) {
 }
 
 // A label that names a control is made its buddy, so the name follows the
-// label's caption; a frame's caption is the name of last resort.
+// label's caption; else its frame's caption, else its window's.
 void nameAfterLabelOrFrame(QWidget* widget, const std::vector<QLabel*>& labels) {
     if (hasName(widget))
         return;
@@ -151,6 +155,7 @@ void nameAfterLabelOrFrame(QWidget* widget, const std::vector<QLabel*>& labels) 
             widget->setAccessibleName(plainCaption(frame->title()));
             return;
         }
+    widget->setAccessibleName(plainCaption(widget->window()->windowTitle()));
 }
 
 // Arrow keys within option groups, Enter on buttons.
@@ -254,10 +259,19 @@ void prepareForKeyboard(QWidget* window) {
     const std::vector<QLabel*> labels(labelList.begin(), labelList.end());
     auto* helper = new KeyboardHelper(window);
     for (QWidget* widget : order) {
+        // A box that only shows a value is read, not typed in: Tab passes it by.
+        if (auto* box = qobject_cast<QLineEdit*>(widget); box && box->isReadOnly())
+            box->setFocusPolicy(Qt::ClickFocus);
         nameAfterLabelOrFrame(widget, labels);
+        if (widget->accessibleDescription().isEmpty())
+            widget->setAccessibleDescription(widget->toolTip());
         auto* button = qobject_cast<QAbstractButton*>(widget);
         if (button && !button->isCheckable())
             helper->addButton(button);
+        // A flat picture button shows no focus of its own: a frame in the palette's highlight.
+        if (auto* picture = qobject_cast<QToolButton*>(widget); picture && picture->autoRaise())
+            picture->setStyleSheet(QStringLiteral(
+                "QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
     }
     linkOptionGroups(order, *helper);
 }

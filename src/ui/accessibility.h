@@ -16,6 +16,12 @@ namespace numbrava {
 // Runs once per window; later calls do nothing.
 void prepareForKeyboard(QWidget* window);
 
+// Names a row of number boxes without captions "Ball 1", "Ball 2", ….
+template <typename Boxes> void nameBallBoxes(const Boxes& boxes, int count) {
+    for (int i = 0; i < count; ++i)
+        boxes[static_cast<size_t>(i)]->setAccessibleName(QStringLiteral("Ball %1").arg(i + 1));
+}
+
 // What a screen reader says for the draw's ball picture of a slot (0..5):
 // "Ball 1: 08" … "Ball 5: 41", then the bonus ball as "Powerball: 11".
 QString ballPictureName(int slot, int number, const QString& bonusName);
