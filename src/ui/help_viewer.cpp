@@ -40,6 +40,7 @@ HelpViewer::HelpViewer(const QString& html, const QString& folder, const QString
     if (!section.isEmpty())
         browser->scrollToAnchor(section);
     auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser);

@@ -97,11 +97,11 @@ TEST_F(MainScreen, EachGameShowsItsCaptionsAndTodaysDrawFromItsPictureLists) {
         for (QLabel* ball : window->controls().Image2)
             lists.push_back(ball->pixmap().isNull() ? 0 : ball->property("pictureList").toInt());
         EXPECT_EQ(lists, g.pictureLists);
-        QStringList spoken;
-        for (int slot : {0, 4, 5})
-            spoken << QAccessible::queryAccessibleInterface(window->controls().Image2[slot])
-                          ->text(QAccessible::Name);
-        EXPECT_EQ(spoken.join('|'), QLatin1String(g.spoken));
+        auto spoken = [&](size_t slot) {
+            return QAccessible::queryAccessibleInterface(window->controls().Image2[slot])
+                ->text(QAccessible::Name);
+        };
+        EXPECT_EQ(spoken(0) + '|' + spoken(4) + '|' + spoken(5), QLatin1String(g.spoken));
         EXPECT_EQ(state.displayedDrawRecord, g.record);
         EXPECT_EQ(state.currentHistoryFile, file(g.history));
     }
