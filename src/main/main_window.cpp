@@ -82,6 +82,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     setupPayoutActions();
     setupDownloadActions();
     setupImportActions();
+    setupResultsFileActions();
 }
 
 MainWindow::~MainWindow() = default;
@@ -287,6 +288,10 @@ void MainWindow::buildMenus() {
     ui_.mnuDelete = action(ui_.mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
     ui_.mnufilter = action(ui_.mnuFile, "mnufilter", QStringLiteral("Filter Current Entry"));
     ui_.mnuImport = action(ui_.mnuFile, "mnuImport", QStringLiteral("Import TXT Entry"));
+    ui_.mnuImportResults =
+        action(ui_.mnuFile, "mnuImportResults", QStringLiteral("Import Results…"));
+    ui_.mnuExportResults =
+        action(ui_.mnuFile, "mnuExportResults", QStringLiteral("Export Results…"));
     ui_.mnuprinterselect =
         action(ui_.mnuFile, "mnuprinterselect", QStringLiteral("Select Printer"));
     ui_.mnuMaintainPayouts = menu(ui_.mnuFile, "mnuMaintainPayouts", QStringLiteral("Payouts"));
