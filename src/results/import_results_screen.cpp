@@ -4,7 +4,6 @@
 #include "ui/busy_cursor.h"
 #include "ui/file_chooser.h"
 #include "ui/file_guard.h"
-#include "ui/list_font.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
 
@@ -70,7 +69,9 @@ void ImportResultsScreen::buildUi() {
 
     rows_ = new QListWidget;
     rows_->setObjectName(QStringLiteral("List1"));
-    rows_->setFont(fixedListFont());
+    // A reason can be longer than the list is wide: it wraps, never hides.
+    rows_->setWordWrap(true);
+    rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* rowsLabel = new QLabel(QStringLiteral("Conflicting and refused rows:"));
     rowsLabel->setBuddy(rows_);
 
@@ -86,7 +87,7 @@ void ImportResultsScreen::buildUi() {
     layout->addWidget(rowsLabel);
     layout->addWidget(rows_, 1);
     layout->addLayout(buttonRow({importButton_, cancel}));
-    resize(640, 420);
+    resize(720, 440);
 }
 
 QString ImportResultsScreen::historyPath() const {
@@ -141,10 +142,10 @@ void ImportResultsScreen::showPreview(const ImportPreview& preview) {
         counts_[i]->setText(QString::number(numbers[i]));
     auto list = [this](const std::vector<ListedRow>& rows, const QString& kind) {
         for (const ListedRow& row : rows)
-            rows_->addItem(QStringLiteral("Line %1 %2: %3").arg(row.line, 5).arg(kind, row.reason));
+            rows_->addItem(QStringLiteral("Line %1 (%2): %3").arg(row.line).arg(kind, row.reason));
     };
-    list(preview.conflicting, QStringLiteral("conflicts"));
-    list(preview.refused, QStringLiteral("refused  "));
+    list(preview.conflicting, QStringLiteral("conflicting"));
+    list(preview.refused, QStringLiteral("refused"));
     importButton_->setEnabled(!preview.newDraws.empty());
 }
 

@@ -155,21 +155,24 @@ QString checkDrawDate(GameCode game, const QDate& date) {
     return {};
 }
 
-// A number from 1 to max; the reason when the text is none.
-QString readNumber(const QString& text, int max, const QString& what, std::int16_t& number) {
+// A number from 1 to max, the range on the date; the reason when the text is none.
+QString readNumber(const QString& text, int max, const QString& what, const QDate& date,
+                   std::int16_t& number) {
     if (text.isEmpty())
         return QStringLiteral("missing fields: the %1 is empty").arg(what);
-    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); }) ||
+    if (!std::all_of(text.begin(), text.end(),
+                     [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }) ||
         text.size() > 9)
         return QStringLiteral("the %1 \"%2\" is not a number from 1 to %3")
             .arg(what, text)
             .arg(max);
     const int value = text.toInt();
     if (value < 1 || value > max)
-        return QStringLiteral("the %1 %2 is outside 1 to %3 on this date")
+        return QStringLiteral("the %1 %2 is outside 1 to %3, its range on %4")
             .arg(what)
             .arg(value)
-            .arg(max);
+            .arg(max)
+            .arg(isoDate(date));
     number = static_cast<std::int16_t>(value);
     return {};
 }
@@ -178,8 +181,8 @@ QString readNumbers(const RowTexts& row, GameCode game, const QDate& date, DrawR
     const GameFormat& format = gameFormat(game, date);
     for (int i = 0; i < 5; ++i) {
         const auto at = static_cast<size_t>(i);
-        const QString problem =
-            readNumber(row.mains[i], format.mainMax, QStringLiteral("number"), draw.balls[at]);
+        const QString problem = readNumber(row.mains[i], format.mainMax, QStringLiteral("number"),
+                                           date, draw.balls[at]);
         if (!problem.isEmpty())
             return problem;
         if (std::find(draw.balls.begin(), draw.balls.begin() + i, draw.balls[at]) !=
@@ -187,7 +190,7 @@ QString readNumbers(const RowTexts& row, GameCode game, const QDate& date, DrawR
             return QStringLiteral("the number %1 is repeated").arg(draw.balls[at]);
     }
     std::sort(draw.balls.begin(), draw.balls.end());
-    return readNumber(row.bonus, format.bonusMax, gameInfo(game).bonusName, draw.bonus);
+    return readNumber(row.bonus, format.bonusMax, gameInfo(game).bonusName, date, draw.bonus);
 }
 
 // One data row: the draw it holds, or the first reason it is refused.

@@ -190,11 +190,11 @@ TEST_F(ResultsFiles, PreviewWritesNothingAndImportAddsOnlyNewDraws) {
     EXPECT_EQ(counts(screen), (QStringList{"8", "2", "2", "2", "2"}));
     const QStringList rows = listed(screen);
     ASSERT_EQ(rows.size(), 4);
-    EXPECT_TRUE(rows[0].contains("Line     3") &&
+    EXPECT_TRUE(rows[0].contains("Line 3 (conflicting)") &&
                 rows[0].contains("the history holds 12 27 29 43 68"));
-    EXPECT_TRUE(rows[1].contains("Line     5") && rows[1].contains("line 4 reads 1 2 3 4 5"));
-    EXPECT_TRUE(rows[2].contains("Line     8") && rows[2].contains("Thursday"));
-    EXPECT_TRUE(rows[3].contains("Line     9") && rows[3].contains("missing fields"));
+    EXPECT_TRUE(rows[1].contains("Line 5 (conflicting)") && rows[1].contains("line 4 reads 1 2 3 4 5"));
+    EXPECT_TRUE(rows[2].contains("Line 8 (refused)") && rows[2].contains("Thursday"));
+    EXPECT_TRUE(rows[3].contains("Line 9 (refused)") && rows[3].contains("missing fields"));
     click(screen, "Command3");
     EXPECT_EQ(visibleScreen("ImportResults"), nullptr);
     EXPECT_EQ(fileBytes(history), before);
