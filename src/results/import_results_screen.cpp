@@ -132,8 +132,6 @@ void ImportResultsScreen::clearPreview() {
 void ImportResultsScreen::showPreview(const ImportPreview& preview) {
     clearPreview();
     shown_ = preview;
-    if (!preview.refusal.isEmpty())
-        return;
     const std::array<qsizetype, 5> numbers = {
         preview.rowsRead, static_cast<qsizetype>(preview.newDraws.size()), preview.identical,
         static_cast<qsizetype>(preview.conflicting.size()),
@@ -146,7 +144,7 @@ void ImportResultsScreen::showPreview(const ImportPreview& preview) {
     };
     list(preview.conflicting, QStringLiteral("conflicting"));
     list(preview.refused, QStringLiteral("refused"));
-    importButton_->setEnabled(!preview.newDraws.empty());
+    importButton_->setEnabled(preview.refusal.isEmpty() && !preview.newDraws.empty());
 }
 
 void ImportResultsScreen::import() {

@@ -1,12 +1,24 @@
 #include "results/results_export.h"
 
 #include "data/draw_history_file.h"
+#include "data/file_error.h"
 #include "data/safe_file.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <algorithm>
 
 namespace numbrava {
+
+namespace {
+// Whether two paths name one file, through links too when it exists.
+bool isSameFile(const QString& a, const QString& b) {
+    const QFileInfo first(a), second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+} // namespace
 
 QByteArray resultsCsvText(std::vector<DrawRecord> draws) {
     std::stable_sort(draws.begin(), draws.end(), [](const DrawRecord& a, const DrawRecord& b) {
@@ -24,6 +36,13 @@ QByteArray resultsCsvText(std::vector<DrawRecord> draws) {
 }
 
 void exportResults(const QString& historyPath, const QString& csvPath) {
+    // Saving under the name of a history would replace its draws with text.
+    const QString folder = QFileInfo(historyPath).absolutePath();
+    for (GameCode game : allGames())
+        if (isSameFile(csvPath, historyFilePath(folder, game)))
+            throw FileError(QStringLiteral("The file %1 holds the draws of %2 and is left as it "
+                                           "is. Export the results under another name.")
+                                .arg(QFileInfo(csvPath).fileName(), gameInfo(game).name));
     writeFileAtomically(csvPath, resultsCsvText(DrawHistoryFile::readAllDraws(historyPath)));
 }
 

@@ -14,7 +14,8 @@ namespace numbrava {
 QByteArray resultsCsvText(std::vector<DrawRecord> draws);
 
 // Writes a history's draws to a results file, replacing it whole. Throws
-// FileError naming the file that cannot be read or written.
+// FileError naming the file that cannot be read or written, and refuses to
+// write over any game's history in that history's folder.
 void exportResults(const QString& historyPath, const QString& csvPath);
 
 } // namespace numbrava

@@ -192,7 +192,8 @@ TEST_F(ResultsFiles, PreviewWritesNothingAndImportAddsOnlyNewDraws) {
     ASSERT_EQ(rows.size(), 4);
     EXPECT_TRUE(rows[0].contains("Line 3 (conflicting)") &&
                 rows[0].contains("the history holds 12 27 29 43 68"));
-    EXPECT_TRUE(rows[1].contains("Line 5 (conflicting)") && rows[1].contains("line 4 reads 1 2 3 4 5"));
+    EXPECT_TRUE(rows[1].contains("Line 5 (conflicting)") &&
+                rows[1].contains("line 4 reads 1 2 3 4 5"));
     EXPECT_TRUE(rows[2].contains("Line 8 (refused)") && rows[2].contains("Thursday"));
     EXPECT_TRUE(rows[3].contains("Line 9 (refused)") && rows[3].contains("missing fields"));
     click(screen, "Command3");
@@ -203,7 +204,7 @@ TEST_F(ResultsFiles, PreviewWritesNothingAndImportAddsOnlyNewDraws) {
     screen = preview(outside.writeFile("bad.csv", "Date;Numbers\n"));
     EXPECT_EQ(asked.back().startPath, outside.path()); // the last folder is remembered
     EXPECT_TRUE(dialogs.last().contains("accepted headers"));
-    EXPECT_EQ(counts(screen), QStringList(5, QString()));
+    EXPECT_EQ(counts(screen), QStringList(5, "0"));
     EXPECT_FALSE(control<QPushButton>(screen, "Command2")->isEnabled());
 
     // Changed after its preview: read again, shown again, nothing written.
@@ -223,6 +224,11 @@ TEST_F(ResultsFiles, PreviewWritesNothingAndImportAddsOnlyNewDraws) {
     ASSERT_EQ(draws.size(), 5u);
     EXPECT_EQ(fileBytes(history).mid(4, 48), before.mid(4, 48)); // stored draws untouched
     EXPECT_EQ(draws[4].day, 21);
+    const QByteArray other = fileBytes(file("pbk.rtl"));
+    answers << file("pbk.rtl");
+    action("mnuExportResults")->trigger();
+    EXPECT_TRUE(dialogs.last().startsWith("The file pbk.rtl holds the draws of Powerball"));
+    EXPECT_EQ(fileBytes(file("pbk.rtl")), other);
 }
 
 // Import into an empty history, then Export, gives the shipped file byte for byte, and again.
