@@ -31,6 +31,8 @@ struct AppState {
     // The chosen printer's two page settings, set back before every job.
     std::int16_t printSetting1 = 0;
     std::int16_t printSetting2 = 0;
+    // The folder of the results file last imported or exported; empty: none yet.
+    QString resultsFolder;
 
     QString dataFile(const QString& name) const { return installFolder + QLatin1Char('/') + name; }
 };

@@ -60,19 +60,18 @@ std::vector<DrawRecord> readAllDraws(const QString& path) {
     return draws;
 }
 
-void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, std::int16_t bonus,
-                int day, int month, int year) {
-    RecordFile file(path, kRecordSize, Mode::Rewrite);
-    const int n = file.count();
+namespace {
+// Puts a draw in as record insertAt (n + 1: after the last) of a file of n
+// draws opened for rewriting; the records from insertAt on move up one.
+void placeDraw(RecordFile& file, int n, int insertAt, const DrawRecord& draw) {
     requireRoomForOneMore(file, n);
-
     auto fill = [&](DrawRecord r, int position) {
         r.position = static_cast<std::int16_t>(position);
-        r.day = static_cast<std::int16_t>(day);
-        r.month = static_cast<std::int16_t>(month);
-        r.year = static_cast<std::int16_t>(year);
-        r.balls = balls;
-        r.bonus = bonus;
+        r.day = draw.day;
+        r.month = draw.month;
+        r.year = draw.year;
+        r.balls = draw.balls;
+        r.bonus = draw.bonus;
         return r;
     };
 
@@ -80,25 +79,14 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
         DrawRecord r = fill(readRecord(file, 1), 1);
         r.count = 1;
         file.write(1, r.toBytes());
-        file.commit();
         return;
     }
 
-    const long long newDate = sortableDateNumber(year, month, day);
-    int insertAt = 0; // 0: append after record n
-    for (int i = 1; i <= n; ++i) {
-        if (readRecord(file, i).dateNumber() > newDate) {
-            insertAt = i;
-            break;
-        }
-    }
-
-    if (insertAt == 0) {
+    if (insertAt > n) {
         // Append: record 1 first gets the new count, then the new draw is
         // written from record 1's bytes, so it carries the count too.
         file.setCount(n + 1);
         file.write(n + 1, fill(readRecord(file, 1), n + 1).toBytes());
-        file.commit();
         return;
     }
 
@@ -111,6 +99,53 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
     }
     file.write(insertAt, fill(lastRead, insertAt).toBytes());
     file.setCount(n + 1);
+}
+
+DrawRecord drawOf(const std::array<std::int16_t, 5>& balls, std::int16_t bonus, int day, int month,
+                  int year) {
+    DrawRecord draw;
+    draw.day = static_cast<std::int16_t>(day);
+    draw.month = static_cast<std::int16_t>(month);
+    draw.year = static_cast<std::int16_t>(year);
+    draw.balls = balls;
+    draw.bonus = bonus;
+    return draw;
+}
+} // namespace
+
+void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, std::int16_t bonus,
+                int day, int month, int year) {
+    RecordFile file(path, kRecordSize, Mode::Rewrite);
+    const int n = file.count();
+    const long long newDate = sortableDateNumber(year, month, day);
+    int insertAt = n + 1;
+    for (int i = 1; i <= n; ++i) {
+        if (readRecord(file, i).dateNumber() > newDate) {
+            insertAt = i;
+            break;
+        }
+    }
+    placeDraw(file, n, insertAt, drawOf(balls, bonus, day, month, year));
+    file.commit();
+}
+
+void insertDraws(const QString& path, const std::vector<DrawRecord>& draws) {
+    RecordFile file(path, kRecordSize, Mode::Rewrite);
+    int n = file.count();
+    if (n + static_cast<qsizetype>(draws.size()) > kMaxRecords)
+        throw FileError(QStringLiteral("The file %1 holds %2 draws and cannot hold %3 more.")
+                            .arg(file.fileName())
+                            .arg(n)
+                            .arg(draws.size()));
+    for (const DrawRecord& draw : draws) {
+        // Looking from the end finds the same place in a file in date order,
+        // and at once for the usual new draw that comes after all others.
+        int insertAt = n + 1;
+        while (insertAt > 1 && readRecord(file, insertAt - 1).dateNumber() > draw.dateNumber())
+            --insertAt;
+        placeDraw(file, n, insertAt, draw);
+        ++n;
+    }
     file.commit();
 }
 

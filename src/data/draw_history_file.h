@@ -26,6 +26,9 @@ std::vector<DrawRecord> readAllDraws(const QString& path);
 // The caller has checked and sorted the balls.
 void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, std::int16_t bonus,
                 int day, int month, int year);
+// Stores many draws (their dates, balls and bonus) as insertDraw stores each,
+// in one replacement of the file: a failure leaves the file as it was.
+void insertDraws(const QString& path, const std::vector<DrawRecord>& draws);
 // Removes record k; the old last record stays on disk beyond the count.
 // Returns false (and writes nothing) when k is not a stored draw.
 bool deleteDraw(const QString& path, int k);

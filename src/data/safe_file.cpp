@@ -2,6 +2,7 @@
 
 #include "data/file_error.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -23,6 +24,23 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     if (!ok || !file.commit())
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")
                             .arg(QFileInfo(path).fileName(), file.errorString()));
+}
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
+    auto refuse = [&](const QString& reason) {
+        return FileError(QStringLiteral("The file %1 cannot be read: %2")
+                             .arg(QFileInfo(path).fileName(), reason));
+    };
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw refuse(QStringLiteral("it is not a regular file"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw refuse(file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw refuse(file.errorString());
+    return bytes;
 }
 
 } // namespace numbrava

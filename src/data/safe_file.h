@@ -10,4 +10,8 @@ namespace numbrava {
 // Throws FileError with a message naming the file on failure.
 void writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// The bytes of a whole regular file. Throws FileError with a message naming
+// the file and the system's reason when it cannot be read.
+QByteArray readWholeFile(const QString& path);
+
 } // namespace numbrava

@@ -83,6 +83,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     setupPayoutActions();
     setupDownloadActions();
     setupImportActions();
+    setupResultsFileActions();
     // The pictures are named by what they open, after the captions under them.
     ui_.Image1->setAccessibleName(QStringLiteral("History: draw results"));
     ui_.Image3->setAccessibleName(QStringLiteral("Stats: draw statistics"));
@@ -292,6 +293,10 @@ void MainWindow::buildMenus() {
     ui_.mnuDelete = action(ui_.mnuFile, "mnuDelete", QStringLiteral("Entry File Deletion"));
     ui_.mnufilter = action(ui_.mnuFile, "mnufilter", QStringLiteral("Filter Current Entry"));
     ui_.mnuImport = action(ui_.mnuFile, "mnuImport", QStringLiteral("Import TXT Entry"));
+    ui_.mnuImportResults =
+        action(ui_.mnuFile, "mnuImportResults", QStringLiteral("Import Results…"));
+    ui_.mnuExportResults =
+        action(ui_.mnuFile, "mnuExportResults", QStringLiteral("Export Results…"));
     ui_.mnuprinterselect =
         action(ui_.mnuFile, "mnuprinterselect", QStringLiteral("Select Printer"));
     ui_.mnuMaintainPayouts = menu(ui_.mnuFile, "mnuMaintainPayouts", QStringLiteral("Payouts"));

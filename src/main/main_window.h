@@ -94,6 +94,7 @@ class MainWindow : public QMainWindow, public MainView {
     void setupPayoutActions();
     void setupDownloadActions();
     void setupImportActions();
+    void setupResultsFileActions();
     void selectSavedPrinter();
     void openPrinterSelection();
     void checkEntries();

@@ -64,6 +64,8 @@ struct Form1Controls {
     QAction* mnuDelete = nullptr;
     QAction* mnufilter = nullptr;
     QAction* mnuImport = nullptr;
+    QAction* mnuImportResults = nullptr;
+    QAction* mnuExportResults = nullptr;
     QAction* mnuprinterselect = nullptr;
     QMenu* mnuMaintainPayouts = nullptr;
     QAction* mnuDEfaults = nullptr;

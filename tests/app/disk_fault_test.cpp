@@ -3,6 +3,7 @@
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
+#include "ui/file_chooser.h"
 
 #include <QDir>
 #include <map>
@@ -55,6 +56,16 @@ const DiskCase kCases[] = {
          typeInto(form, "Text%1", 2, {"100000", "5000", "100", "100", "7", "7", "4", "3"});
          return [form] { clickOn(form, "Command2"); };
      }},
+    {"ImportResults", "pbk.rtl",
+     [](MainWindow& w) -> std::function<void()> {
+         const QString csv = w.context().state.dataFile("new.csv");
+         writeFileBytes(csv, "date,b1,b2,b3,b4,b5,bonus\n2003-07-09,1,2,3,4,5,6\n");
+         setFileChooserHook([csv](const FileChoice&) { return csv; });
+         control<QAction>(&w, "mnuImportResults")->trigger();
+         QWidget* form = visibleScreen("ImportResults");
+         clickOn(form, "Command1");
+         return [form] { clickOn(form, "Command2"); };
+     }},
 };
 } // namespace
 
@@ -62,7 +73,8 @@ class DiskFault : public MainWindowTest,
                   public ::testing::WithParamInterface<std::tuple<DiskCase, const char*>> {
   protected:
     void TearDown() override {
-        for (const char* screen : {"Form2", "Form5", "defaults"})
+        setFileChooserHook({});
+        for (const char* screen : {"Form2", "Form5", "defaults", "ImportResults"})
             discardScreens(screen);
     }
     std::map<QString, QByteArray> everyFile() const {
