@@ -14,6 +14,7 @@
 #include "ui/list_font.h"
 #include "ui/screen_parts.h"
 #include "ui/secondary_screen.h"
+#include "ui/window_place.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QAction>
@@ -348,6 +349,7 @@ void MainWindow::start() {
     (last == Powerball ? ui_.Option3 : ui_.Option2)->setChecked(true);
     selectSavedPrinter();
     ui_.Command3->hide();
+    restoreWindowPlace(this);
 }
 
 GameCode MainWindow::gameOfOptions() const {
@@ -459,6 +461,7 @@ void MainWindow::loadDatedEntryFile() {
     ui_.Text3->setText(QStringLiteral("0"));
     ctx_.state.currentEntryFile = datedEntryFileName(
         ctx_.state.installFolder, ctx_.state.selectedGame, ui_.DTPicker2->value());
+    ui_.Frame5->setTitle(gameInfo(ctx_.state.selectedGame).entriesFrameCaption);
     listEntryFile(ctx_.state.currentEntryFile);
 }
 
@@ -535,6 +538,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())
             window->close();
+    if (isVisible())
+        saveWindowPlace(this);
     shutDown();
     event->accept();
 }

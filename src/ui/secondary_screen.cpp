@@ -2,6 +2,7 @@
 
 #include "ui/main_view.h"
 #include "ui/title_width.h"
+#include "ui/window_place.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -32,16 +33,19 @@ void SecondaryScreen::openScreen() {
     const int captionWidth = titleBarWidth(windowTitle(), font());
     if (own.width() < captionWidth)
         resize(captionWidth, own.height());
-    if (opener_) {
+    if (opener_)
         opener_->setEnabled(false);
+    if (!restoreWindowPlace(this) && opener_)
         centreOver(this, opener_);
-    }
+    keepOnScreen(this);
     show();
     raise();
     activateWindow();
 }
 
 void SecondaryScreen::closeEvent(QCloseEvent* event) {
+    if (isVisible())
+        saveWindowPlace(this);
     if (!released_)
         onClosing();
     releaseOpener();
