@@ -202,12 +202,16 @@ void StatsScreen::setScaleStep(int step) {
     scaleStep_ = step;
     const int chartWidth = twipsToPixels(chartWidthTwips(step));
     const int windowWidth = std::min(twipsToPixels(windowWidthTwips(step)), widthOnScreen(this));
-    const int side = std::max(0, (windowWidth - chartWidth) / 2);
+    const bool scrolls = chartWidth > windowWidth;
+    // A window held to the screen keeps the margin of the first step.
+    const int side = (scrolls ? twipsToPixels(windowWidthTwips(1) - chartWidthTwips(1))
+                              : windowWidth - chartWidth) /
+                     2;
     layout()->setContentsMargins(side, layout()->contentsMargins().top(), side,
                                  layout()->contentsMargins().bottom());
     chart_->setFixedWidth(chartWidth);
     // Room for the scroll bar only when the chart does scroll.
-    const int bar = chartWidth > windowWidth ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const int bar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
     chartArea_->setMinimumHeight(kChartHeight + bar);
     setFixedWidth(windowWidth);
     adjustSize();

@@ -27,6 +27,7 @@ SecondaryScreen::~SecondaryScreen() {
 }
 
 void SecondaryScreen::openScreen() {
+    const bool placed = restoreWindowPlace(this);
     // Wide enough for the whole caption: some captions are the only place that
     // names what the screen works on (a game and a date).
     const QSize own = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
@@ -35,7 +36,7 @@ void SecondaryScreen::openScreen() {
         resize(captionWidth, own.height());
     if (opener_)
         opener_->setEnabled(false);
-    if (!restoreWindowPlace(this) && opener_)
+    if (!placed && opener_)
         centreOver(this, opener_);
     keepOnScreen(this);
     show();
