@@ -7,6 +7,7 @@
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
+#include "ui/window_place.h"
 
 #include <QActionGroup>
 #include <QGridLayout>
@@ -15,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace numbrava {
@@ -99,8 +102,18 @@ void StatsScreen::buildUi() {
     controls->addWidget(close, 2, 5);
     controls->setColumnStretch(4, 1);
 
+    // On a screen narrower than the chart the window stays on the screen and
+    // the chart scrolls.
+    chartArea_ = new QScrollArea;
+    chartArea_->setWidget(chart_);
+    chartArea_->setWidgetResizable(true);
+    chartArea_->setAlignment(Qt::AlignHCenter);
+    chartArea_->setFrameShape(QFrame::NoFrame);
+    chartArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartArea_->setMinimumHeight(kChartHeight);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(chart_, 1, Qt::AlignHCenter);
+    layout->addWidget(chartArea_, 1);
     layout->addLayout(controls);
     setTabOrder(lastDrawsBox_, show);
     setTabOrder(show, clear);
@@ -188,13 +201,21 @@ int StatsScreen::twipsToPixels(int twips) const {
 void StatsScreen::setScaleStep(int step) {
     scaleStep_ = step;
     const int chartWidth = twipsToPixels(chartWidthTwips(step));
-    const int windowWidth = twipsToPixels(windowWidthTwips(step));
-    const int side = std::max(0, (windowWidth - chartWidth) / 2);
+    const int windowWidth = std::min(twipsToPixels(windowWidthTwips(step)), widthOnScreen(this));
+    const bool scrolls = chartWidth > windowWidth;
+    // A window held to the screen keeps the margin of the first step.
+    const int side = (scrolls ? twipsToPixels(windowWidthTwips(1) - chartWidthTwips(1))
+                              : windowWidth - chartWidth) /
+                     2;
     layout()->setContentsMargins(side, layout()->contentsMargins().top(), side,
                                  layout()->contentsMargins().bottom());
     chart_->setFixedWidth(chartWidth);
+    // Room for the scroll bar only when the chart does scroll.
+    const int bar = scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    chartArea_->setMinimumHeight(kChartHeight + bar);
     setFixedWidth(windowWidth);
     adjustSize();
+    keepOnScreen(this);
     if (isVisible())
         show();
 }

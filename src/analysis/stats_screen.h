@@ -8,6 +8,7 @@
 
 class QAction;
 class QLineEdit;
+class QScrollArea;
 
 namespace numbrava {
 
@@ -49,6 +50,7 @@ class StatsScreen : public SecondaryScreen {
     int scaleStep_ = 1;
     std::vector<BallCount> rows_;       // the chart's rows, to map a bar back to its ball
     StatsChart* chart_ = nullptr;       // MSChart1
+    QScrollArea* chartArea_ = nullptr;  // the chart, scrolled on a narrow screen
     QLineEdit* lastDrawsBox_ = nullptr; // Text2
     QLineEdit* ballBox_ = nullptr;      // Text1
     QAction* sortedYes_ = nullptr;      // mnusortedyes

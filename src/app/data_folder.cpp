@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include "data/file_error.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -70,7 +72,14 @@ QString chooseDataFolder(const QString& requested, const QString& programFolder,
         return programFolder;
     else
         folder = perUserFolder;
-    QDir().mkpath(folder);
+    // Refused at once rather than at the first write, with the data unsaved.
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        throw FileError(QStringLiteral("The data folder %1 is not a folder.").arg(folder));
+    if (!QDir().mkpath(folder))
+        throw FileError(QStringLiteral("The data folder %1 cannot be created.").arg(folder));
+    if (!folderIsWritable(folder))
+        throw FileError(QStringLiteral("The data folder %1 cannot be written to.").arg(folder));
     copyShippedFiles(shipped, folder);
     return folder;
 }

@@ -14,6 +14,8 @@ QString shippedFolderFor(const QString& programFolder);
 // program's own folder, else (when that cannot be written) the per-user data
 // folder. A folder other than the program's own receives the shipped files
 // where they are missing, so nothing a user changed is ever overwritten.
+// Throws FileError when the folder is not one, cannot be created or cannot
+// be written to.
 QString chooseDataFolder(const QString& requested, const QString& programFolder,
                          const QString& perUserFolder);
 

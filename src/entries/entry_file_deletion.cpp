@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace numbrava {
 
@@ -31,8 +32,10 @@ QStringList viewEntryFile(const QString& path) {
     RecordFile file(path, kRecordSize, RecordFile::Mode::Read);
     file.readWhole();
     QStringList lines;
-    // Past the end records read as zeros, so the listing always stops.
-    for (qint64 k = 1; k <= file.recordsOnDisk() + 1; ++k) {
+    // Past the end records read as zeros, so the listing always stops; a huge
+    // file is read no further than one line past what an entry file can hold.
+    const qint64 last = std::min<qint64>(file.recordsOnDisk() + 1, kMaxRecords + 1);
+    for (qint64 k = 1; k <= last; ++k) {
         const EntryRecord r = EntryRecord::fromBytes(file.read(static_cast<int>(k)));
         if (r.line.numbers[0] == 0)
             break;

@@ -14,8 +14,9 @@ QString viewerLine(const EntryLine& line);
 
 // The lines of an entry file from record 1 on, up to the first whose first
 // main number is 0 (a deleted line leaves such a record after the others);
-// the count in record 1 is not consulted. Throws FileError when the file is
-// gone or cannot be read.
+// the count in record 1 is not consulted. At most one line more than an
+// entry file can hold is read. Throws FileError when the file is gone or
+// cannot be read.
 QStringList viewEntryFile(const QString& path);
 
 // Why the chosen file may not be deleted: none chosen, or it is the file

@@ -3,6 +3,8 @@
 #include "data/dates.h"
 #include "data/number_text.h"
 
+#include <QFileInfo>
+
 namespace numbrava {
 
 QString wheelModifyQuestion() {
@@ -28,6 +30,15 @@ QString addScreenCaption(EntryKind kind, GameCode game, const QDate& entriesDate
     return gameInfo(game).name + QStringLiteral(" Entries for ") +
            withLeadingBlank(entriesDate.day()) + QLatin1Char(' ') +
            monthAbbrev(entriesDate.month()) + withLeadingBlank(entriesDate.year());
+}
+
+QString fixedEntriesCaption(GameCode game, const QString& path) {
+    const QString of = QStringLiteral(" for ") + gameInfo(game).name;
+    if (entryKindOf(path) == EntryKind::Standing)
+        return QStringLiteral("Standing Entry") + of;
+    // "PwrB-5-4-3.lot": the wheel's tag follows the game's prefix.
+    const QString name = QFileInfo(path).completeBaseName();
+    return QStringLiteral("Wheel ") + name.mid(name.indexOf(QLatin1Char('-')) + 1) + of;
 }
 
 } // namespace numbrava

@@ -17,4 +17,8 @@ QString wheelEditQuestion();
 // "Powerball Entries for  5 JUL 2003" for a dated entry.
 QString addScreenCaption(EntryKind kind, GameCode game, const QDate& entriesDate);
 
+// What the main screen's entries frame says while it lists a standing or
+// wheel entry file: "Standing Entry for Powerball", "Wheel 5-4-3 for Powerball".
+QString fixedEntriesCaption(GameCode game, const QString& path);
+
 } // namespace numbrava

@@ -23,7 +23,7 @@ FileDeletionScreen::FileDeletionScreen(MainView& mainWindow)
     setWindowTitle(QStringLiteral("File Deletion"));
     buildUi();
     refresh();
-    connect(files_, &QListWidget::currentRowChanged, this, &FileDeletionScreen::viewandcreate);
+    onFileChosen(files_, this, [this] { viewandcreate(); });
 }
 
 void FileDeletionScreen::buildUi() {
@@ -64,11 +64,9 @@ void FileDeletionScreen::refresh() {
 void FileDeletionScreen::viewandcreate() {
     contents_->clear();
     const QString name = chosenFileName(files_);
+    if (name.isEmpty())
+        return; // the choice was taken back
     Dialogs& dialogs = main_.context().dialogs;
-    if (name.isEmpty()) {
-        dialogs.message(QStringLiteral("You have not selected a file"));
-        return;
-    }
     QStringList lines;
     if (!guardFileOperation(dialogs, [&] {
             lines = viewEntryFile(main_.context().state.installFolder + QLatin1Char('/') + name);
@@ -76,7 +74,7 @@ void FileDeletionScreen::viewandcreate() {
         refresh(); // the file may have gone since the list was made
         return;
     }
-    contents_->addItems(lines);
+    showContents(contents_, lines);
 }
 
 void FileDeletionScreen::deleteChosenFile() {
@@ -88,7 +86,7 @@ void FileDeletionScreen::deleteChosenFile() {
         dialogs.message(*refusal);
         return;
     }
-    if (!dialogs.ask(entryFileDeletionQuestion()))
+    if (!dialogs.askAbout(entryFileDeletionQuestion(), name))
         return;
     guardFileOperation(dialogs,
                        [&] { deleteEntryFile(state.installFolder + QLatin1Char('/') + name); });

@@ -62,6 +62,21 @@ void splitLine(QStringView line, QStringList& fields) {
     }
 }
 
+void openToRead(QFile& file) {
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                            .arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
+}
+
+// The next maxBytes of the file (all the rest when negative).
+QByteArray readOrThrow(QFile& file, qint64 maxBytes) {
+    const QByteArray bytes = maxBytes < 0 ? file.readAll() : file.read(maxBytes);
+    if (file.error() != QFileDevice::NoError)
+        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
+                            .arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
+    return bytes;
+}
+
 struct Prepared {
     std::vector<EntryLine> lines;
     QString target;
@@ -116,14 +131,39 @@ QStringList readTextFields(const QByteArray& bytes) {
 
 QStringList readTextFieldsOfFile(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
-    return readTextFields(bytes);
+    openToRead(file);
+    return readTextFields(readOrThrow(file, -1));
+}
+
+QStringList viewTextFile(const QString& path) {
+    QFile file(path);
+    openToRead(file);
+    QByteArray bytes;
+    int lines = 0;      // finished lines that hold a field
+    qsizetype cut = -1; // where the reading stopped, one such line past the limit
+    bool blank = true;
+    while (cut < 0 && !file.atEnd()) {
+        const qsizetype from = bytes.size();
+        bytes += readOrThrow(file, 1 << 16);
+        // In single-byte text and UTF-8 a line break or a blank is a byte of its own.
+        for (qsizetype i = from; i < bytes.size() && cut < 0; ++i) {
+            const char c = bytes[i];
+            if (c == '\n' || c == '\r') {
+                lines += blank ? 0 : 1;
+                blank = true;
+                if (lines > kMaxRecords)
+                    cut = i;
+            } else if (c != ' ' && c != '\t') {
+                blank = false;
+            }
+        }
+    }
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (encoding && *encoding != QStringConverter::Utf8)
+        bytes += readOrThrow(file, -1); // wide text: its bytes were miscounted
+    else if (cut >= 0)
+        bytes.truncate(cut);
+    return readTextFields(bytes).mid(0, kMaxRecords + 1);
 }
 
 std::variant<std::vector<EntryLine>, QString> checkTextEntries(GameCode game,

@@ -22,6 +22,10 @@ QStringList readTextFields(const QByteArray& bytes);
 // The fields of a file; throws FileError when the file cannot be read.
 QStringList readTextFieldsOfFile(const QString& path);
 
+// What the viewer lists: the first fields of a file, at most one more than an
+// entry file can hold, from no more of the file than they need.
+QStringList viewTextFile(const QString& path);
+
 // Checks every field for range and repeated main numbers, in order. Gives the
 // lines (main numbers ascending) or the message that refuses the fields.
 std::variant<std::vector<EntryLine>, QString> checkTextEntries(GameCode game,

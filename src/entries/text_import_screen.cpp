@@ -30,11 +30,12 @@ TextImportScreen::TextImportScreen(MainView& mainWindow)
     refreshFileList(files_, main_.context().state.installFolder, kPattern);
     date_->setValue(main_.context().clock.today());
     offerValidate();
-    connect(files_, &QListWidget::currentRowChanged, this, [this] {
+    onFileChosen(files_, this, [this] {
         contents_->clear();
         offerValidate();
         view();
     });
+    acceptFileDrops(files_, [this](const QString& path) { takeFile(path); });
     connect(date_, &DatePicker::changed, this, &TextImportScreen::offerValidate);
 }
 
@@ -58,6 +59,13 @@ void TextImportScreen::buildUi() {
         QStringLiteral("Use this to create the selections file for the given date and game."));
     auto* closeButton = namedButton("Command1", QStringLiteral("Close"));
     closeButton->setToolTip(QStringLiteral("Closes the import form."));
+    auto* browse = namedButton("Command4", QStringLiteral("Browse…"));
+    browse->setToolTip(QStringLiteral("Choose a text file from another folder; you can also "
+                                      "drop one onto the list."));
+    connect(browse, &QPushButton::clicked, this, [this] {
+        takeFile(main_.context().dialogs.chooseFileToOpen(
+            windowTitle(), QStringLiteral("Text files (*.txt);;All files (*)")));
+    });
     connect(validate_, &QPushButton::clicked, this, &TextImportScreen::validate);
     connect(import_, &QPushButton::clicked, this, &TextImportScreen::import);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -67,6 +75,7 @@ void TextImportScreen::buildUi() {
     grid->addWidget(newContentsLabel(contents_), 1, 1);
     grid->addWidget(files_, 2, 0);
     grid->addWidget(contents_, 2, 1);
+    grid->addWidget(browse, 3, 0, Qt::AlignLeft);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     auto* dateRow = new QHBoxLayout;
@@ -88,20 +97,21 @@ void TextImportScreen::offerValidate() {
 }
 
 QString TextImportScreen::chosenPath() const {
-    const QString name = chosenFileName(files_);
-    return name.isEmpty() ? QString()
-                          : main_.context().state.installFolder + QLatin1Char('/') + name;
+    return chosenFilePath(files_, main_.context().state.installFolder);
+}
+
+void TextImportScreen::takeFile(const QString& path) {
+    if (!path.isEmpty())
+        chooseFile(files_, main_.context().state.installFolder, path);
 }
 
 void TextImportScreen::view() {
     const QString path = chosenPath();
-    if (path.isEmpty()) {
-        main_.context().dialogs.message(kNoFile);
-        return;
-    }
+    if (path.isEmpty())
+        return; // the choice was taken back
     const BusyCursor busy;
     try {
-        contents_->addItems(readTextFieldsOfFile(path));
+        showContents(contents_, viewTextFile(path));
     } catch (const FileError&) {
         main_.context().dialogs.message(QStringLiteral("Your txt file is not valid"));
     }

@@ -11,9 +11,10 @@ namespace numbrava {
 class DatePicker;
 class MainView;
 
-// Form30: a text file of the data folder becomes the dated entry file of the
-// selected game for a chosen date. Validate checks the file and the date;
-// Import is offered only after that, until the file or the date changes.
+// Form30: a text file of the data folder (or of another one, by Browse or a
+// drop) becomes the dated entry file of the selected game for a chosen date.
+// Validate checks the file and the date; Import is offered only after that,
+// until the file or the date changes.
 class TextImportScreen : public SecondaryScreen {
     Q_OBJECT
   public:
@@ -33,6 +34,8 @@ class TextImportScreen : public SecondaryScreen {
     void validate();
     void import();
     QString chosenPath() const;
+    // A file from anywhere (Browse or a drop) is chosen as one of the folder is.
+    void takeFile(const QString& path);
 
     MainView& main_;
     GameCode game_;

@@ -122,8 +122,11 @@ void HistoryCheckScreen::buildUi() {
     top->addWidget(pageStack_, 1);
     top->addLayout(right);
 
+    Label11 = new QLabel;
+    Label11->setObjectName(QStringLiteral("Label11"));
     auto* paging = new QHBoxLayout;
     paging->addWidget(Command5);
+    paging->addWidget(Label11);
     paging->addWidget(Command4);
     paging->addStretch();
     paging->addWidget(Command1);
@@ -138,6 +141,7 @@ void HistoryCheckScreen::buildUi() {
     setTabOrder(Command3, List1[0]);
     Command2->setDefault(true);
     Command2->setFocus();
+    showPage(0);
     resize(sizeHint().width(), 520);
 }
 
@@ -290,6 +294,8 @@ void HistoryCheckScreen::catchUpPage(int page) {
 void HistoryCheckScreen::showPage(int page) {
     catchUpPage(page);
     pageStack_->setCurrentIndex(page);
+    const int used = run_ ? run_->pages().currentPage() + 1 : 1;
+    Label11->setText(QStringLiteral("Page %1 of %2").arg(page + 1).arg(std::max(used, page + 1)));
 }
 
 int HistoryCheckScreen::shownPage() const {

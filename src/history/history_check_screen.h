@@ -71,6 +71,7 @@ class HistoryCheckScreen : public SecondaryScreen {
     std::array<QLabel*, 9> Label{};   // Label1..Label9: category labels
     std::array<QLineEdit*, 9> Text{}; // Text1..Text9: category totals
     QLabel* Label10 = nullptr;        // status line
+    QLabel* Label11 = nullptr;        // which page is shown: "Page 2 of 4"
     QProgressBar* ProgressBar1 = nullptr;
     QStackedWidget* pageStack_ = nullptr;
     std::array<QListView*, HistoryPages::kPageCount> List1{};

@@ -15,6 +15,7 @@
 #include "ui/list_font.h"
 #include "ui/screen_parts.h"
 #include "ui/secondary_screen.h"
+#include "ui/window_place.h"
 #include "wheels/wheel_catalogue.h"
 
 #include <QAction>
@@ -362,6 +363,7 @@ void MainWindow::start() {
             option->setChecked(true);
     selectSavedPrinter();
     ui_.Command3->hide();
+    restoreWindowPlace(this);
 }
 
 std::array<std::pair<QRadioButton*, GameCode>, 4> MainWindow::gameOptions() const {
@@ -482,6 +484,7 @@ void MainWindow::loadDatedEntryFile() {
     ui_.Text3->setText(QStringLiteral("0"));
     ctx_.state.currentEntryFile = datedEntryFileName(
         ctx_.state.installFolder, ctx_.state.selectedGame, ui_.DTPicker2->value());
+    ui_.Frame5->setTitle(gameInfo(ctx_.state.selectedGame).entriesFrameCaption);
     listEntryFile(ctx_.state.currentEntryFile);
 }
 
@@ -558,6 +561,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this && window->isVisible())
             window->close();
+    if (isVisible())
+        saveWindowPlace(this);
     shutDown();
     event->accept();
 }

@@ -13,6 +13,7 @@
 #include "ui/date_picker.h"
 #include "ui/file_guard.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -184,6 +185,7 @@ void MainWindow::showFixedEntryFile(const QString& path, bool hideEntriesDate) {
     ui_.Text2->setText(QStringLiteral("0"));
     EntryFile::deleteEmptyEntryFile(ctx_.state.currentEntryFile);
     ctx_.state.currentEntryFile = path;
+    ui_.Frame5->setTitle(fixedEntriesCaption(ctx_.state.selectedGame, path));
     listEntryFile(path);
 }
 

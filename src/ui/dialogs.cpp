@@ -3,6 +3,7 @@
 #include "ui/title_width.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QSpacerItem>
@@ -21,6 +22,10 @@ QMessageBox::StandardButton run(QMessageBox& box) {
 }
 } // namespace
 
+QString QtDialogs::askFileToOpen(const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+}
+
 void QtDialogs::showMessage(const QString& text, const QString& title) {
     // A plain box with an OK button and no icon.
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
@@ -28,9 +33,10 @@ void QtDialogs::showMessage(const QString& text, const QString& title) {
     run(box);
 }
 
-bool QtDialogs::askYesNo(const QString& text, const QString& title) {
+bool QtDialogs::askYesNo(const QString& text, const QString& title, const QString& detail) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setInformativeText(detail);
     box.setDefaultButton(QMessageBox::No);
     return run(box) == QMessageBox::Yes;
 }

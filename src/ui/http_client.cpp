@@ -47,8 +47,10 @@ void QtHttpClient::get(const QUrl& url) {
 }
 
 void QtHttpClient::abort() {
-    if (reply_ && reply_->isRunning())
-        reply_->abort();
+    if (!reply_ || !reply_->isRunning())
+        return;
+    dropReply();
+    emit stateChanged(HttpState::Error);
 }
 
 int QtHttpClient::statusCode() const {
@@ -69,7 +71,9 @@ void QtHttpClient::dropReply() {
     QNetworkReply* old = reply_;
     reply_ = nullptr;
     old->disconnect(this);
-    old->abort();
+    // Deleting a reply ends its transfer. QNetworkReply::abort() would end it
+    // a second time when the reply's own error (an HTTP error status, a
+    // dropped line) is already on its way from the network thread.
     old->deleteLater();
 }
 

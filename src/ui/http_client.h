@@ -32,7 +32,7 @@ class HttpClient : public QObject {
 
     // Starts a GET; a request still running is dropped first, unreported.
     virtual void get(const QUrl& url) = 0;
-    // Ends the running request, which then reports Error.
+    // Ends the running request and reports Error.
     virtual void abort() = 0;
     // Of the current response: the status code (0 before the headers) and a
     // header (null when the response has none).

@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/main_view.h"
 #include "ui/title_width.h"
+#include "ui/window_place.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -27,22 +28,26 @@ SecondaryScreen::~SecondaryScreen() {
 }
 
 void SecondaryScreen::openScreen() {
+    const bool placed = restoreWindowPlace(this);
     // Wide enough for the whole caption: some captions are the only place that
     // names what the screen works on (a game and a date).
     const QSize own = testAttribute(Qt::WA_Resized) ? size() : sizeHint();
     const int captionWidth = titleBarWidth(windowTitle(), font());
     if (own.width() < captionWidth)
         resize(captionWidth, own.height());
-    if (opener_) {
+    if (opener_)
         opener_->setEnabled(false);
+    if (!placed && opener_)
         centreOver(this, opener_);
-    }
+    keepOnScreen(this);
     show();
     raise();
     activateWindow();
 }
 
 void SecondaryScreen::closeEvent(QCloseEvent* event) {
+    if (isVisible())
+        saveWindowPlace(this);
     if (!released_)
         onClosing();
     releaseOpener();

@@ -1,5 +1,6 @@
 #include "app/data_folder.h"
 #include "app/numbrava.h"
+#include "data/file_error.h"
 #include "support/file_bytes.h"
 
 #include <QDir>
@@ -48,6 +49,9 @@ TEST(DataFolder, ChosenCleanedAndGivenTheShippedFilesOnlyWhereMissing) {
     writeText(user + "/pbk.rtl", "the user's own draws");
     EXPECT_EQ(chooseDataFolder(QString(), bin, user), user);
     EXPECT_EQ(fileBytes(user + "/pbk.rtl"), "the user's own draws");
+    // A data folder that is a plain file, or cannot be made, is refused.
+    for (const QString& bad : {base.filePath("share/numbrava/pbk.rtl"), user + "/pbk.rtl/x"})
+        EXPECT_THROW(chooseDataFolder(bad, bin, user), FileError) << bad.toStdString();
 }
 
 TEST(ProgramStart, OnAFolderOrWithoutADisplay) {
@@ -61,21 +65,24 @@ TEST(ProgramStart, OnAFolderOrWithoutADisplay) {
     window->close();
     EXPECT_EQ(fileBytes(data.filePath("game.dat")), QByteArray(2, '\0'));
 
-    // A terminal with no display at all: these options print and end well.
+    // A terminal with no display at all: every option is answered, every mistake refused.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
-    const std::pair<const char*, const char*> cases[] = {
-        {"--help", "--data-dir <folder>"},
-        {"-h", "--version"},
-        {"--version", "Numbrava " NUMBRAVA_VERSION}};
-    for (const auto& [option, shown] : cases) {
+    const QString plainFile = "--data-dir=" + data.filePath("game.dat");
+    const std::tuple<QString, const char*, int> cases[] = {
+        {"--help", "--data-dir <folder>", 0},           {"-h", "--version", 0},
+        {"--version", "Numbrava " NUMBRAVA_VERSION, 0}, {"--bogus", "Unknown option 'bogus'", 2},
+        {"--results-url=ftp://x/", "http://", 2},       {plainFile, "is not a folder", 1}};
+    for (const auto& [option, shown, exitCode] : cases) {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(NUMBRAVA_BIN_DIR "/numbrava"), {QString::fromLatin1(option)});
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(QStringLiteral(NUMBRAVA_BIN_DIR "/numbrava"), {option});
         ASSERT_TRUE(program.waitForFinished(30000));
-        EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-        EXPECT_TRUE(program.readAllStandardOutput().contains(shown)) << option;
+        const QByteArray said = program.readAll();
+        EXPECT_EQ(program.exitCode(), exitCode) << said.toStdString();
+        EXPECT_TRUE(said.contains(shown)) << said.toStdString();
     }
 }
 

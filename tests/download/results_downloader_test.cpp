@@ -88,6 +88,14 @@ const QString kCorruptQuestion = QStringLiteral(
 const QString kAllDone = QStringLiteral("All Selected Results Downloaded Successfully.");
 const QString kSomeFailed = QStringLiteral("Some Selected Results Failed to Download.");
 
+// Qt's warning for a network reply ended twice (aborted after it had failed).
+int repliesEndedTwice = 0;
+QtMessageHandler otherMessages = nullptr;
+void countRepliesEndedTwice(QtMsgType type, const QMessageLogContext& where, const QString& text) {
+    repliesEndedTwice += text.contains("must only be called once") ? 1 : 0;
+    otherMessages(type, where, text);
+}
+
 class ResultsDownloader : public MainWindowTest {
   protected:
     QtHttpClient http{400}; // a stalled server is given up after 0.4 s of silence
@@ -99,7 +107,16 @@ class ResultsDownloader : public MainWindowTest {
     CannedServer server;
     QWidget* rdl = nullptr;
 
-    void TearDown() override { closeScreens("RDL"); }
+    void SetUp() override {
+        repliesEndedTwice = 0;
+        otherMessages = qInstallMessageHandler(countRepliesEndedTwice);
+    }
+    void TearDown() override {
+        closeScreens("RDL");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        qInstallMessageHandler(otherMessages);
+        EXPECT_EQ(repliesEndedTwice, 0);
+    }
 
     // Powerball with `localDraws` draws at hand, the downloader open for the games ticked.
     void open(const QString& address, int localDraws, bool megaMillionsToo = false,

@@ -1,3 +1,4 @@
+#include "data/record_file.h"
 #include "entries/entry_file_deletion.h"
 #include "entries/entry_test_helpers.h"
 #include "support/disk_faults.h"
@@ -5,6 +6,8 @@
 #include "support/record_bytes.h"
 
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QMimeData>
 #include <QPointer>
 
 using namespace numbrava;
@@ -28,7 +31,10 @@ class EntryFileScreens : public MainWindowTest {
     }
     void choose(const QString& name) {
         QListWidget* files = control<QListWidget>(screen, "File1");
-        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+        const QListWidgetItem* item = files->findItems(name, Qt::MatchExactly).value(0);
+        ASSERT_NE(item, nullptr) << name.toStdString();
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(item).center());
     }
     bool importOffered() const {
         return !control<QPushButton>(screen, "Command3")->isHidden() &&
@@ -36,6 +42,7 @@ class EntryFileScreens : public MainWindowTest {
     }
     QString count() const { return child<QLineEdit>("Text2")->text(); }
     QString standPB() const { return file("StandPB.lot"); }
+    QString frame5() const { return child<QGroupBox>("Frame5")->title(); }
     void saveStanding() { action("mnustandsave")->trigger(); }
 };
 
@@ -63,9 +70,10 @@ TEST_F(EntryFileScreens, DeletionViewsAChosenFileAndDeletesItOnlyWhenNotShownAnd
 
     dialogs.answerYes();
     clickOn(screen, "Command3");
-    EXPECT_EQ(std::tuple(QFileInfo::exists(other), listed("List2"), listed("File1"),
-                         dialogs.unscriptedQuestions),
-              std::tuple(false, QStringList(), QStringList{"PwrB05JUL2003.lot"}, 0));
+    EXPECT_EQ(
+        std::tuple(QFileInfo::exists(other), listed("List2"), listed("File1"),
+                   dialogs.unscriptedQuestions, dialogs.shown.back().detail),
+        std::tuple(false, QStringList(), QStringList{"PwrB05JUL2003.lot"}, 0, "PwrB09JUL2003.lot"));
     // The count is not consulted: a record of zeros ends the list.
     writeFileBytes(file("odd.lot"), RawRecord{.count = 3, .numbers = {9, 8, 7, 6, 5}}.bytes() +
                                         RawRecord{}.bytes() + RawRecord{.numbers = {1}}.bytes());
@@ -83,10 +91,17 @@ TEST_F(EntryFileScreens, ImportListsTheLinesOnTheMainScreenOnlyForTheDateShown) 
     clickOn(screen, "Command2");
     EXPECT_EQ(dialogs.texts(), QStringList{"You have not selected a file"});
 
-    choose("other.txt");
+    // A file of another folder is taken as one of the data folder.
+    QTemporaryDir elsewhere;
+    writeFileBytes(elsewhere.filePath("other.txt"), "01 02 03 04 05 06\n");
+    dialogs.fileToOpen = elsewhere.filePath("other.txt");
+    clickOn(screen, "Command4");
     clickOn(screen, "Command2");
     ASSERT_TRUE(importOffered());
-    control<DatePicker>(screen, "DTPicker1")->setValue(kToday.addDays(4));
+    auto* date = control<DatePicker>(screen, "DTPicker1");
+    QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(date, "09 July 2003");
+    QTest::keyClick(date, Qt::Key_Return);
     EXPECT_FALSE(importOffered());
     clickOn(screen, "Command2");
     clickOn(screen, "Command3");
@@ -99,7 +114,12 @@ TEST_F(EntryFileScreens, ImportListsTheLinesOnTheMainScreenOnlyForTheDateShown) 
     delete screen.data();
     action("mnuImport")->trigger();
     screen = visibleScreen("Form30");
-    choose("mine.txt");
+    QMimeData dragged; // dropped onto the list
+    dragged.setUrls({QUrl::fromLocalFile(file("mine.txt"))});
+    QDragEnterEvent enter({5, 5}, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QDropEvent drop({5, 5}, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
+        QApplication::sendEvent(control<QListWidget>(screen, "File1")->viewport(), event);
     EXPECT_EQ(listed("List2").size(), 3);
     dialogs.clear();
     clickOn(screen, "Command2");
@@ -111,6 +131,22 @@ TEST_F(EntryFileScreens, ImportListsTheLinesOnTheMainScreenOnlyForTheDateShown) 
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(rows("List1"), (QStringList{"03 09 17 22 41 PB 12", "01 02 03 04 05 PB 42",
                                           "10 20 30 40 50 PB 01"}));
+}
+
+// No entry file holds more than 32767 lines: the viewers stop there and say so.
+TEST_F(EntryFileScreens, TheViewersStopAtTheLinesAnEntryFileCanHold) {
+    QByteArray lot = RawRecord{.count = 1, .numbers = {1, 2, 3, 4, 5}}.bytes();
+    writeFileBytes(file("huge.lot"), lot.repeated(kMaxRecords + 9));
+    writeFileBytes(file("huge.txt"), QByteArray("01 02 03 04 05 06\n").repeated(kMaxRecords + 9));
+    for (const auto& [menu, form, name] :
+         {std::tuple{"mnuDelete", "Form8", "huge.lot"}, {"mnuImport", "Form30", "huge.txt"}}) {
+        open(menu, form);
+        choose(QString::fromLatin1(name));
+        const QStringList rows = listed("List2");
+        EXPECT_EQ(rows.size(), kMaxRecords + 1) << name;
+        EXPECT_TRUE(rows.last().contains("32767 lines")) << rows.last().toStdString();
+        delete screen.data();
+    }
 }
 
 // The standing entry is the selected game's own: StandMM.lot is no Powerball one.
@@ -154,8 +190,8 @@ TEST_F(EntryFileScreens, AStandingEntryIsSavedWholeAfterAskingAndListedUntilDate
     state.openWheelType = 3;
     action("mnustandopen")->trigger();
     EXPECT_EQ(rows("List1"), (QStringList{"04 14 24 34 44 PB 04", "02 12 22 32 42 PB 02"}));
-    EXPECT_EQ(std::tuple(count(), state.currentEntryFile, state.openWheelType),
-              std::tuple(QStringLiteral("2"), standPB(), 0));
+    EXPECT_EQ(std::tuple(count(), state.currentEntryFile, state.openWheelType, frame5()),
+              std::tuple(QStringLiteral("2"), standPB(), 0, "Standing Entry for Powerball"));
     dialogs.clear();
     saveStanding(); // the standing entry itself is shown
     EXPECT_EQ(dialogs.texts(), QStringList{"Done."});
@@ -163,7 +199,8 @@ TEST_F(EntryFileScreens, AStandingEntryIsSavedWholeAfterAskingAndListedUntilDate
     child<QPushButton>("Command3")->click();
     EXPECT_TRUE(child<QPushButton>("Command3")->isHidden());
     EXPECT_EQ(rows("List1"), QStringList{"04 14 24 34 44 PB 04"});
-    EXPECT_EQ(state.currentEntryFile, file("PwrB09JUL2003.lot"));
+    EXPECT_EQ(std::tuple(state.currentEntryFile, frame5()),
+              std::tuple(file("PwrB09JUL2003.lot"), "My Enties For Powerball"));
 
     // A standing file without lines lists as empty and goes once it is left.
     writeFileBytes(standPB(), QByteArray());

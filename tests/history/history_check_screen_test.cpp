@@ -136,6 +136,8 @@ TEST_F(HistoryScreen, OpensOnlyWithLinesAndDrawsRunsStopAndPagesFillInTurn) {
         for (int p = 1; p <= 4; ++p) {
             clickOn(paged, "Command4");
             EXPECT_EQ(visiblePage(paged), std::min(p, used - 1));
+            EXPECT_EQ(control<QLabel>(paged, "Label11")->text(),
+                      QStringLiteral("Page %1 of %2").arg(std::min(p, used - 1) + 1).arg(used));
         }
         for (int p = used - 2; p >= -1; --p) {
             clickOn(paged, "Command5");

@@ -124,7 +124,17 @@ TEST_F(MainScreen, TheTwoDatesShowTheirDrawAndTheirEntryFileAndTheShownDrawCanBe
     // A result date without a draw hides the balls and the winning lines only.
     child<QListWidget>("List2")->addItem(QStringLiteral("a winning line"));
     child<QLineEdit>("Text3")->setText(QStringLiteral(" 1"));
-    child<DatePicker>("DTPicker1")->setValue(QDate(2003, 7, 9));
+    // Typed over the whole text, a date is taken whole or refused whole.
+    auto* resultDate = child<DatePicker>("DTPicker1");
+    for (const auto& [typed, taken] : {std::pair{"31 June 2003", QDate(2003, 7, 5)},
+                                       {"27 August 2005", QDate(2005, 8, 27)},
+                                       {"9 July 2003", QDate(2003, 7, 9)}}) {
+        QTest::keyClick(resultDate, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(resultDate, QString::fromLatin1(typed));
+        QTest::keyClick(resultDate, Qt::Key_Return);
+        EXPECT_EQ(resultDate->value(), taken) << typed;
+    }
+    EXPECT_EQ(resultDate->text(), QStringLiteral("09 July 2003"));
     EXPECT_TRUE(shownBalls().empty());
     EXPECT_TRUE(rows("List2").isEmpty());
     EXPECT_EQ(child<QLineEdit>("Text3")->text(), QStringLiteral("0"));

@@ -22,10 +22,12 @@ class FakeDialogs : public Dialogs {
     struct Shown {
         QString text, title;
         bool question = false;
+        QString detail;
     };
     std::vector<Shown> shown;
     std::deque<bool> answers;
     int unscriptedQuestions = 0;
+    QString fileToOpen; // what the file dialog gives
 
     void answerYes(int times = 1) { answers.insert(answers.end(), times, true); }
     void answerNo(int times = 1) { answers.insert(answers.end(), times, false); }
@@ -39,11 +41,12 @@ class FakeDialogs : public Dialogs {
     void clear() { shown.clear(); }
 
   protected:
+    QString askFileToOpen(const QString&, const QString&) override { return fileToOpen; }
     void showMessage(const QString& text, const QString& title) override {
         shown.push_back({text, title, false});
     }
-    bool askYesNo(const QString& text, const QString& title) override {
-        shown.push_back({text, title, true});
+    bool askYesNo(const QString& text, const QString& title, const QString& detail) override {
+        shown.push_back({text, title, true, detail});
         if (answers.empty()) {
             ++unscriptedQuestions;
             return false;

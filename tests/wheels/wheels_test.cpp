@@ -305,6 +305,7 @@ TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndEachGameHasItsOwn) {
     EXPECT_EQ(dialogs.texts(), QStringList{"You have not yet created this 5 wheel"});
     EXPECT_EQ(rows("List1"), megaLines);
     EXPECT_EQ(state.openWheelType, 6);
+    EXPECT_EQ(child<QGroupBox>("Frame5")->title(), QStringLiteral("Wheel 5-3-3 for Mega Millions"));
     // The wheel screen opens with the most drawn numbers of the game.
     ASSERT_NE(openWheel5(), nullptr);
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("5 Wheel for Mega Millions"));
