@@ -166,7 +166,8 @@ void deleteSelectedEntries(MainWindow& main) {
 void MainWindow::setupEntryActions() {
     connect(ui_.Command4, &QPushButton::clicked, this, [this] { openAddEntries(*this); });
     connect(ui_.Command6, &QPushButton::clicked, this, [this] { editSelectedEntry(*this); });
-    connect(ui_.Command5, &QPushButton::clicked, this, [this] { deleteSelectedEntries(*this); });
+    connect(ui_.Command5, &QPushButton::clicked, this,
+            [this] { runAsStep([this] { deleteSelectedEntries(*this); }); });
     connect(ui_.Command3, &QPushButton::clicked, this, &MainWindow::showDatedEntries);
 }
 
