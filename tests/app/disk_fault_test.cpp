@@ -5,6 +5,7 @@
 #include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <map>
@@ -85,12 +86,20 @@ const DiskCase kMoreChanges[] = {
          clickItem(control<QListWidget>(form, "File1"), "PwrB12JUL2003.lot");
          return [form] { clickOn(form, "Command3"); };
      }},
+    {"FilterRemove", "PwrB05JUL2003.lot", "Undo Remove 2 lines from PwrB05JUL2003.lot",
+     [](MainWindow& w) -> std::function<void()> {
+         control<QAction>(&w, "mnufilter")->trigger();
+         QWidget* form = visibleScreen("Form10");
+         control<QCheckBox>(form, "Check1")->click(); // both sums are far below the window
+         clickOn(form, "Command1");
+         return [form] { clickOn(form, "Command2"); };
+     }},
     {"SaveStandingEntry", "StandPB.lot", "Undo Save standing entry StandPB.lot",
      [](MainWindow& w) -> std::function<void()> {
          return [&w] { control<QAction>(&w, "mnustandsave")->trigger(); };
      }},
 };
-const char* const kScreens[] = {"Form2", "Form5", "defaults", "Form30", "Form8"};
+const char* const kScreens[] = {"Form2", "Form5", "defaults", "Form30", "Form8", "Form10"};
 } // namespace
 
 // The files every case starts from, on the main screen of Powerball on 5 JUL 2003.
