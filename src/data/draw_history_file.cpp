@@ -2,6 +2,7 @@
 
 #include "data/dates.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 
 namespace numbrava {
@@ -24,6 +25,15 @@ void requireRoomForOneMore(RecordFile& file, int n) {
         throw FileError(QStringLiteral("The file %1 already holds %2 draws and cannot hold more.")
                             .arg(file.fileName())
                             .arg(kMaxRecords));
+}
+
+// "Add draw of 05 JUL 2003": what Undo names.
+void nameDrawStep(const char* verb, int day, int month, int year) {
+    nameFileStep(QStringLiteral("%1 draw of %2 %3 %4")
+                     .arg(QLatin1String(verb))
+                     .arg(day, 2, 10, QLatin1Char('0'))
+                     .arg(monthAbbrev(month))
+                     .arg(year));
 }
 } // namespace
 
@@ -117,6 +127,7 @@ void insertDraw(const QString& path, const std::array<std::int16_t, 5>& balls, s
                 int day, int month, int year) {
     RecordFile file(path, kRecordSize, Mode::Rewrite);
     const int n = file.count();
+    nameDrawStep("Add", day, month, year);
     const long long newDate = sortableDateNumber(year, month, day);
     int insertAt = n + 1;
     for (int i = 1; i <= n; ++i) {
@@ -154,6 +165,8 @@ bool deleteDraw(const QString& path, int k) {
     const int n = file.count();
     if (k < 1 || k > n)
         return false;
+    const DrawRecord gone = readRecord(file, k);
+    nameDrawStep("Delete", gone.day, gone.month, gone.year);
     for (int j = k + 1; j <= n; ++j) {
         DrawRecord r = readRecord(file, j);
         r.position = static_cast<std::int16_t>(r.position - 1);

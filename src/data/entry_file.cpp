@@ -2,6 +2,7 @@
 
 #include "data/dates.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
 
@@ -84,6 +85,7 @@ void appendLine(const QString& path, const EntryLine& line) {
     RecordFile file(path, kRecordSize, Mode::ReadWrite);
     const int n = file.count();
     requireRoomFor(file, n, 1);
+    nameFileStep(QStringLiteral("Add %1 to ") + file.fileName(), 1);
     // The new record starts from record 1's bytes, so its stale count is n.
     EntryRecord r = readRecord(file, 1);
     r.line = line;
@@ -95,6 +97,7 @@ void appendDatedLines(const QString& path, const std::vector<EntryLine>& lines, 
     RecordFile file(path, kRecordSize, Mode::ReadWrite);
     const int n = file.count();
     requireRoomFor(file, n, lines.size());
+    nameFileStep(QStringLiteral("Add %1 to ") + file.fileName(), static_cast<int>(lines.size()));
     EntryRecord r;
     r.day = static_cast<std::int16_t>(date.day());
     r.month = static_cast<std::int16_t>(date.month());
@@ -114,6 +117,7 @@ void replaceLine(const QString& path, int k, const EntryLine& line) {
         throw FileError(QStringLiteral("The file %1 has no line %2.").arg(file.fileName()).arg(k));
     EntryRecord r = readRecord(file, k);
     r.line = line;
+    nameFileStep(QStringLiteral("Edit %1 of ") + file.fileName(), 1);
     file.write(k, r.toBytes());
 }
 
@@ -127,6 +131,7 @@ bool deleteLine(const QString& path, int k) {
     for (int m = k; m <= n + 1; ++m)
         file.write(m, file.read(m + 1));
     file.setCount(n - 1);
+    nameFileStep(QStringLiteral("Remove %1 from ") + file.fileName(), 1);
     file.commit();
     return true;
 }
@@ -140,6 +145,7 @@ bool deleteEmptyEntryFile(const QString& path) {
     } catch (const FileError&) {
         return false; // never throw away a file we cannot read
     }
+    const FileHousekeeping upkeep(path);
     return QFile::remove(path);
 }
 

@@ -1,6 +1,7 @@
 #include "data/record_file.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/safe_file.h"
 
 #include <QFileInfo>
@@ -64,6 +65,7 @@ RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
         }
         return;
     }
+    noteFileChange(path_);
     open_ = file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (!open_)
         throw FileError(QStringLiteral("The file %1 cannot be written: %2")

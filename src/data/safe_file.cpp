@@ -1,6 +1,7 @@
 #include "data/safe_file.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 namespace numbrava {
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    noteFileChange(path);
     QSaveFile file(path);
     // Unbuffered, so a full disk shows in write() itself: a failure that only
     // surfaced while closing would still let the half-written copy be renamed.

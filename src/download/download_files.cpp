@@ -2,6 +2,7 @@
 
 #include "data/draw_history_file.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,6 +68,8 @@ void settleDownload(const QString& folder, GameCode game, bool keep) {
     if (keep) {
         // The rename replaces the history in one step: it is either the old
         // file or the new one, never a mixture, even if the program stops.
+        noteFileChange(historyFilePath(folder, game));
+        nameFileStep(QStringLiteral("Download of ") + gameInfo(game).historyFile);
         std::error_code error;
         std::filesystem::rename(nativePath(downloaded), nativePath(historyFilePath(folder, game)),
                                 error);

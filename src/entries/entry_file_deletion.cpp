@@ -1,6 +1,7 @@
 #include "entries/entry_file_deletion.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 
 #include <QFile>
@@ -59,8 +60,11 @@ QString entryFileDeletionQuestion() {
 }
 
 void deleteEntryFile(const QString& path) {
+    noteFileChange(path);
+    nameFileStep(QStringLiteral("Delete ") + QFileInfo(path).fileName());
     QFile file(path);
-    if (!file.remove())
+    // The desktop's trash keeps it where the system has one; else it goes.
+    if (!file.moveToTrash() && !file.remove())
         throw FileError(QStringLiteral("The file %1 cannot be deleted: %2")
                             .arg(QFileInfo(path).fileName(), file.errorString()));
 }

@@ -26,7 +26,8 @@ std::optional<QString> entryFileDeletionRefusal(const QString& folder, const QSt
 
 QString entryFileDeletionQuestion();
 
-// Deletes the file; throws FileError when it cannot be deleted.
+// Moves the file to the desktop's trash, or deletes it where there is none;
+// throws FileError when it cannot be deleted.
 void deleteEntryFile(const QString& path);
 
 } // namespace numbrava

@@ -1,6 +1,7 @@
 #include "entries/entry_filter.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 #include "data/safe_file.h"
 #include "entries/entry_file_copy.h"
@@ -108,6 +109,7 @@ void removeOldWorkFile(const QString& workFile) {
 FilterRun runEntryFilter(const QString& entryFile, const QString& workFile,
                          const FilterChoice& choice,
                          const std::function<void(int, int)>& lineDone) {
+    const FileHousekeeping workingCopy(workFile);
     // An old copy never stands in for this run's, even when the new one fails.
     removeOldWorkFile(workFile);
     writeFileAtomically(workFile, readEntryFileBytes(entryFile));
@@ -134,6 +136,7 @@ FilterRun runEntryFilter(const QString& entryFile, const QString& workFile,
 }
 
 void setWorkMark(const QString& workFile, int k, bool checked) {
+    const FileHousekeeping workingCopy(workFile);
     RecordFile work(workFile, kRecordSize, Mode::ReadWrite);
     if (k < 1 || k > work.count())
         throw FileError(QStringLiteral("The file %1 no longer holds line %2; press Check again.")
@@ -169,6 +172,7 @@ int removeCheckedLines(const QString& workFile, int expectedLines, const QString
         EntryRecord::fromBytes(kept.left(kRecordSize).leftJustified(kRecordSize, '\0'));
     first.count = n;
     kept.replace(0, kRecordSize, first.toBytes());
+    nameFileStep(QStringLiteral("Remove %1 from ") + QFileInfo(entryFile).fileName(), k - n);
     writeFileAtomically(entryFile, kept);
     return n;
 }

@@ -2,6 +2,7 @@
 
 #include "data/draw_record.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
 
@@ -42,6 +43,7 @@ LinesDeleted deleteSelectedLines(const QString& path, const std::vector<bool>& s
 
     const int deleted = count - firstDeleted + 1 - static_cast<int>(kept.size());
     file.setCount(count - deleted);
+    nameFileStep(QStringLiteral("Remove %1 from ") + file.fileName(), deleted);
     file.commit();
     return {count - deleted, deleted == shown};
 }

@@ -1,7 +1,10 @@
 #include "entries/standing_entry.h"
 
+#include "data/file_journal.h"
 #include "data/safe_file.h"
 #include "entries/entry_file_copy.h"
+
+#include <QFileInfo>
 
 namespace numbrava {
 
@@ -10,6 +13,7 @@ QString standingEntryPath(const QString& folder, GameCode game) {
 }
 
 void saveStandingEntry(const QString& entryFile, const QString& standingPath) {
+    nameFileStep(QStringLiteral("Save standing entry ") + QFileInfo(standingPath).fileName());
     writeFileAtomically(standingPath, readEntryFileBytes(entryFile));
 }
 

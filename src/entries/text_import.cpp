@@ -2,6 +2,7 @@
 
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
 #include "data/safe_file.h"
@@ -227,6 +228,7 @@ ImportResult importTextEntry(const QString& folder, GameCode game, const QString
         return {false, *refusal, {}, 0};
     const Prepared& p = std::get<Prepared>(prepared);
     try {
+        nameFileStep(QStringLiteral("Import of ") + QFileInfo(textFile).fileName());
         writeFileAtomically(p.target, entryFileBytes(p.lines, entryDate));
     } catch (const FileError& error) {
         return {false, error.message(), p.target, 0};

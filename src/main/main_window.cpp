@@ -85,6 +85,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
     setupDownloadActions();
     setupImportActions();
     setupResultsFileActions();
+    setupUndoActions();
     // The pictures are named by what they open, after the captions under them.
     ui_.Image1->setAccessibleName(QStringLiteral("History: draw results"));
     ui_.Image3->setAccessibleName(QStringLiteral("Stats: draw statistics"));
@@ -309,6 +310,10 @@ void MainWindow::buildMenus() {
     ui_.mnuExit = action(ui_.mnuFile, "mnuExit", QStringLiteral("Exit"));
     ui_.mnuExit->setShortcut(QKeySequence::Quit);
 
+    ui_.mnuEdit = topMenu("mnuEdit", QStringLiteral("&Edit"));
+    ui_.mnuUndo = action(ui_.mnuEdit, "mnuUndo", QStringLiteral("Undo"));
+    ui_.mnuRedo = action(ui_.mnuEdit, "mnuRedo", QStringLiteral("Redo"));
+
     ui_.mnuWheels = topMenu("mnuWheels", QStringLiteral("&Wheels"));
     ui_.mnuWheelCreate = action(ui_.mnuWheels, "mnuWheelCreate", QStringLiteral("Create"));
     ui_.mnuWheelOpen = menu(ui_.mnuWheels, "mnuWheelOpen", QStringLiteral("Open"));
@@ -340,7 +345,8 @@ void MainWindow::connectControls() {
         });
     connect(ui_.DTPicker1, &DatePicker::changed, this, &MainWindow::lookUpDraw);
     connect(ui_.DTPicker2, &DatePicker::changed, this, &MainWindow::loadDatedEntryFile);
-    connect(ui_.Command2, &QPushButton::clicked, this, &MainWindow::deleteDraw);
+    connect(ui_.Command2, &QPushButton::clicked, this,
+            [this] { runAsStep([this] { deleteDraw(); }); });
     connect(ui_.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(ui_.mnuHelp, &QAction::triggered, this, [this] { openHelpAt(QString()); });
     connect(ui_.mnuAbout, &QAction::triggered, this, &MainWindow::openAbout);
@@ -533,6 +539,13 @@ void MainWindow::deleteDraw() {
 }
 
 void MainWindow::openSecondary(SecondaryScreen* screen) {
+    journal_.beginStep();
+    // After the screen's own reactions: their reloading belongs to the step.
+    connect(screen, &SecondaryScreen::closed, this, [this] {
+        journal_.endStep();
+        updateUndoActions();
+    });
+    updateUndoActions();
     screen->openScreen();
 }
 

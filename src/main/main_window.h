@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/draw_record.h"
+#include "data/file_journal.h"
 #include "data/game.h"
 #include "ui/app_context.h"
 #include "ui/form1_controls.h"
@@ -8,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <utility>
 
 namespace numbrava {
@@ -56,8 +58,14 @@ class MainWindow : public QMainWindow, public MainView {
     void showFixedEntryFile(const QString& path, bool hideEntriesDate) override;
     void showDatedEntries() override;
 
-    // Opens a screen the secondary way: this window waits disabled until it closes.
+    // Opens a screen the secondary way: this window waits disabled until it
+    // closes. What the screen changes in the files is one step for Undo.
     void openSecondary(SecondaryScreen* screen);
+    // Runs a handler that changes files as one step for Undo.
+    void runAsStep(const std::function<void()>& action);
+    // Lists the shown entry file again: the entries date for a dated entry,
+    // the same file in the same view for a standing or wheel entry.
+    void reloadShownEntries();
 
     // Shows a file problem once; the same problem again right after is not repeated.
     void reportFileError(const FileError& error) override;
@@ -95,11 +103,15 @@ class MainWindow : public QMainWindow, public MainView {
     void setupDownloadActions();
     void setupImportActions();
     void setupResultsFileActions();
+    void setupUndoActions();
+    void updateUndoActions();
+    void undoOrRedo(bool undo);
     void selectSavedPrinter();
     void openPrinterSelection();
     void checkEntries();
 
     AppContext& ctx_;
+    FileJournal journal_;
     Form1Controls ui_;
     bool shutDownDone_ = false;
     QString lastFileProblem_;

@@ -168,7 +168,8 @@ void deleteSelectedEntries(MainWindow& main) {
 void MainWindow::setupEntryActions() {
     connect(ui_.Command4, &QPushButton::clicked, this, [this] { openAddEntries(*this); });
     connect(ui_.Command6, &QPushButton::clicked, this, [this] { editSelectedEntry(*this); });
-    connect(ui_.Command5, &QPushButton::clicked, this, [this] { deleteSelectedEntries(*this); });
+    connect(ui_.Command5, &QPushButton::clicked, this,
+            [this] { runAsStep([this] { deleteSelectedEntries(*this); }); });
     // The Delete key in the list does what the Delete button does.
     auto* deleteKey =
         new QShortcut(QKeySequence::Delete, ui_.List1, nullptr, nullptr, Qt::WidgetShortcut);

@@ -11,18 +11,6 @@ namespace numbrava {
 
 namespace {
 
-// After the filter the main screen lists its file again, so that removed
-// lines disappear: the entries date for a dated entry, the same file in the
-// same view for a standing or wheel entry.
-void reloadShownEntries(MainWindow& main) {
-    const QString shown = main.context().state.currentEntryFile;
-    const EntryKind kind = entryKindOf(shown);
-    if (shown.isEmpty() || kind == EntryKind::Dated)
-        main.loadDatedEntryFile();
-    else
-        main.showFixedEntryFile(shown, /*hideEntriesDate=*/kind == EntryKind::Wheel);
-}
-
 void openEntryFilter(MainWindow& main) {
     AppContext& ctx = main.context();
     if (entryKindOf(ctx.state.currentEntryFile) == EntryKind::Wheel &&
@@ -35,8 +23,7 @@ void openEntryFilter(MainWindow& main) {
         return;
     }
     auto* screen = new EntryFilterScreen(main);
-    QObject::connect(screen, &SecondaryScreen::closed, &main,
-                     [&main] { reloadShownEntries(main); });
+    QObject::connect(screen, &SecondaryScreen::closed, &main, &MainWindow::reloadShownEntries);
     main.openSecondary(screen);
 }
 

@@ -60,7 +60,8 @@ void openStandingEntry(MainWindow& main) {
 } // namespace
 
 void MainWindow::setupStandingActions() {
-    connect(ui_.mnustandsave, &QAction::triggered, this, [this] { saveAsStandingEntry(*this); });
+    connect(ui_.mnustandsave, &QAction::triggered, this,
+            [this] { runAsStep([this] { saveAsStandingEntry(*this); }); });
     connect(ui_.mnustandopen, &QAction::triggered, this, [this] { openStandingEntry(*this); });
 }
 

@@ -1,6 +1,7 @@
 #include "payouts/payout_files.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 
 namespace numbrava {
@@ -50,6 +51,7 @@ void writeAmounts(const QString& path, const DefaultAmounts& amounts) {
     QByteArray bytes(kDefaultPayoutRecordSize, '\0');
     for (size_t i = 0; i < amounts.size(); ++i)
         writeInt32(bytes, static_cast<int>(4 * i), amounts[i]);
+    nameFileStep(QStringLiteral("Store default payouts"));
     RecordFile file(path, kDefaultPayoutRecordSize, Mode::ReadWrite);
     file.write(1, bytes);
 }
@@ -148,6 +150,7 @@ StoreResult storeTable(const QString& path, const PayoutTable& table) {
                     .arg(kMaxRecords));
         result.record = count + 1;
     }
+    nameFileStep(QStringLiteral("Store payouts of ") + table.dateKey);
     // The target's own count field is kept: in record 1 it is the file's count.
     ActualPayoutRecord r = ActualPayoutRecord::fromBytes(file.read(result.record));
     r.dateKey = key;

@@ -1,6 +1,7 @@
 #include "payouts/payout_lookup.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "payouts/date_key.h"
 #include "payouts/payout_files.h"
 
@@ -34,6 +35,7 @@ void takeDefaultTable(PayoutLookUp& result, const QString& path) {
     }
     // No defaults in it (this is also what a file just created reads as).
     // Removing it may fail on a read-only folder; that changes nothing here.
+    const FileHousekeeping upkeep(path);
     QFile::remove(path);
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "printing/saved_printer_file.h"
 
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 
 namespace numbrava {
@@ -37,6 +38,7 @@ QString readSavedPrinterName(const QString& folder) {
 void writeSavedPrinterName(const QString& folder, const QString& name) {
     QByteArray bytes = name.toLatin1().left(kSavedPrinterRecordSize);
     bytes.append(QByteArray(kSavedPrinterRecordSize - bytes.size(), ' '));
+    nameFileStep(QStringLiteral("Choice of printer ") + name);
     RecordFile file(savedPrinterPath(folder), kSavedPrinterRecordSize, RecordFile::Mode::ReadWrite);
     file.write(1, bytes);
 }

@@ -2,6 +2,7 @@
 
 #include "data/dates.h"
 #include "data/draw_history_file.h"
+#include "data/file_journal.h"
 #include "data/record_file.h"
 #include "data/safe_file.h"
 
@@ -94,8 +95,12 @@ ImportPreview previewResultsFile(const QString& csvPath, const QString& historyP
 }
 
 void storeNewDraws(const QString& historyPath, const ImportPreview& preview) {
-    if (preview.refusal.isEmpty() && !preview.newDraws.empty())
-        DrawHistoryFile::insertDraws(historyPath, preview.newDraws);
+    if (!preview.refusal.isEmpty() || preview.newDraws.empty())
+        return;
+    nameFileStep(QStringLiteral("Import of %1 draws into %2")
+                     .arg(preview.newDraws.size())
+                     .arg(QFileInfo(historyPath).fileName()));
+    DrawHistoryFile::insertDraws(historyPath, preview.newDraws);
 }
 
 } // namespace numbrava

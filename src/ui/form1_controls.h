@@ -71,6 +71,9 @@ struct Form1Controls {
     QAction* mnuDEfaults = nullptr;
     QAction* mnuactualpayouts = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
     QMenu* mnuWheels = nullptr;
     QAction* mnuWheelCreate = nullptr;
     QMenu* mnuWheelOpen = nullptr;

@@ -2,11 +2,13 @@
 
 #include "data/draw_history_file.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
 #include "data/safe_file.h"
 #include "wheels/wheel_file.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -71,6 +73,7 @@ WheelBuild buildWheel(const WheelRequest& request, RandomSource& random) {
 void writeWheelEntryFile(const QString& path, const std::vector<EntryLine>& lines,
                          bool replaceOld) {
     const auto count = static_cast<std::int32_t>(lines.size());
+    nameFileStep(QStringLiteral("Save wheel ") + QFileInfo(path).fileName());
     if (replaceOld) {
         QByteArray bytes;
         for (const EntryLine& line : lines) {

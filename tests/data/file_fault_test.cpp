@@ -3,6 +3,7 @@
 #include "data/draw_history_file.h"
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "data/file_journal.h"
 #include "data/last_game_file.h"
 #include "data/safe_file.h"
 #include "payouts/payout_files.h"
@@ -157,3 +158,34 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
 }
 
 } // namespace
+
+// The last 50 steps; a step past the size limit is named as one that cannot be undone.
+TEST(FileJournalLimits, KeepsTheLast50StepsAndSaysWhenAStepIsTooLargeToUndo) {
+    TempFolder folder;
+    const QString path = folder.writeFile("a.lot", "0");
+    FileJournal journal(FileJournal::kMaxSteps, /*maxStepBytes=*/100);
+    journal.activate();
+    for (int i = 1; i <= 52; ++i) {
+        const FileStep step(journal);
+        nameFileStep(QStringLiteral("Step %1").arg(i));
+        writeFileAtomically(path, QByteArray::number(i));
+    }
+    // The program's own upkeep (an empty file dropped, made again) does not stop Undo.
+    {
+        const FileHousekeeping upkeep(path);
+        writeFileAtomically(path, "");
+    }
+    int undone = 0;
+    for (; journal.canUndo(); ++undone)
+        journal.undo();
+    EXPECT_EQ(std::tuple(undone, fileBytes(path), journal.undoText(), journal.redoText()),
+              std::tuple(50, QByteArray("2"), QString("Undo"), QString("Redo Step 3")));
+    {
+        const FileStep step(journal);
+        nameFileStep("Import of big.txt");
+        writeFileAtomically(path, QByteArray(100, 'x'));
+    }
+    EXPECT_EQ(
+        std::tuple(journal.canUndo(), journal.canRedo(), journal.undoText()),
+        std::tuple(false, false, QString("Cannot Undo Import of big.txt (larger than 100 bytes)")));
+}

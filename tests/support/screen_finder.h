@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,6 +42,13 @@ template <typename T> T* control(const QWidget* screen, const char* name) {
 
 inline void clickOn(const QWidget* screen, const char* button) {
     control<QPushButton>(screen, button)->click();
+}
+
+// Clicks the item of a list that shows `text`, as a user does.
+inline void clickItem(QListWidget* list, const QString& text) {
+    const QListWidgetItem* item = list->findItems(text, Qt::MatchExactly).value(0);
+    ASSERT_NE(item, nullptr) << text.toStdString();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 inline QStringList modelTexts(const QAbstractItemModel* model) {

@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    // Deleted entry files go to the desktop's trash: this run's own, not the user's.
+    const QTemporaryDir desktopData;
+    qputenv("XDG_DATA_HOME", desktopData.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshSettings);
     QApplication app(argc, argv);
