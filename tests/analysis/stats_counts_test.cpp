@@ -30,8 +30,9 @@ TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
                                                         {"-40000", false, 1}, {"", false, 11}};
     for (const auto& [typed, tooMany, firstCounted] : cases) {
         SCOPED_TRACE(typed);
-        const DrawStatistics stats = countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
-                                                StatsView::Powerball, lastDrawsFromText(typed));
+        const DrawStatistics stats =
+            countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
+                       statsScope(StatsView::Powerball, {}), lastDrawsFromText(typed));
         EXPECT_EQ(stats.tooManyAsked, tooMany);
         std::vector<int> expected(42, 0);
         std::fill(expected.begin() + firstCounted - 1, expected.begin() + 10, 1);
@@ -42,8 +43,8 @@ TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
                                            draw({0, 2, 60, 52, 53}, 7)};
     std::vector<int> expected(52, 0);
     expected[0] = 1, expected[1] = 2, expected[2] = 1, expected[51] = 2;
-    EXPECT_EQ(countBalls(draws, StatsView::MegaMillionsMain, 0).counts, expected);
-    EXPECT_EQ(countBalls(draws, StatsView::PowerballMain, 0).counts[52], 2);
+    EXPECT_EQ(countBalls(draws, statsScope(StatsView::MegaMillionsMain, {}), 0).counts, expected);
+    EXPECT_EQ(countBalls(draws, statsScope(StatsView::PowerballMain, {}), 0).counts[52], 2);
 }
 
 TEST(StatsRanking, FollowsTheExchangePass) {
@@ -69,13 +70,25 @@ TEST(StatsRanking, FollowsTheExchangePass) {
 
 TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) {
     const QString refusal = QStringLiteral("You must enter a number between 1 and %1");
-    const std::vector<std::tuple<StatsView, QString, int, QString>> cases = {
-        {StatsView::MegaMillionsMain, "53", 0, refusal.arg(52)},
-        {StatsView::PowerballMain, "70000", 0, refusal.arg(53)},
-        {StatsView::Powerball, "x", 0, refusal.arg(42)},
-        {StatsView::Powerball, "2.5", 2, "2.5"}}; // rounded for the ball, as typed for the caption
-    for (const auto& [view, typed, ball, shown] : cases) {
-        const InfoBallChoice choice = infoBallFromText(view, typed);
+    // The top number of every game is a ball, the one above it not; the Mega Ball of
+    // Mega Millions 5/70 lost 25 after 4 April 2025.
+    const QDate today(2026, 8, 10), before(2025, 4, 4);
+    const std::vector<std::tuple<StatsView, QString, int, QString, QDate>> cases = {
+        {StatsView::MegaMillionsMain, "53", 0, refusal.arg(52), today},
+        {StatsView::MegaMillionsMain, "52", 52, "52", today},
+        {StatsView::PowerballMain, "53", 53, "53", today},
+        {StatsView::PowerballMain, "70000", 0, refusal.arg(53), today},
+        {StatsView::Powerball69Main, "69", 69, "69", today},
+        {StatsView::Powerball69Main, "70", 0, refusal.arg(69), today},
+        {StatsView::Powerball69, "27", 0, refusal.arg(26), today},
+        {StatsView::MegaMillions70Main, "70", 70, "70", today},
+        {StatsView::MegaMillions70Main, "71", 0, refusal.arg(70), today},
+        {StatsView::MegaMillions70MegaBall, "25", 0, refusal.arg(24), today},
+        {StatsView::MegaMillions70MegaBall, "25", 25, "25", before},
+        {StatsView::Powerball, "x", 0, refusal.arg(42), today},
+        {StatsView::Powerball, "2.5", 2, "2.5", today}}; // rounded for the ball, as typed
+    for (const auto& [view, typed, ball, shown, day] : cases) {
+        const InfoBallChoice choice = infoBallFromText(statsScope(view, day), typed);
         EXPECT_EQ(choice.ball.value_or(0), ball) << typed.toStdString();
         EXPECT_EQ(ball ? choice.typedNumber : choice.refusal, shown);
     }
@@ -87,13 +100,13 @@ TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) 
         {StatsView::PowerballMain, 6554, 618},    // five balls a draw pass 16 bits here
         {StatsView::MegaMillionsMain, 32767, 3151}};
     for (const auto& [view, draws, expected] : expectedCases)
-        EXPECT_EQ(expectedTimesDrawn(view, draws), expected) << draws;
+        EXPECT_EQ(expectedTimesDrawn(statsScope(view, {}), draws), expected) << draws;
     const std::vector<DrawRecord> draws = {
         draw({7, 12, 25, 33, 41}, 9, 5), draw({1, 2, 3, 4, 5}, 7, 9), draw({6, 7, 8, 9, 10}, 1, 12),
         draw({8, 18, 28, 38, 48}, 42, 19)};
     using Facts = std::tuple<int, QString, std::optional<int>>;
     auto facts = [&](StatsView view, int ball) {
-        const BallInformation info = ballInformation(draws, view, ball);
+        const BallInformation info = ballInformation(draws, statsScope(view, {}), ball);
         EXPECT_EQ(info.timesExpected, 1);
         return Facts{info.timesDrawn, info.dateLastDrawn, info.drawsSince};
     };

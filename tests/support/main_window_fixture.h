@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <memory>
 
@@ -46,9 +47,12 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
         window->start();
         return *window;
     }
+    // Starts and picks the game as the player does, by a click on its option.
     MainWindow& startOn(GameCode game) {
         startWindow();
-        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        for (const auto& [option, optionGame] : window->gameOptions())
+            if (optionGame == game)
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         return *window;
     }
 
