@@ -96,7 +96,7 @@ void StatsScreen::buildUi() {
     controls->addWidget(lastDrawsBox_, 0, 1);
     controls->addWidget(show, 0, 2);
     controls->addWidget(clear, 0, 3);
-    controls->addWidget(scopeLabel_, 0, 5, Qt::AlignRight);
+    controls->addWidget(scopeLabel_, 0, 4, 1, 2, Qt::AlignRight);
     controls->addWidget(hint, 1, 0, 1, 6);
     controls->addWidget(ballBox_, 2, 1);
     controls->addWidget(info, 2, 2);
