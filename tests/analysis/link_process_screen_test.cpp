@@ -183,26 +183,3 @@ TEST(StudiedRange, PicksTheLatestDrawsOrRefuses) {
                                                "process cannot be run."));
     }
 }
-
-// Mega Millions 5/70: each draw counts by the ranges of its own date, and the lines take the Mega
-// Ball from the range of the entries date.
-TEST(PairCounts, DrawsCountByTheirOwnDateAndLinesTakeTheEntriesDatesMegaBall) {
-    const auto drawOf = [](QDate date, std::int16_t top, int bonus) {
-        return DrawRecord{.day = static_cast<std::int16_t>(date.day()),
-                          .month = static_cast<std::int16_t>(date.month()),
-                          .year = static_cast<std::int16_t>(date.year()),
-                          .balls = {1, 2, 3, 4, top},
-                          .bonus = static_cast<std::int16_t>(bonus)};
-    };
-    const PairCounts counts(MegaMillions70,
-                            {drawOf(QDate(2025, 4, 1), 70, 25), drawOf(QDate(2025, 4, 4), 70, 25),
-                             drawOf(QDate(2025, 4, 8), 70, 24),
-                             drawOf(QDate(2025, 4, 11), 70, 25),   // left out
-                             drawOf(QDate(2025, 4, 15), 71, 24)}); // left out
-    EXPECT_EQ(std::pair(counts.pairCount(1, 70), counts.pairCount(1, 2)), std::pair(3, 3));
-    for (const auto& [entriesDate, bonus] :
-         {std::pair{QDate(2025, 4, 4), 25}, std::pair{QDate(2026, 8, 11), 24}})
-        EXPECT_EQ(optimizedLines(counts, entriesDate),
-                  (std::vector<EntryLine>{{{1, 2, 3, 4, 70}, static_cast<std::int16_t>(bonus)}}))
-            << bonus;
-}

@@ -1,10 +1,7 @@
 #include "download/download_services.h"
-#include "download/downloaded_history.h"
 #include "download/results_transfer.h"
-#include "support/csv_histories.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
-#include "support/temp_folder.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -151,78 +148,6 @@ TEST_F(ResultsDownloader, ReplacesBothHistoriesFromAFileServerWithoutAskingWhenT
     clickOn(rdl, "Command3");
     EXPECT_TRUE(window->isEnabled());
     EXPECT_EQ(shownBalls(), (std::vector<int>{1, 2, 3, 4, 8, 7})); // 5 July 2003, downloaded
-}
-
-// Today's two games come after the old ones, unticked until the player ticks them, and each is
-// fetched from its own file on the server.
-TEST_F(ResultsDownloader, TodaysGamesAreOfferedUntickedAndFetchedAfterTheOldOnesInOrder) {
-    TempFolder served;
-    const std::tuple<const char*, const char*, QString> todays[] = {
-        {"pbk69.rtl", "powerball-2015-2026.csv", "Powerball 5/69 with those up to 8/5/2026"},
-        {"million70.rtl", "megamillions-2017-2026.csv",
-         "Mega Millions 5/70 with those up to 8/7/2026"}};
-    for (const auto& [name, csv, question] : todays) {
-        writeDatedHistory(served.filePath(name), csvDraws(csv));
-        server.replies["/dwnld/" + QByteArray(name)] = response(fileBytes(served.filePath(name)));
-    }
-    server.replies["/dwnld/pbk.rtl"] = response(kThree);
-    server.replies["/dwnld/million.rtl"] = response(history(2, 2));
-    open(server.address(), 1, true);
-    for (const auto& [box, caption] :
-         {std::pair{"Check3", "Powerball 5/69"}, std::pair{"Check4", "Mega Millions 5/70"}}) {
-        auto* check = control<QCheckBox>(rdl, box);
-        EXPECT_EQ(std::pair(check->text(), check->isChecked()), std::pair(QString(caption), false));
-        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
-    }
-    dialogs.answerYes(4);
-    clickOn(rdl, "Command1");
-
-    const QString replace = QStringLiteral("Do you want to replace your current results for ");
-    EXPECT_EQ(dialogs.texts(),
-              (QStringList{replace + "Powerball with those up to 7/5/2003",
-                           replace + "Mega Millions with those up to 7/5/2003",
-                           replace + std::get<2>(todays[0]), replace + std::get<2>(todays[1])}));
-    for (const auto& [name, csv, question] : todays)
-        EXPECT_EQ(fileBytes(file(name)), fileBytes(served.filePath(name))) << name;
-    EXPECT_EQ(status(), kAllDone);
-}
-
-// A draw of today's games is held to the ranges and draw days of its own date; the old games keep
-// their one range on any day.
-TEST(DownloadedHistoryCheck, TodaysGamesHoldEachDrawToTheFormatOfItsDate) {
-    TempFolder dir;
-    const struct {
-        GameCode game;
-        QDate date;
-        std::int16_t top;
-        int bonus;
-        bool corrupt;
-    } cases[] = {{MegaMillions70, QDate(2025, 4, 4), 70, 25, false},
-                 {MegaMillions70, QDate(2025, 4, 8), 70, 25, true},
-                 {MegaMillions70, QDate(2025, 4, 8), 71, 24, true},
-                 {MegaMillions70, QDate(2025, 4, 9), 70, 24, true}, // a Wednesday
-                 {Powerball69, QDate(2021, 8, 23), 69, 26, false},  // the first Monday draw
-                 {Powerball69, QDate(2021, 8, 16), 69, 26, true},
-                 {Powerball69, QDate(2015, 10, 3), 69, 26, true}, // before the first draw
-                 {Powerball69, QDate(2015, 10, 7), 70, 26, true},
-                 {Powerball69, QDate(2015, 10, 7), 69, 27, true},
-                 {Powerball, QDate(2003, 7, 7), 53, 42, false},
-                 {MegaMillions, QDate(2003, 7, 5), 53, 52, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.date.toString().toStdString() + " " + std::to_string(c.top));
-        const QString path =
-            dir.writeFile("d.rtl", drawBytes(1, 1, c.date, {1, 2, 3, 4, c.top}, c.bonus));
-        EXPECT_EQ(inspectDownloadedHistory(path, c.game).corrupt, c.corrupt);
-    }
-    for (const auto& [game, csv] : {std::pair{Powerball69, "powerball-2015-2026.csv"},
-                                    std::pair{MegaMillions70, "megamillions-2017-2026.csv"}}) {
-        const std::vector<DrawRecord> draws = csvDraws(csv);
-        writeDatedHistory(dir.filePath("real.rtl"), draws);
-        const DownloadedHistory found = inspectDownloadedHistory(dir.filePath("real.rtl"), game);
-        EXPECT_EQ(std::pair(found.corrupt, found.count),
-                  std::pair(false, static_cast<int>(draws.size())))
-            << csv;
-    }
 }
 
 const QString kReplaceUpTo =

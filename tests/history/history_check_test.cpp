@@ -35,45 +35,31 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
     EXPECT_EQ(run.pages().pagesFilled(), 1);
 }
 
-// Lines of Mega Millions 5/70 holding numbers past 63, against draws that hold them too: the check
-// of one draw and the history check count what a count of shared numbers gives.
+// 5/70 lines holding 64 to 70 win by the numbers they share with a draw, counted here one by one.
 TEST(HistoryCheck, FiveOfSeventyLinesPastSixtyThreeWinWhatTheirSharedNumbersGive) {
     std::vector<EntryLine> lines;
-    for (std::int16_t a = 60; a <= 66; ++a)
+    for (std::int16_t a = 60; a <= 65; ++a)
         for (std::int16_t b = 1; b <= 24; b += 3)
-            lines.push_back({{a, static_cast<std::int16_t>(a + 1), 67,
-                              static_cast<std::int16_t>(b % 2 ? 69 : 70), b},
-                             static_cast<std::int16_t>(b % 5 + 1)});
-    const std::vector<DrawRecord> draws = {
-        {.day = 1, .month = 5, .year = 2026, .balls = {61, 62, 67, 69, 70}, .bonus = 2},
-        {.day = 5, .month = 5, .year = 2026, .balls = {1, 64, 65, 67, 69}, .bonus = 5},
-        {.day = 8, .month = 5, .year = 2026, .balls = {4, 10, 63, 66, 68}, .bonus = 1}};
-    // Category by shared numbers and bonus, as the prize table reads.
-    const auto category = [](int shared, bool bonus) {
-        const int withBonus[] = {9, 8, 7, 5, 3, 1}, without[] = {0, 0, 0, 6, 4, 2};
-        return bonus ? withBonus[shared] : without[shared];
-    };
-    std::array<long long, 10> totals{};
+            lines.push_back({{a, std::int16_t(a + 1), 67, std::int16_t(69 + b % 2), b},
+                             std::int16_t(b % 5 + 1)});
+    const std::vector<DrawRecord> draws = {{.balls = {61, 62, 67, 69, 70}, .bonus = 2},
+                                           {.balls = {1, 64, 65, 67, 69}, .bonus = 5},
+                                           {.balls = {4, 10, 63, 66, 68}, .bonus = 1}};
+    const int withBonus[] = {9, 8, 7, 5, 3, 1}, without[] = {0, 0, 0, 6, 4, 2};
+    std::array<long long, 10> counted{}, checked{};
     for (const DrawRecord& d : draws) {
-        std::vector<int> winners;
-        for (size_t i = 0; i < lines.size(); ++i) {
+        for (const EntryLine& line : lines) {
             int shared = 0;
-            for (std::int16_t n : lines[i].numbers)
-                shared += static_cast<int>(std::count(d.balls.begin(), d.balls.end(), n));
-            const int c = category(shared, lines[i].bonus == d.bonus);
-            ++totals[static_cast<size_t>(c)];
-            if (c)
-                winners.push_back(static_cast<int>(i) * 10 + c);
+            for (std::int16_t n : line.numbers)
+                shared += static_cast<int>(std::ranges::count(d.balls, n));
+            ++counted[(line.bonus == d.bonus ? withBonus : without)[shared]];
         }
-        std::vector<int> checked;
         for (const WinningLine& w :
-             checkLines(MegaMillions70, lines, CheckDraw::fromRecord(d), PayoutTable{}).winners)
-            checked.push_back(w.row * 10 + w.category);
-        EXPECT_EQ(checked, winners) << d.day;
+             checkLines(MegaMillions70, lines, CheckDraw::fromRecord(d), {}).winners)
+            ++checked[w.category];
     }
     HistoryCheck run(MegaMillions70, lines, draws);
     run.checkAll();
     for (int c = 1; c <= kPrizeCategories; ++c)
-        EXPECT_EQ(run.total(c), totals[static_cast<size_t>(c)]) << c;
-    EXPECT_GT(totals[1] + totals[3] + totals[4], 0); // the lines reach the high categories
+        EXPECT_EQ(std::pair(run.total(c), checked[c]), std::pair(counted[c], counted[c])) << c;
 }

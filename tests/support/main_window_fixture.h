@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <memory>
 
@@ -47,11 +46,10 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
         window->start();
         return *window;
     }
-    // Starts and picks the game as the player does, by a click on its option.
     MainWindow& startOn(GameCode game) {
         startWindow();
         for (const auto& [option, optionGame] : window->gameOptions())
-            if (optionGame == game)
+            if (optionGame == game) // a click on the game's option, as the player picks it
                 QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         return *window;
     }
