@@ -15,7 +15,8 @@
 
 namespace numbrava {
 
-BallInfoScreen::BallInfoScreen(MainView& mainWindow, QWidget* opener, StatsView view, int ball)
+BallInfoScreen::BallInfoScreen(MainView& mainWindow, QWidget* opener, const StatsScope& scope,
+                               int ball)
     : SecondaryScreen(opener) {
     setObjectName(QStringLiteral("Form26"));
     AppContext& ctx = mainWindow.context();
@@ -58,7 +59,7 @@ BallInfoScreen::BallInfoScreen(MainView& mainWindow, QWidget* opener, StatsView 
 
     BallInformation info;
     const bool read = guardFileOperation(
-        ctx.dialogs, [&] { info = readBallInformation(ctx.state.installFolder, view, ball); });
+        ctx.dialogs, [&] { info = readBallInformation(ctx.state.installFolder, scope, ball); });
     if (!read)
         return;
     timesDrawn->setText(asWritten(info.timesDrawn));

@@ -127,7 +127,7 @@ void LinkProcessScreen::createEntries() {
         return;
     if (held > 0 && !ctx_.dialogs.ask(OptimizerTexts::appendQuestion()))
         return;
-    const std::vector<EntryLine> lines = optimizedLines(counts_);
+    const std::vector<EntryLine> lines = optimizedLines(counts_, date);
     if (!guardFileOperation(ctx_.dialogs, [&] { EntryFile::appendDatedLines(path, lines, date); }))
         return;
     // Looking at the count created the file; no lines, no file (unless the

@@ -11,16 +11,18 @@ bool inRange(int n, int max) {
     return n >= 1 && n <= max;
 }
 
-// Five distinct main numbers and a bonus, all within the game.
-bool isDrawOfGame(const DrawRecord& draw, int mainMax, int bonusMax) {
+// Five distinct main numbers and a bonus, all within the game's format of
+// the draw's date.
+bool isDrawOfGame(const DrawRecord& draw, GameCode game) {
+    const GameFormat& format = gameFormat(game, QDate(draw.year, draw.month, draw.day));
     for (size_t i = 0; i < draw.balls.size(); ++i) {
-        if (!inRange(draw.balls[i], mainMax))
+        if (!inRange(draw.balls[i], format.mainMax))
             return false;
         for (size_t j = 0; j < i; ++j)
             if (draw.balls[j] == draw.balls[i])
                 return false;
     }
-    return inRange(draw.bonus, bonusMax);
+    return inRange(draw.bonus, format.bonusMax);
 }
 
 // The index of the greatest count above 0 (the first on a tie), 0 when none.
@@ -34,39 +36,42 @@ template <typename Counts> int indexOfGreatest(const Counts& counts, int from, i
 } // namespace
 
 PairCounts::PairCounts(GameCode game)
-    : mainMax_(gameInfo(game).mainMax), bonusMax_(gameInfo(game).bonusMax) {}
+    : game_(game), mainMax_(gameInfo(game).mainMax),
+      pairs_(static_cast<size_t>(mainMax_) + 1,
+             std::vector<std::int16_t>(static_cast<size_t>(mainMax_) + 1, 0)),
+      bonusWithMain_(
+          static_cast<size_t>(mainMax_) + 1,
+          std::vector<std::int16_t>(static_cast<size_t>(gameInfo(game).bonusMax) + 1, 0)) {}
 
 PairCounts::PairCounts(GameCode game, const std::vector<DrawRecord>& studied) : PairCounts(game) {
-    // bonusWithMain[m][b]: draws holding main number m whose bonus was b.
-    std::array<std::array<int, kOptimizerTableSize>, kOptimizerTableSize> bonusWithMain{};
     for (const DrawRecord& draw : studied) {
-        if (!isDrawOfGame(draw, mainMax_, bonusMax_))
+        if (!isDrawOfGame(draw, game))
             continue;
         for (std::int16_t m : draw.balls) {
-            ++bonusWithMain[m][draw.bonus];
+            ++bonusWithMain_[m][draw.bonus];
             for (std::int16_t x : draw.balls)
                 if (x != m)
                     ++pairs_[m][x];
         }
     }
-    for (int m = 1; m <= mainMax_; ++m)
-        bestBonus_[m] = static_cast<std::int16_t>(indexOfGreatest(bonusWithMain[m], 1, bonusMax_));
 }
 
 int PairCounts::pairCount(int a, int b) const {
     return inRange(a, mainMax_) && inRange(b, mainMax_) ? pairs_[a][b] : 0;
 }
 
-int PairCounts::bestBonus(int m) const {
-    return inRange(m, mainMax_) ? bestBonus_[m] : 0;
+int PairCounts::bestBonus(int m, int bonusMax) const {
+    if (!inRange(m, mainMax_))
+        return 0;
+    const auto& withM = bonusWithMain_[static_cast<size_t>(m)];
+    return indexOfGreatest(withM, 1, std::min(bonusMax, static_cast<int>(withM.size()) - 1));
 }
 
 int PairCounts::GetBestFor(int keyball, int e1, int e2, int e3, int e4) const {
     if (!inRange(keyball, mainMax_))
         return 0;
-    std::array<int, kOptimizerTableSize> candidates{};
-    for (int i = 1; i <= mainMax_; ++i)
-        candidates[i] = pairs_[keyball][i];
+    std::vector<int> candidates(pairs_[static_cast<size_t>(keyball)].begin(),
+                                pairs_[static_cast<size_t>(keyball)].end());
     for (int e : {e1, e2, e3, e4})
         if (inRange(e, mainMax_))
             candidates[e] = 0;
@@ -84,7 +89,9 @@ StudiedRange studiedRange(const QString& boxText, int drawCount) {
     return {QString(), drawCount - static_cast<int>(roundHalfEven(n - 1))};
 }
 
-std::vector<EntryLine> optimizedLines(const PairCounts& counts) {
+std::vector<EntryLine> optimizedLines(const PairCounts& counts, const QDate& entriesDate) {
+    // Every format of a game has the same main numbers; the bonus may differ.
+    const int bonusMax = gameFormat(counts.game(), entriesDate).bonusMax;
     std::vector<EntryLine> lines;
     for (int k = 1; k <= counts.mainMax(); ++k) {
         const int b2 = counts.GetBestFor(k, k, 0, 0, 0);
@@ -98,7 +105,7 @@ std::vector<EntryLine> optimizedLines(const PairCounts& counts) {
                         static_cast<std::int16_t>(b3), static_cast<std::int16_t>(b4),
                         static_cast<std::int16_t>(b5)};
         std::sort(line.numbers.begin(), line.numbers.end());
-        line.bonus = static_cast<std::int16_t>(counts.bestBonus(k));
+        line.bonus = static_cast<std::int16_t>(counts.bestBonus(k, bonusMax));
         const bool made = std::any_of(lines.begin(), lines.end(), [&](const EntryLine& earlier) {
             return earlier.numbers == line.numbers;
         });

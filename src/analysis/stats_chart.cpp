@@ -19,6 +19,7 @@ namespace {
 const QColor kBarColour(0x2f, 0x6d, 0xb5);
 const QColor kHoverColour(0xe0, 0x8a, 0x1e);
 constexpr qreal kLabelGap = 3;
+constexpr qreal kSmallestLabelPoints = 5;
 
 QColor blend(const QColor& from, const QColor& to, qreal share) {
     return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * share,
@@ -49,6 +50,16 @@ void drawLabel(QPainter& painter, QPointF at, const QString& text, bool upright,
     }
     painter.drawText(box, Qt::AlignCenter, text);
     painter.restore();
+}
+// The labels' font: the axis font, made smaller while upright digits are too
+// tall to leave a gap between neighbouring bars, so that 70 bars at the
+// narrowest scale still read one by one.
+QFont uprightFont(QFont font, qreal slot) {
+    const QString digits = QStringLiteral("0123456789");
+    while (QFontMetricsF(font).tightBoundingRect(digits).height() + 2 > slot &&
+           font.pointSizeF() > kSmallestLabelPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 } // namespace
 
@@ -158,6 +169,8 @@ void StatsChart::drawForeground(QPainter* painter, const QRectF& rect) {
     }
     const bool uprightBalls = widestBall + 2 > slot;
     const bool uprightCounts = widestCount + 2 > slot;
+    if (uprightBalls || uprightCounts)
+        painter->setFont(uprightFont(painter->font(), slot));
     for (size_t i = 0; i < rows_.size(); ++i) {
         const qreal x = plot.left() + slot * (static_cast<qreal>(i) + 0.5);
         const QPointF top = chart()->mapToScene(

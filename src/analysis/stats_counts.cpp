@@ -9,10 +9,11 @@
 
 namespace numbrava {
 
-DrawStatistics countBalls(const std::vector<DrawRecord>& draws, StatsView view, int lastDraws) {
-    const StatsViewInfo& info = statsViewInfo(view);
+DrawStatistics countBalls(const std::vector<DrawRecord>& stored, const StatsScope& scope,
+                          int lastDraws) {
+    const std::vector<DrawRecord> draws = drawsFrom(stored, scope.since);
     DrawStatistics result;
-    result.counts.assign(static_cast<size_t>(info.range), 0);
+    result.counts.assign(static_cast<size_t>(scope.range), 0);
     const int count = static_cast<int>(draws.size());
     int first = 1;
     if (lastDraws >= 1) {
@@ -22,15 +23,15 @@ DrawStatistics countBalls(const std::vector<DrawRecord>& draws, StatsView view, 
             first = count - lastDraws + 1;
     }
     for (int i = first; i <= count; ++i)
-        for (std::int16_t ball : examinedBalls(draws[static_cast<size_t>(i - 1)], info.mainBalls))
-            if (ball >= 1 && ball <= info.range)
+        for (std::int16_t ball : examinedBalls(draws[static_cast<size_t>(i - 1)], scope.mainBalls))
+            if (ball >= 1 && ball <= scope.range)
                 ++result.counts[static_cast<size_t>(ball - 1)];
     return result;
 }
 
-DrawStatistics readDrawStatistics(const QString& folder, StatsView view, int lastDraws) {
-    const QString path = historyFilePath(folder, statsViewInfo(view).game);
-    return countBalls(DrawHistoryFile::readAllDraws(path), view, lastDraws);
+DrawStatistics readDrawStatistics(const QString& folder, const StatsScope& scope, int lastDraws) {
+    const QString path = historyFilePath(folder, statsViewInfo(scope.view).game);
+    return countBalls(DrawHistoryFile::readAllDraws(path), scope, lastDraws);
 }
 
 std::vector<BallCount> rankBalls(const std::vector<int>& counts) {
@@ -59,8 +60,8 @@ int lastDrawsFromText(const QString& text) {
     return static_cast<int>(std::clamp(value, 0.0, 32768.0));
 }
 
-InfoBallChoice infoBallFromText(StatsView view, const QString& text) {
-    const int upper = statsViewInfo(view).range;
+InfoBallChoice infoBallFromText(const StatsScope& scope, const QString& text) {
+    const int upper = scope.range;
     const double value = leadingNumber(text);
     InfoBallChoice choice;
     if (!(value >= 1 && value <= upper)) {

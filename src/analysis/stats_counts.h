@@ -24,11 +24,12 @@ struct DrawStatistics {
 inline const QString kTooManyLastDraws = QStringLiteral(
     "Your value for last draws exceed the number of actual draws. Setting to actual draws.");
 
-// Counts the view's balls over the lastDraws most recent draws, or over all
-// draws when lastDraws is below 1. Balls outside the view's range are skipped.
-DrawStatistics countBalls(const std::vector<DrawRecord>& draws, StatsView view, int lastDraws);
+// Counts the scope's balls over the lastDraws most recent of its draws, or over
+// all of them when lastDraws is below 1. Balls outside its range are skipped.
+DrawStatistics countBalls(const std::vector<DrawRecord>& draws, const StatsScope& scope,
+                          int lastDraws);
 // The same over the view's draw history file in a folder; raises FileError.
-DrawStatistics readDrawStatistics(const QString& folder, StatsView view, int lastDraws);
+DrawStatistics readDrawStatistics(const QString& folder, const StatsScope& scope, int lastDraws);
 
 // Balls ordered by count, most frequent first, by one exchange pass over every
 // pair of positions. Balls of equal count keep the order that pass leaves
@@ -41,12 +42,12 @@ std::vector<BallCount> chartRows(const std::vector<int>& counts, bool sorted);
 // beyond 16 bits stay beyond what any file holds, or below 1.
 int lastDrawsFromText(const QString& text);
 
-// The ball typed for "Info", checked against the view's range.
+// The ball typed for "Info", checked against the scope's range.
 struct InfoBallChoice {
     std::optional<int> ball; // empty when refused
     QString refusal;         // the message when refused
     QString typedNumber;     // the number read, as written
 };
-InfoBallChoice infoBallFromText(StatsView view, const QString& text);
+InfoBallChoice infoBallFromText(const StatsScope& scope, const QString& text);
 
 } // namespace numbrava

@@ -80,6 +80,9 @@ void StatsScreen::buildUi() {
     connect(lastDrawsBox_, &QLineEdit::returnPressed, this, &StatsScreen::redisplay);
     connect(clear, &QPushButton::clicked, lastDrawsBox_, &QLineEdit::clear);
 
+    scopeLabel_ = new QLabel;
+    scopeLabel_->setObjectName(QStringLiteral("Label3"));
+
     auto* hint = new QLabel(QStringLiteral(
         "Click on ball bar for more information or enter ball number and click Info Button"));
     hint->setObjectName(QStringLiteral("Label1"));
@@ -96,6 +99,7 @@ void StatsScreen::buildUi() {
     controls->addWidget(lastDrawsBox_, 0, 1);
     controls->addWidget(show, 0, 2);
     controls->addWidget(clear, 0, 3);
+    controls->addWidget(scopeLabel_, 0, 4, 1, 2, Qt::AlignRight);
     controls->addWidget(hint, 1, 0, 1, 6);
     controls->addWidget(ballBox_, 2, 1);
     controls->addWidget(info, 2, 2);
@@ -177,14 +181,17 @@ void StatsScreen::setSorted(bool sorted) {
 
 void StatsScreen::display(StatsView view) {
     view_ = view;
+    scope_ = statsScope(view, main_.context().clock.today());
     setWindowTitle(statsCaption(view, sorted()));
+    scopeLabel_->setText(scopeText(scope_));
+    scopeLabel_->setVisible(!scopeLabel_->text().isEmpty());
     const int lastDraws = lastDrawsFromText(lastDrawsBox_->text());
     DrawStatistics stats;
     bool read = false;
     {
         const BusyCursor busy;
         read = guardFileOperation(main_.context().dialogs, [&] {
-            stats = readDrawStatistics(main_.context().state.installFolder, view, lastDraws);
+            stats = readDrawStatistics(main_.context().state.installFolder, scope_, lastDraws);
         });
     }
     // A history that cannot be read shows no bars rather than bars of 0.
@@ -221,7 +228,7 @@ void StatsScreen::setScaleStep(int step) {
 }
 
 void StatsScreen::openInfoFromText() {
-    const InfoBallChoice choice = infoBallFromText(view_, ballBox_->text());
+    const InfoBallChoice choice = infoBallFromText(scope_, ballBox_->text());
     if (!choice.ball) {
         main_.context().dialogs.message(choice.refusal);
         return;
@@ -239,7 +246,7 @@ void StatsScreen::openInfoFromBar(int row) {
 }
 
 void StatsScreen::openBallInfo(int ball, const QString& caption) {
-    auto* screen = new BallInfoScreen(main_, this, view_, ball);
+    auto* screen = new BallInfoScreen(main_, this, scope_, ball);
     screen->setWindowTitle(caption);
     ballInfo_ = screen;
     screen->openScreen();

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QScrollArea;
 
@@ -47,12 +48,14 @@ class StatsScreen : public SecondaryScreen {
 
     MainView& main_;
     StatsView view_;
+    StatsScope scope_{}; // what view_ counts, as of the clock's date
     int scaleStep_ = 1;
     std::vector<BallCount> rows_;       // the chart's rows, to map a bar back to its ball
     StatsChart* chart_ = nullptr;       // MSChart1
     QScrollArea* chartArea_ = nullptr;  // the chart, scrolled on a narrow screen
     QLineEdit* lastDrawsBox_ = nullptr; // Text2
     QLineEdit* ballBox_ = nullptr;      // Text1
+    QLabel* scopeLabel_ = nullptr;      // Label3: from which date the draws count
     QAction* sortedYes_ = nullptr;      // mnusortedyes
     QAction* sortedNo_ = nullptr;       // mnusortedno
     QPointer<QWidget> ballInfo_;        // Form26 while open

@@ -3,6 +3,8 @@
 #include "data/dates.h"
 #include "data/record_file.h"
 
+#include <algorithm>
+
 namespace numbrava {
 
 namespace {
@@ -54,6 +56,15 @@ QByteArray DrawRecord::toBytes() const {
 
 long long DrawRecord::dateNumber() const {
     return sortableDateNumber(year, month, day);
+}
+
+std::vector<DrawRecord> drawsFrom(const std::vector<DrawRecord>& draws, const QDate& first) {
+    if (!first.isValid())
+        return draws;
+    const long long from = sortableDateNumber(first.year(), first.month(), first.day());
+    const auto tail = std::find_if(draws.begin(), draws.end(),
+                                   [&](const DrawRecord& d) { return d.dateNumber() >= from; });
+    return {tail, draws.end()};
 }
 
 EntryRecord EntryRecord::fromBytes(const QByteArray& bytes) {

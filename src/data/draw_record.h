@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace numbrava {
 
@@ -26,6 +28,10 @@ struct DrawRecord {
     QByteArray toBytes() const;
     long long dateNumber() const;
 };
+
+// The draws of a history (in date order) dated on or after a day; all of them
+// for a null day.
+std::vector<DrawRecord> drawsFrom(const std::vector<DrawRecord>& draws, const QDate& first);
 
 // Five main numbers and a bonus: one line a player plays.
 struct EntryLine {

@@ -170,6 +170,16 @@ QDate firstDrawOfFormat(GameCode game, const GameFormat& format) {
     return {};
 }
 
+QDate rangeInForceSince(GameCode game, const QDate& date, bool bonus) {
+    const auto& formats = gameInfo(game).formats;
+    const auto maxOf = [bonus](const GameFormat& f) { return bonus ? f.bonusMax : f.mainMax; };
+    const GameFormat& inForce = gameFormat(game, date);
+    auto first = formats.begin() + (&inForce - formats.data());
+    while (first != formats.begin() && maxOf(*(first - 1)) == maxOf(inForce))
+        --first;
+    return firstDrawOfFormat(game, *first);
+}
+
 QString drawDaysText(GameCode game, const QDate& date) {
     const auto& days = gameFormat(game, date).drawWeekdays;
     QString text;

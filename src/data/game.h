@@ -71,6 +71,12 @@ const GameFormat& gameFormat(GameCode game, const QDate& date);
 // The first date on or after a format began that is one of its draw days.
 QDate firstDrawOfFormat(GameCode game, const GameFormat& format);
 
+// The first draw since which the game's main range (bonus false) or bonus
+// range (bonus true) has been the one in force on a date, through every change
+// of format that kept it; null for the games of 2002-2005, which never changed.
+// Mega Millions 5/70's Mega Ball 1-24: 8 April 2025.
+QDate rangeInForceSince(GameCode game, const QDate& date, bool bonus);
+
 // "Wednesday or Saturday", "Monday, Wednesday or Saturday": the draw days in
 // force on a date, in calendar order.
 QString drawDaysText(GameCode game, const QDate& date);

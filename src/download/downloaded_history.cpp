@@ -1,5 +1,6 @@
 #include "download/downloaded_history.h"
 
+#include "data/dates.h"
 #include "data/file_error.h"
 #include "data/record_file.h"
 
@@ -9,11 +10,25 @@
 namespace numbrava {
 
 namespace {
-bool ballsInRange(const DrawRecord& draw, const GameInfo& info) {
+bool ballsInRange(const DrawRecord& draw, int mainMax, int bonusMax) {
     for (std::int16_t ball : draw.balls)
-        if (ball < 1 || ball > info.mainMax)
+        if (ball < 1 || ball > mainMax)
             return false;
-    return draw.bonus >= 1 && draw.bonus <= info.bonusMax;
+    return draw.bonus >= 1 && draw.bonus <= bonusMax;
+}
+
+// A draw of the game as it stood on the draw's date. Today's games changed
+// over the years, so each draw is held to its own date's ranges and draw
+// days; the games of 2002-2005 to their one range.
+bool isDrawOfItsDate(const DrawRecord& draw, GameCode game) {
+    const QDate date(draw.year, draw.month, draw.day);
+    if (!date.isValid())
+        return false;
+    if (!isTodaysGame(game))
+        return ballsInRange(draw, gameInfo(game).mainMax, gameInfo(game).bonusMax);
+    const GameFormat& format = gameFormat(game, date);
+    return !isBeforeFirstDraw(game, date) && isDrawDay(game, date) &&
+           ballsInRange(draw, format.mainMax, format.bonusMax);
 }
 } // namespace
 
@@ -21,7 +36,6 @@ DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
     DownloadedHistory found;
     if (!QFileInfo::exists(path))
         return found;
-    const GameInfo& info = gameInfo(game);
     try {
         RecordFile file(path, kRecordSize, RecordFile::Mode::Read);
         const int count = file.count();
@@ -30,8 +44,7 @@ DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
         long long previousDate = 0;
         for (int i = 1; i <= count; ++i) {
             const DrawRecord draw = DrawRecord::fromBytes(file.read(i));
-            if (!ballsInRange(draw, info) || !QDate(draw.year, draw.month, draw.day).isValid() ||
-                draw.dateNumber() < previousDate)
+            if (!isDrawOfItsDate(draw, game) || draw.dateNumber() < previousDate)
                 return found;
             previousDate = draw.dateNumber();
             found.latest = draw;

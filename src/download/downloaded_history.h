@@ -15,8 +15,10 @@ struct DownloadedHistory {
 };
 
 // A downloaded file is corrupt unless its count is 1..32767 and fits in the
-// file, and its counted draws have balls within the game's ranges and real
-// dates, each no earlier than the draw before it.
+// file, and its counted draws have real dates, each no earlier than the draw
+// before it, and balls within the game's ranges; a draw of today's games
+// must also be one of the game's draws as it stood on that date (its ranges
+// and draw days, no earlier than its first draw).
 DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game);
 
 // The question asked before a sound download replaces the local history.

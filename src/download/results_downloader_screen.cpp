@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace numbrava {
 
@@ -66,13 +67,16 @@ void ResultsDownloaderScreen::buildUi() {
 
     auto* games = named(new QGroupBox(QStringLiteral("Select/Deselect Result(s) To Be Downloaded")),
                         "Frame3");
-    powerballBox_ = named(new QCheckBox(QStringLiteral("Powerball")), "Check1");
-    megaMillionsBox_ = named(new QCheckBox(QStringLiteral("Mega Millions")), "Check2");
-    powerballBox_->setChecked(true);
-    megaMillionsBox_->setChecked(true);
     auto* gamesLayout = new QVBoxLayout(games);
-    gamesLayout->addWidget(powerballBox_);
-    gamesLayout->addWidget(megaMillionsBox_);
+    for (size_t i = 0; i < gameBoxes_.size(); ++i) {
+        const GameCode game = allGames()[i];
+        auto* box = new QCheckBox(gameInfo(game).name);
+        box->setObjectName(QStringLiteral("Check%1").arg(i + 1));
+        // Today's games are fetched only when the player ticks them.
+        box->setChecked(!isTodaysGame(game));
+        gamesLayout->addWidget(box);
+        gameBoxes_[i] = box;
+    }
 
     hangUpBox_ = named(new QCheckBox(QStringLiteral("Disconnect Dial Modem when done")), "Check8");
     hangUpBox_->setVisible(services_.dialup.available());
@@ -136,7 +140,8 @@ void ResultsDownloaderScreen::showState(int state) {
 void ResultsDownloaderScreen::downloadResults() {
     stopRequested_ = false;
     setRunning(true);
-    if (!powerballBox_->isChecked() && !megaMillionsBox_->isChecked()) {
+    if (std::none_of(gameBoxes_.begin(), gameBoxes_.end(),
+                     [](const QCheckBox* box) { return box->isChecked(); })) {
         main_.context().dialogs.message(QStringLiteral("Nothing selected for download!"));
         setRunning(false);
         return;
@@ -153,10 +158,9 @@ void ResultsDownloaderScreen::downloadResults() {
         hangUpBox_->hide();
     }
     bool failureNoted = false;
-    const std::pair<QCheckBox*, GameCode> games[] = {{powerballBox_, Powerball},
-                                                     {megaMillionsBox_, MegaMillions}};
-    for (const auto& [box, game] : games)
-        if (box->isChecked() && (stopRequested_ || !downloadAndReport(game, failureNoted))) {
+    for (size_t i = 0; i < gameBoxes_.size(); ++i)
+        if (gameBoxes_[i]->isChecked() &&
+            (stopRequested_ || !downloadAndReport(allGames()[i], failureNoted))) {
             endRun();
             return;
         }

@@ -3,6 +3,8 @@
 #include "data/game.h"
 #include "ui/secondary_screen.h"
 
+#include <array>
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -51,8 +53,8 @@ class ResultsDownloaderScreen : public SecondaryScreen {
     bool closeAfterRun_ = false;
     bool stopRequested_ = false;
 
-    QCheckBox* powerballBox_ = nullptr;     // Check1
-    QCheckBox* megaMillionsBox_ = nullptr;  // Check2
+    // Check1..Check4: a box for each game, in the order of allGames().
+    std::array<QCheckBox*, 4> gameBoxes_{};
     QCheckBox* hangUpBox_ = nullptr;        // Check8
     QLineEdit* downloadingText_ = nullptr;  // Text1
     QProgressBar* progress_ = nullptr;      // ProgressBar1

@@ -35,7 +35,7 @@ LineMatcher::LineMatcher(std::vector<EntryLine> lines) : lines_(std::move(lines)
     for (const EntryLine& line : lines_) {
         masks_.push_back(maskOf(line.numbers));
         bonuses_.push_back(line.bonus);
-        allMasked_ = allMasked_ && masks_.back() != 0;
+        allMasked_ = allMasked_ && !masks_.back().empty();
     }
 }
 
@@ -51,15 +51,16 @@ const LineMatcher::CategoryTable& LineMatcher::categoryTable() {
     return table;
 }
 
-std::uint64_t LineMatcher::maskOf(const std::array<std::int16_t, 5>& numbers) {
-    std::uint64_t mask = 0;
+NumberMask LineMatcher::maskOf(const std::array<std::int16_t, 5>& numbers) {
+    NumberMask mask;
     for (std::int16_t n : numbers) {
-        if (n < 0 || n > 63)
-            return 0;
-        const std::uint64_t bit = std::uint64_t{1} << n;
-        if (mask & bit)
-            return 0;
-        mask |= bit;
+        if (n < 0 || n > 127)
+            return {};
+        std::uint64_t& word = n < 64 ? mask.low : mask.high;
+        const std::uint64_t bit = std::uint64_t{1} << (n % 64);
+        if (word & bit)
+            return {};
+        word |= bit;
     }
     return mask;
 }

@@ -26,9 +26,23 @@ int mainNumbersMatched(const EntryLine& line, const CheckDraw& draw);
 // compared with the drawn bonus only.
 int prizeCategoryOf(const EntryLine& line, const CheckDraw& draw);
 
+// Five different numbers from 0 to 127 as a bit set of two words: number n is
+// bit n % 64 of word n / 64. Numbers up to 70 and beyond fit, so the lines of
+// every game stay masks.
+struct NumberMask {
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+
+    bool empty() const { return (low | high) == 0; }
+    // How many numbers the two sets share.
+    int common(const NumberMask& other) const {
+        return std::popcount(low & other.low) + std::popcount(high & other.high);
+    }
+};
+
 // Lines made ready once to be checked against any number of draws. A line of
-// five different numbers from 0 to 63 becomes a bit mask, so its main matches
-// are one popcount; it gives the same count as the pairs above. Anything else
+// five different numbers from 0 to 127 becomes a bit mask, so its main matches
+// are two popcounts; it gives the same count as the pairs above. Anything else
 // (a repeated or odd number from a damaged file) is counted pair by pair.
 class LineMatcher {
   public:
@@ -45,18 +59,18 @@ class LineMatcher {
     // Category by main matches 0..5 and bonus matched (second index).
     using CategoryTable = std::array<std::array<std::uint8_t, 2>, 6>;
     static const CategoryTable& categoryTable();
-    // The bit mask of five different numbers from 0 to 63, or 0 for any other set.
-    static std::uint64_t maskOf(const std::array<std::int16_t, 5>& numbers);
+    // The bit mask of five different numbers from 0 to 127, empty for any other set.
+    static NumberMask maskOf(const std::array<std::int16_t, 5>& numbers);
 
     std::vector<EntryLine> lines_;
-    std::vector<std::uint64_t> masks_;
+    std::vector<NumberMask> masks_;
     std::vector<std::int16_t> bonuses_;
     bool allMasked_ = true;
 };
 
 template <typename OnLine> void LineMatcher::match(const CheckDraw& draw, OnLine&& onLine) const {
-    const std::uint64_t drawMask = maskOf(draw.main);
-    if (drawMask == 0 || !allMasked_) {
+    const NumberMask drawMask = maskOf(draw.main);
+    if (drawMask.empty() || !allMasked_) {
         for (size_t i = 0; i < lines_.size(); ++i)
             onLine(i, prizeCategoryOf(lines_[i], draw));
         return;
@@ -64,7 +78,7 @@ template <typename OnLine> void LineMatcher::match(const CheckDraw& draw, OnLine
     const CategoryTable& table = categoryTable();
     const std::int16_t bonus = draw.bonus;
     for (size_t i = 0; i < masks_.size(); ++i)
-        onLine(i, static_cast<int>(table[static_cast<size_t>(std::popcount(masks_[i] & drawMask))]
+        onLine(i, static_cast<int>(table[static_cast<size_t>(masks_[i].common(drawMask))]
                                         [bonuses_[i] == bonus ? 1 : 0]));
 }
 

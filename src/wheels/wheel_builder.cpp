@@ -56,7 +56,9 @@ WheelBuild buildWheel(const WheelRequest& request, RandomSource& random) {
     std::vector<DrawRecord> draws;
     if (request.rule == BonusRule::Optimized) {
         try {
-            draws = DrawHistoryFile::readAllDraws(historyFilePath(request.folder, request.game));
+            draws = drawsFrom(
+                DrawHistoryFile::readAllDraws(historyFilePath(request.folder, request.game)),
+                rangeInForceSince(request.game, request.today, true));
         } catch (const FileError& error) {
             return {{}, error.message()};
         }
@@ -66,7 +68,8 @@ WheelBuild buildWheel(const WheelRequest& request, RandomSource& random) {
                                    "cannot suggest Optimised entries yet. Please select Random or "
                                    "Spread")};
     }
-    chooseBonusNumbers(wheel.lines, request.rule, gameInfo(request.game).bonusMax, draws, random);
+    chooseBonusNumbers(wheel.lines, request.rule, gameFormat(request.game, request.today).bonusMax,
+                       draws, random);
     return {std::move(wheel.lines), QString()};
 }
 

@@ -40,6 +40,7 @@ struct WheelRequest {
     int type;
     std::vector<int> group; // ascending
     BonusRule rule;
+    QDate today; // the bonus numbers are those of the game's range on this day
 };
 
 // A wheel's lines with their bonus numbers, or the message that refused it.
@@ -51,7 +52,8 @@ struct WheelBuild {
 
 // Builds the whole wheel in memory. Everything that can refuse it happens
 // here, before any stored wheel is touched: reading the wheel definition
-// file and, for Optimized, the draw history.
+// file and, for Optimized, the draw history, of which only the draws since
+// today's bonus range began count.
 WheelBuild buildWheel(const WheelRequest& request, RandomSource& random);
 
 // Stores the lines as a wheel entry file, each record carrying the line count.

@@ -149,7 +149,7 @@ void WheelScreen::proposeNumbers() {
     ctx_.state.currentHistoryFile = history;
     std::vector<DrawRecord> draws;
     guardFileOperation(ctx_.dialogs, [&] { draws = DrawHistoryFile::readAllDraws(history); });
-    const int mainMax = gameInfo(game_).mainMax;
+    const int mainMax = gameFormat(game_, ctx_.clock.today()).mainMax;
     suggestedBalls_ = mostDrawnNumbers(draws, mainMax);
     if (suggestedBalls_.size() < static_cast<size_t>(kWheelBoxCount)) {
         ctx_.random.seed(ctx_.clock.secondsSinceMidnight());
@@ -211,7 +211,8 @@ QString WheelScreen::entryFileName() const {
 }
 
 void WheelScreen::saveWheel() {
-    const WheelGroup group = readWheelGroup(shownBoxTexts(), gameInfo(game_).mainMax);
+    const QDate today = ctx_.clock.today();
+    const WheelGroup group = readWheelGroup(shownBoxTexts(), gameFormat(game_, today).mainMax);
     if (!group.refusal.isEmpty()) {
         ctx_.dialogs.message(group.refusal);
         return;
@@ -222,7 +223,8 @@ void WheelScreen::saveWheel() {
     {
         const BusyCursor busy;
         build = buildWheel(
-            {ctx_.state.installFolder, game_, wheelType_, group.numbers, bonusRule()}, ctx_.random);
+            {ctx_.state.installFolder, game_, wheelType_, group.numbers, bonusRule(), today},
+            ctx_.random);
     }
     if (!build.ok()) {
         ctx_.dialogs.message(build.refusal);

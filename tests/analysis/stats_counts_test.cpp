@@ -30,8 +30,9 @@ TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
                                                         {"-40000", false, 1}, {"", false, 11}};
     for (const auto& [typed, tooMany, firstCounted] : cases) {
         SCOPED_TRACE(typed);
-        const DrawStatistics stats = countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
-                                                StatsView::Powerball, lastDrawsFromText(typed));
+        const DrawStatistics stats =
+            countBalls(firstCounted > 10 ? std::vector<DrawRecord>{} : ten,
+                       statsScope(StatsView::Powerball, {}), lastDrawsFromText(typed));
         EXPECT_EQ(stats.tooManyAsked, tooMany);
         std::vector<int> expected(42, 0);
         std::fill(expected.begin() + firstCounted - 1, expected.begin() + 10, 1);
@@ -42,8 +43,8 @@ TEST(StatsCounts, CountTheMostRecentDrawsAndSkipBallsOutOfRange) {
                                            draw({0, 2, 60, 52, 53}, 7)};
     std::vector<int> expected(52, 0);
     expected[0] = 1, expected[1] = 2, expected[2] = 1, expected[51] = 2;
-    EXPECT_EQ(countBalls(draws, StatsView::MegaMillionsMain, 0).counts, expected);
-    EXPECT_EQ(countBalls(draws, StatsView::PowerballMain, 0).counts[52], 2);
+    EXPECT_EQ(countBalls(draws, statsScope(StatsView::MegaMillionsMain, {}), 0).counts, expected);
+    EXPECT_EQ(countBalls(draws, statsScope(StatsView::PowerballMain, {}), 0).counts[52], 2);
 }
 
 TEST(StatsRanking, FollowsTheExchangePass) {
@@ -73,9 +74,12 @@ TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) 
         {StatsView::MegaMillionsMain, "53", 0, refusal.arg(52)},
         {StatsView::PowerballMain, "70000", 0, refusal.arg(53)},
         {StatsView::Powerball, "x", 0, refusal.arg(42)},
+        {StatsView::Powerball69Main, "69", 69, "69"},
+        {StatsView::MegaMillions70Main, "70", 70, "70"},
+        {StatsView::MegaMillions70MegaBall, "25", 0, refusal.arg(24)}, // 1 to 24 in 2026
         {StatsView::Powerball, "2.5", 2, "2.5"}}; // rounded for the ball, as typed for the caption
     for (const auto& [view, typed, ball, shown] : cases) {
-        const InfoBallChoice choice = infoBallFromText(view, typed);
+        const InfoBallChoice choice = infoBallFromText(statsScope(view, QDate(2026, 8, 10)), typed);
         EXPECT_EQ(choice.ball.value_or(0), ball) << typed.toStdString();
         EXPECT_EQ(ball ? choice.typedNumber : choice.refusal, shown);
     }
@@ -87,13 +91,13 @@ TEST(BallInformation, TakesOnlyTheViewsRangeAndCoversEveryStoredDrawOfItsBalls) 
         {StatsView::PowerballMain, 6554, 618},    // five balls a draw pass 16 bits here
         {StatsView::MegaMillionsMain, 32767, 3151}};
     for (const auto& [view, draws, expected] : expectedCases)
-        EXPECT_EQ(expectedTimesDrawn(view, draws), expected) << draws;
+        EXPECT_EQ(expectedTimesDrawn(statsScope(view, {}), draws), expected) << draws;
     const std::vector<DrawRecord> draws = {
         draw({7, 12, 25, 33, 41}, 9, 5), draw({1, 2, 3, 4, 5}, 7, 9), draw({6, 7, 8, 9, 10}, 1, 12),
         draw({8, 18, 28, 38, 48}, 42, 19)};
     using Facts = std::tuple<int, QString, std::optional<int>>;
     auto facts = [&](StatsView view, int ball) {
-        const BallInformation info = ballInformation(draws, view, ball);
+        const BallInformation info = ballInformation(draws, statsScope(view, {}), ball);
         EXPECT_EQ(info.timesExpected, 1);
         return Facts{info.timesDrawn, info.dateLastDrawn, info.drawsSince};
     };

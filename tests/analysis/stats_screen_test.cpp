@@ -1,6 +1,7 @@
 #include "analysis/stats_chart.h"
 #include "analysis/stats_screen.h"
 #include "support/main_window_fixture.h"
+#include "support/record_bytes.h"
 
 #include <QAccessible>
 #include <QBarCategoryAxis>
@@ -150,4 +151,28 @@ TEST_F(StatsScreenTest, OpensOnTheMainBallsOfTheGameScalesAndBarsAndBoxesOpenThe
     form4->close(); // the ball information goes with the chart
     EXPECT_EQ(visibleScreen("Form26"), nullptr);
     EXPECT_TRUE(window->isEnabled());
+}
+
+// Real histories of 1,390 and 916 draws; the Mega Ball view counts the 140 from 8 April 2025 only.
+TEST_F(StatsScreenTest, TodaysGamesCountTheirRealHistoriesAndTheBonusOfTodaysRangeOnly) {
+    clock.date = QDate(2026, 8, 10);
+    for (const auto& [game, csv, view, since, mains, bonuses] :
+         {std::tuple{Powerball69, "powerball-2015-2026.csv", "mnupb69", "7 October 2015",
+                     std::pair{69, 5 * 1390}, std::pair{26, 1390}},
+          std::tuple{MegaMillions70, "megamillions-2017-2026.csv", "mnumm70mb", "8 April 2025",
+                     std::pair{70, 5 * 916}, std::pair{24, 140}}}) {
+        writeFileBytes(historyFilePath(folder(), game), csvHistory(csv));
+        openStats(game, false);
+        for (const auto& expected : {mains, bonuses}) {
+            int total = 0;
+            for (const auto& row : chartRows(form4))
+                total += row.second;
+            EXPECT_EQ(std::pair(static_cast<int>(chartRows(form4).size()), total), expected);
+            menu(view);
+        }
+        EXPECT_EQ(control<QLabel>(form4, "Label3")->text(),
+                  QStringLiteral("Counting the draws from ") + since);
+        closeScreens("Form4");
+        window.reset();
+    }
 }

@@ -1,4 +1,5 @@
 #include "history/history_check.h"
+#include "main/draw_check.h"
 
 #include <gtest/gtest.h>
 
@@ -32,4 +33,33 @@ TEST(HistoryCheck, ListsAndTotalsTheWinOfEachLineInPagesOf32730) {
     EXPECT_EQ(run.pages().page(0).size(), 32730);
     EXPECT_EQ(run.pages().page(1), QStringList{"01 02 03 04 05 07 Match 5+PB"});
     EXPECT_EQ(run.pages().pagesFilled(), 1);
+}
+
+// 5/70 lines holding 64 to 70 win by the numbers they share with a draw, counted here one by one.
+TEST(HistoryCheck, FiveOfSeventyLinesPastSixtyThreeWinWhatTheirSharedNumbersGive) {
+    std::vector<EntryLine> lines;
+    for (std::int16_t a = 60; a <= 65; ++a)
+        for (std::int16_t b = 1; b <= 24; b += 3)
+            lines.push_back({{a, std::int16_t(a + 1), 67, std::int16_t(69 + b % 2), b},
+                             std::int16_t(b % 5 + 1)});
+    const std::vector<DrawRecord> draws = {{.balls = {61, 62, 67, 69, 70}, .bonus = 2},
+                                           {.balls = {1, 64, 65, 67, 69}, .bonus = 5},
+                                           {.balls = {4, 10, 63, 66, 68}, .bonus = 1}};
+    const int withBonus[] = {9, 8, 7, 5, 3, 1}, without[] = {0, 0, 0, 6, 4, 2};
+    std::array<long long, 10> counted{}, checked{};
+    for (const DrawRecord& d : draws) {
+        for (const EntryLine& line : lines) {
+            int shared = 0;
+            for (std::int16_t n : line.numbers)
+                shared += static_cast<int>(std::ranges::count(d.balls, n));
+            ++counted[(line.bonus == d.bonus ? withBonus : without)[shared]];
+        }
+        for (const WinningLine& w :
+             checkLines(MegaMillions70, lines, CheckDraw::fromRecord(d), {}).winners)
+            ++checked[w.category];
+    }
+    HistoryCheck run(MegaMillions70, lines, draws);
+    run.checkAll();
+    for (int c = 1; c <= kPrizeCategories; ++c)
+        EXPECT_EQ(std::pair(run.total(c), checked[c]), std::pair(counted[c], counted[c])) << c;
 }

@@ -48,7 +48,9 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
     }
     MainWindow& startOn(GameCode game) {
         startWindow();
-        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        for (const auto& [option, optionGame] : window->gameOptions())
+            if (optionGame == game) // a click on the game's option, as the player picks it
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         return *window;
     }
 

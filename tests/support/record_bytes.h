@@ -58,4 +58,19 @@ inline QByteArray withCount(QByteArray file, std::int32_t count) {
     return file.replace(0, 4, le32(count));
 }
 
+// The history file of a results CSV of data/ (rows "yyyy-mm-dd,b1,...,b5,bonus" under a header).
+inline QByteArray csvHistory(const QString& name) {
+    QFile csv(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + name);
+    EXPECT_TRUE(csv.open(QIODevice::ReadOnly)) << name.toStdString();
+    const QList<QByteArray> rows = csv.readAll().trimmed().replace('-', ',').split('\n').mid(1);
+    QByteArray bytes;
+    for (const QByteArray& row : rows) {
+        const auto n = [f = row.split(',')](int i) { return std::int16_t(f.value(i).toInt()); };
+        bytes += drawBytes(static_cast<int>(rows.size()),
+                           static_cast<int>(bytes.size()) / kRawRecordSize + 1,
+                           QDate(n(0), n(1), n(2)), {n(3), n(4), n(5), n(6), n(7)}, n(8));
+    }
+    return bytes;
+}
+
 } // namespace numbrava::testing

@@ -320,6 +320,28 @@ TEST_F(Wheels, ReplacingTheWheelShownEmptiesTheMainScreenAndEachGameHasItsOwn) {
     EXPECT_FALSE(on<QPushButton>("Command2")->isEnabled()); // no printer
 }
 
+// A group may hold its game's top number, not one above; Spread runs over today's bonus range.
+TEST_F(Wheels, EveryGamesTopNumberMakesAWheelAndSpreadRunsOverTodaysBonusRange) {
+    clock.date = QDate(2026, 8, 10);
+    for (const auto& [game, top, bonusTop] :
+         {std::tuple{Powerball, 53, 42}, std::tuple{MegaMillions, 52, 52},
+          std::tuple{Powerball69, 69, 26}, std::tuple{MegaMillions70, 70, 24}}) {
+        start(game);
+        for (const int first : {top - 8, top - 9}) {
+            ASSERT_NE(openWheel5(), nullptr);
+            choose(4, 10, first);
+            save("Option7");
+        }
+        EXPECT_EQ(dialogs.texts(),
+                  QStringList({"One or more of your numbers are out of range!", "Done!"}));
+        int main = 0, bonus = 0;
+        for (const EntryLine& line : EntryFile::readLines(file(wheelEntryFileName(game, 4))))
+            main = std::max<int>(main, line.numbers[4]), bonus = std::max<int>(bonus, line.bonus);
+        EXPECT_EQ(std::pair(main, bonus), std::pair(top, bonusTop)) << top;
+        window.reset();
+    }
+}
+
 TEST(WheelProposal, RanksByFrequencyAndFillsWithDistinctRandomNumbers) {
     std::vector<DrawRecord> ties(11); // 1..50 once, then 46..50 again
     for (int d = 0; d < 55; ++d)
