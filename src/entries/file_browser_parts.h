@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -9,8 +10,10 @@ namespace numbrava {
 
 // File1: the files of the data folder that match a pattern, one name a row.
 QListWidget* newFileList();
-// Lists the folder again, by name; the chosen file stays chosen while it is there.
-void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern);
+// Lists the folder again, by name, leaving out names `keep` refuses; the
+// chosen file stays chosen while it is there.
+void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern,
+                     const std::function<bool(const QString&)>& keep = {});
 // The name of the chosen file; empty when none is chosen.
 QString chosenFileName(const QListWidget* list);
 

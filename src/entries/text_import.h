@@ -22,10 +22,11 @@ QStringList readTextFields(const QByteArray& bytes);
 // The fields of a file; throws FileError when the file cannot be read.
 QStringList readTextFieldsOfFile(const QString& path);
 
-// Checks every field for range and repeated main numbers, in order. Gives the
-// lines (main numbers ascending) or the message that refuses the fields.
-std::variant<std::vector<EntryLine>, QString> checkTextEntries(GameCode game,
-                                                               const QStringList& fields);
+// Checks every field for range (the ranges in force on the entry date) and
+// repeated main numbers, in order. Gives the lines (main numbers ascending)
+// or the message that refuses the fields.
+std::variant<std::vector<EntryLine>, QString>
+checkTextEntries(GameCode game, const QDate& entryDate, const QStringList& fields);
 
 struct ImportValidation {
     bool valid = false;

@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow, public MainView {
     void setupImportActions();
     void selectSavedPrinter();
     void openPrinterSelection();
+    // The heading a printed list of a frame carries (none for the old games).
+    QString headingOf(const QGroupBox* frame) const;
     void checkEntries();
 
     AppContext& ctx_;

@@ -28,7 +28,9 @@ class EntryFileScreens : public MainWindowTest {
     }
     void choose(const QString& name) {
         QListWidget* files = control<QListWidget>(screen, "File1");
-        files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
+        if (QListWidgetItem* item = files->findItems(name, Qt::MatchExactly).value(0))
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                              files->visualItemRect(item).center());
     }
     bool importOffered() const {
         return !control<QPushButton>(screen, "Command3")->isHidden() &&
@@ -70,6 +72,31 @@ TEST_F(EntryFileScreens, DeletionViewsAChosenFileAndDeletesItOnlyWhenNotShownAnd
     writeFileBytes(file("odd.lot"), RawRecord{.count = 3, .numbers = {9, 8, 7, 6, 5}}.bytes() +
                                         RawRecord{}.bytes() + RawRecord{.numbers = {1}}.bytes());
     EXPECT_EQ(viewEntryFile(file("odd.lot")), QStringList{"09 08 07 06 05 "});
+}
+
+// A game's screen lists its own entry files; the old games' list every one but today's games'.
+TEST_F(EntryFileScreens, DeletionListsTheEntryFilesOfTheSelectedGame) {
+    for (const char* name :
+         {"Mega05JUL2003.lot", "PB6905AUG2026.lot", "PB69-5-5-3.lot", "PwrB-5-5-3.lot",
+          "StandMM70.lot", "StandPB.lot", "StandPB69.lot", "temp.lot", "MM7007AUG2026.lot"})
+        writeEntryFile(file(name), {lineNo(1)});
+    const QStringList old{"Mega05JUL2003.lot", "PwrB-5-5-3.lot", "StandPB.lot", "temp.lot"};
+    const std::pair<GameCode, QStringList> games[] = {
+        {Powerball69, {"PB69-5-5-3.lot", "PB6905AUG2026.lot", "StandPB69.lot"}},
+        {Powerball, old},
+        {MegaMillions70, {"MM7007AUG2026.lot", "StandMM70.lot"}},
+        {MegaMillions, old}};
+    startWindow();
+    for (const auto& [game, files] : games) {
+        SCOPED_TRACE(files.first().toStdString());
+        clickGame(game);
+        action("mnuDelete")->trigger();
+        ASSERT_NE(screen = visibleScreen("Form8"), nullptr);
+        EXPECT_EQ(listed("File1"), files);
+        choose(files.last());
+        EXPECT_EQ(listed("List2"), QStringList{"01 11 21 31 41 B 01"});
+        screen->close();
+    }
 }
 
 // Every change of file or date asks for validation again.

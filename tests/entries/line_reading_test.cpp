@@ -14,8 +14,8 @@ const char* const kBadText =
     "One or more of your numbers are out of range - or your file is not in the correct format";
 const char* const kSameBalls = "One or more of the balls are the same!";
 
-QString refusal(GameCode game, const QStringList& fields) {
-    const auto result = checkTextEntries(game, fields);
+QString refusal(GameCode game, const QStringList& fields, const QDate& entryDate = {}) {
+    const auto result = checkTextEntries(game, entryDate, fields);
     return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
 }
 // Six box texts separated by blanks; "_" stands for an empty box.
@@ -46,6 +46,19 @@ TEST(TextEntryCheck, ReadsTheFieldsAndRefusesWithItsMessageOrPasses) {
         EXPECT_EQ(refusal(Powerball, readTextFields(bytes)), QString::fromLatin1(message))
             << bytes.constData();
     EXPECT_EQ(refusal(MegaMillions, {"52 17 22 41 09 52", "53 17 22 41 09 12"}), kBadText);
+    // Every game's top numbers pass and one above is refused, by the ranges of the entry date.
+    const std::tuple<GameCode, QDate, const char*, const char*> tops[] = {
+        {Powerball, {}, "53 01 02 03 04 42", "01 02 03 04 05 43"},
+        {MegaMillions, {}, "52 01 02 03 04 52", "01 02 03 04 05 53"},
+        {Powerball69, QDate(2026, 8, 5), "69 01 02 03 04 26", "70 01 02 03 04 26"},
+        {Powerball69, QDate(2015, 10, 3), "69 01 02 03 04 26", "01 02 03 04 05 27"},
+        {MegaMillions70, QDate(2025, 4, 4), "70 01 02 03 04 25", "71 01 02 03 04 25"},
+        {MegaMillions70, QDate(2025, 4, 8), "70 01 02 03 04 24", "70 01 02 03 04 25"}};
+    for (const auto& [game, date, top, above] : tops) {
+        SCOPED_TRACE(top);
+        EXPECT_EQ(refusal(game, {top}, date), QString());
+        EXPECT_EQ(refusal(game, {above}, date), kBadText);
+    }
 
     // An entry file holds at most 32767 lines.
     QByteArray many = QByteArray("01 02 03 04 05 06\n").repeated(32768);

@@ -15,6 +15,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <memory>
@@ -48,8 +50,21 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
     }
     MainWindow& startOn(GameCode game) {
         startWindow();
-        child<QRadioButton>(game == Powerball ? "Option3" : "Option2")->click();
+        clickGame(game);
         return *window;
+    }
+    // Clicks the game's option button on its round indicator, as a user does.
+    void clickGame(GameCode game) {
+        for (const auto& [option, optionGame] : window->gameOptions()) {
+            if (optionGame != game)
+                continue;
+            QStyleOptionButton look;
+            look.initFrom(option);
+            QTest::mouseClick(option, Qt::LeftButton, {},
+                              option->style()
+                                  ->subElementRect(QStyle::SE_RadioButtonIndicator, &look, option)
+                                  .center());
+        }
     }
 
     template <typename T> T* child(const char* name) const {
