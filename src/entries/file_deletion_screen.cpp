@@ -23,7 +23,9 @@ FileDeletionScreen::FileDeletionScreen(MainView& mainWindow)
     setWindowTitle(QStringLiteral("File Deletion"));
     buildUi();
     refresh();
-    connect(files_, &QListWidget::currentRowChanged, this, &FileDeletionScreen::viewandcreate);
+    // A click makes the row current before it selects it: the file is shown
+    // once it is chosen, not when it merely becomes current.
+    connect(files_, &QListWidget::itemSelectionChanged, this, &FileDeletionScreen::viewandcreate);
 }
 
 void FileDeletionScreen::buildUi() {

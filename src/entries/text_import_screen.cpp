@@ -30,7 +30,7 @@ TextImportScreen::TextImportScreen(MainView& mainWindow)
     refreshFileList(files_, main_.context().state.installFolder, kPattern);
     date_->setValue(main_.context().clock.today());
     offerValidate();
-    connect(files_, &QListWidget::currentRowChanged, this, [this] {
+    connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
         contents_->clear();
         offerValidate();
         view();
