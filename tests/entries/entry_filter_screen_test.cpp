@@ -146,16 +146,9 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
         return out;
     };
     const std::tuple<GameCode, int, Numbers, bool> sums[] = {
-        {Powerball, 1, {1, 2, 3, 4, 5}, true},
-        {Powerball, 1, {10, 20, 30, 40, 50}, false},
-        {Powerball, 1, {1, 2, 3, 17, 50}, false},
-        {Powerball, 1, {33, 36, 38, 41, 43}, false},
-        {MegaMillions, 5, {1, 2, 10, 50, 51}, true},
-        {MegaMillions, 5, {10, 20, 31, 45, 50}, true},
-        {Powerball69, 1, {10, 15, 20, 22, 26}, true},
-        {Powerball69, 1, {10, 15, 20, 22, 27}, false},
-        {MegaMillions70, 5, {20, 25, 30, 36, 40}, true},
-        {MegaMillions70, 5, {30, 35, 40, 45, 60}, false}};
+        {Powerball, 1, {1, 2, 3, 4, 5}, true},       {Powerball, 1, {10, 20, 30, 40, 50}, false},
+        {Powerball, 1, {1, 2, 3, 17, 50}, false},    {Powerball, 1, {33, 36, 38, 41, 43}, false},
+        {MegaMillions, 5, {1, 2, 10, 50, 51}, true}, {MegaMillions, 5, {10, 20, 31, 45, 50}, true}};
     for (const auto& [game, slider, numbers, checked] : sums) {
         auto lines = records({numbers});
         EXPECT_EQ(checkOutsideSum(lines, sumWindow(game, slider)), checked ? 1 : 0) << numbers[4];
@@ -164,8 +157,7 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
     const std::tuple<std::vector<Numbers>, int, const char*> duplicates[] = {
         {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 4, ".x."},
         {{{1, 2, 3, 4, 5}, {1, 2, 3, 4, 6}, {1, 2, 3, 7, 8}}, 3, ".xx"},
-        {{{1, 1, 2, 3, 4}, {1, 5, 6, 7, 8}, {70, 71, 2, 3, 9}}, 2, ".xx"},
-        {{{64, 65, 66, 67, 68}, {64, 65, 66, 69, 70}, {1, 64, 65, 69, 70}}, 3, ".x."}};
+        {{{1, 1, 2, 3, 4}, {1, 5, 6, 7, 8}, {70, 71, 2, 3, 9}}, 2, ".xx"}};
     for (const auto& [numbers, sharedLimit, checked] : duplicates) {
         auto lines = records(numbers);
         checkDuplicates(lines, sharedLimit);

@@ -273,49 +273,6 @@ TEST_F(PayoutScreens, ShowTheStoredTablesRefuseInOrderAndOnlyUpdateOrYesStores) 
     EXPECT_EQ(texts(), QStringLiteral("No Default 175000 5000 150 150 7 10 3 2"));
 }
 
-// Today's games keep their own payout files, with the nine categories and the draw days of a date.
-TEST_F(PayoutScreens, TodaysGamesHaveTheirOwnFilesAndTheDrawDaysOfTheDate) {
-    const char* const pbLabels = "(5+PB) (5+0) (4+PB) (4+0) (3+PB) (3+0) (2+PB) (1+PB) (0+PB)";
-    const char* const mbLabels = "(5+MB) (5+0) (4+MB) (4+0) (3+MB) (3+0) (2+MB) (1+MB) (0+MB)";
-    // clang-format off
-    const std::tuple<GameCode, const char*, const char*, const char*, QDate, const char*, QDate,
-                     const char*, const char*> games[] = {
-        {Powerball69, "Powerball 5/69", pbLabels, "PB69Defaults.rtl", QDate(2021, 8, 24),
-         "You must select a Monday, Wednesday or Saturday date", QDate(2021, 8, 23), "23AUG2021",
-         "PB69RES.rtl"},
-        {MegaMillions70, "Mega Millions 5/70", mbLabels, "MM70Defaults.rtl", QDate(2025, 4, 9),
-         "You must select a Tuesday or Friday date", QDate(2025, 4, 8), "08APR2025",
-         "MM70RES.rtl"}};
-    // clang-format on
-    startWindow();
-    for (const auto& [game, name, labels, defaults, offDay, refusal, drawDay, key, actual] :
-         games) {
-        SCOPED_TRACE(name);
-        clickGame(game);
-        ASSERT_NE(open("mnuDEfaults", "defaults"), nullptr);
-        EXPECT_EQ(screen->windowTitle(), QStringLiteral("Defaults for ") + name);
-        EXPECT_EQ(texts("Label"), labels);
-        type("1 2 3 4 5 6 7 8", 2);
-        clickOn(screen, "Command2");
-        EXPECT_EQ(fileBytes(file(defaults)), defaultAmountsBytes({1, 2, 3, 4, 5, 6, 7, 8}));
-
-        ASSERT_NE(open("mnuactualpayouts", "payouts"), nullptr);
-        EXPECT_EQ(screen->windowTitle(), QStringLiteral("Add Payout Data for ") + name);
-        dialogs.clear();
-        for (const QDate& date : {offDay, drawDay}) {
-            pick(date);
-            type("1 2 3 4 5 6 7 8 9");
-            option("Option1")->click();
-            clickOn(screen, "Command1");
-        }
-        EXPECT_EQ(dialogs.texts(), (QStringList{refusal, "Done"}));
-        EXPECT_EQ(fileBytes(file(actual)),
-                  actualRecordBytes(key, -1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}));
-        clickOn(screen, "Command2");
-    }
-    EXPECT_EQ(fileBytes(file("USRES.rtl")) + fileBytes(file("Defaults.rtl")), QByteArray());
-}
-
 // The text goes in default box 5 and actual box 9, the rest valid. -1: the screen's format refusal,
 // -2: refused as missing (an empty box beats a bad one), -3: not tried as an actual amount.
 TEST(AmountText, IsStoredRoundedOrTruncatedOrRefused) {

