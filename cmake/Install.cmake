@@ -8,6 +8,7 @@ set(NUMBRAVA_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/numbrava)
 install(TARGETS numbrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/install/NUMBRAVA.HLP ${CMAKE_SOURCE_DIR}/install/tada.wav
               ${CMAKE_BINARY_DIR}/demo/pbk.rtl ${CMAKE_BINARY_DIR}/demo/million.rtl
+              ${CMAKE_BINARY_DIR}/demo/pbk69.rtl ${CMAKE_BINARY_DIR}/demo/million70.rtl
         DESTINATION ${NUMBRAVA_SHARE_DIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/install/wheels DESTINATION ${NUMBRAVA_SHARE_DIR}
         FILES_MATCHING PATTERN "*.whl")

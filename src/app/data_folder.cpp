@@ -1,11 +1,13 @@
 #include "app/data_folder.h"
 
 #include "data/file_error.h"
+#include "data/game.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace numbrava {
 
@@ -14,8 +16,11 @@ bool isShippedFile(const QString& relative) {
     const QString name = QFileInfo(relative).fileName();
     if (relative.startsWith(QStringLiteral("wheels/")))
         return name.endsWith(QStringLiteral(".whl"), Qt::CaseInsensitive);
-    return name == QStringLiteral("NUMBRAVA.HLP") || name == QStringLiteral("tada.wav") ||
-           name == QStringLiteral("pbk.rtl") || name == QStringLiteral("million.rtl");
+    if (name == QStringLiteral("NUMBRAVA.HLP") || name == QStringLiteral("tada.wav"))
+        return true;
+    const auto& games = allGames();
+    return std::any_of(games.begin(), games.end(),
+                       [&](GameCode game) { return name == gameInfo(game).historyFile; });
 }
 
 bool folderIsWritable(const QString& folder) {

@@ -25,6 +25,10 @@ EntryKind entryKindOf(const QString& path) {
     return EntryKind::Dated;
 }
 
+QDate rangesDateOf(const QString& entryFile, const QDate& entriesDate) {
+    return entryKindOf(entryFile) == EntryKind::Dated ? entriesDate : QDate();
+}
+
 QString entryDisplayLine(GameCode game, const EntryLine& line) {
     QString text;
     text.reserve(21);

@@ -17,6 +17,11 @@ QString datedEntryFileName(const QString& folder, GameCode game, const QDate& da
 // Told from the file name alone: "Stand" means standing, "-" means wheel.
 EntryKind entryKindOf(const QString& path);
 
+// The date whose ranges the lines of an entry file keep to: a dated entry's
+// own date (the entries date shown), none for a standing or wheel entry,
+// which are played from today on and so take today's ranges.
+QDate rangesDateOf(const QString& entryFile, const QDate& entriesDate);
+
 // "03 12 25 33 41 PB 07": how a line is shown in every list.
 QString entryDisplayLine(GameCode game, const EntryLine& line);
 

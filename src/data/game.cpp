@@ -31,6 +31,7 @@ const GameInfo kPowerball{
     73,
     191,
     10,
+    QStringLiteral("Defaults for P/B"),
 };
 
 const GameInfo kMegaMillions{
@@ -58,6 +59,7 @@ const GameInfo kMegaMillions{
     75,
     195,
     10,
+    QStringLiteral("Defaults for M/M"),
 };
 
 // Powerball since 7 October 2015; Monday draws from 23 August 2021.
@@ -86,6 +88,7 @@ const GameInfo kPowerball69{
     94,
     248,
     13,
+    QStringLiteral("Defaults for Powerball 5/69"),
 };
 
 // Mega Millions since 31 October 2017; the Mega Ball lost 25 after the draw
@@ -115,6 +118,7 @@ const GameInfo kMegaMillions70{
     100,
     262,
     13,
+    QStringLiteral("Defaults for Mega Millions 5/70"),
 };
 
 const std::array<GameCode, 4> kAllGames{Powerball, MegaMillions, Powerball69, MegaMillions70};

@@ -54,6 +54,7 @@ struct GameInfo {
     int sumLow;
     int sumHigh;
     int sumStep;
+    QString payoutDefaultsCaption; // "Defaults for P/B": the default payouts screen
 };
 
 const GameInfo& gameInfo(GameCode game);

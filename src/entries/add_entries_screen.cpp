@@ -5,6 +5,7 @@
 #include "data/file_error.h"
 #include "data/main_number_range.h"
 #include "data/number_text.h"
+#include "entries/entries_ranges.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
 #include "ui/close_during_run.h"
@@ -103,9 +104,8 @@ void AddEntriesScreen::showAppended(const EntryLine& line, int count) {
 }
 
 void AddEntriesScreen::addTypedLine() {
-    const LineLimits limits{gameInfo(main_.gameOfOptions()).mainMax,
-                            gameInfo(ctx_.state.selectedGame).bonusMax, LowBonus::OutOfRange};
-    const TypedLine typed = readTypedLine(lineBoxes_->texts(), limits);
+    const TypedLine typed =
+        readTypedLine(lineBoxes_->texts(), currentEntriesLimits(main_, LowBonus::OutOfRange));
     if (typed.error != LineError::None) {
         ctx_.dialogs.message(lineErrorMessage(typed.error));
         return;
@@ -169,7 +169,7 @@ void AddEntriesScreen::runSuggestionsFor(SuggestionMode mode, double enterNo, do
     }
 
     SuggestionGenerator generator(ctx_.state.selectedGame, std::move(draws), entryLines, enterNo,
-                                  ctx_.random);
+                                  ctx_.random, currentEntriesRangesDate(main_));
     const QString path = ctx_.state.currentEntryFile;
     auto store = [&](const EntryLine& line) {
         EntryFile::appendLine(path, line);

@@ -1,6 +1,7 @@
 #include "entries/edit_entry_screen.h"
 
 #include "data/entry_file.h"
+#include "entries/entries_ranges.h"
 #include "entries/line_boxes.h"
 #include "entries/typed_line.h"
 #include "ui/file_guard.h"
@@ -48,9 +49,8 @@ EditEntryScreen::EditEntryScreen(MainView& main, int lineNumber, const EntryLine
 }
 
 void EditEntryScreen::change() {
-    const GameInfo& game = gameInfo(ctx_.state.selectedGame);
     const TypedLine typed =
-        readTypedLine(lineBoxes_->texts(), {game.mainMax, game.bonusMax, LowBonus::NotANumber});
+        readTypedLine(lineBoxes_->texts(), currentEntriesLimits(main_, LowBonus::NotANumber));
     if (typed.error != LineError::None) {
         ctx_.dialogs.message(lineErrorMessage(typed.error));
         return;

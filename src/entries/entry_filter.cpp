@@ -2,13 +2,13 @@
 
 #include "data/file_error.h"
 #include "data/file_journal.h"
+#include "data/number_set.h"
 #include "data/record_file.h"
 #include "data/safe_file.h"
 #include "entries/entry_file_copy.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <bit>
 
 namespace numbrava {
 
@@ -34,23 +34,20 @@ void check(EntryRecord& r, int& checkedCount) {
 }
 
 // The main numbers of a line as a set of bits, when the line can be told
-// that way: five different numbers from 0 to 63.
-std::optional<std::uint64_t> numberSet(const EntryLine& line) {
-    std::uint64_t set = 0;
-    for (auto n : line.numbers) {
-        if (n < 0 || n > 63 || (set & (std::uint64_t{1} << n)))
-            return std::nullopt;
-        set |= std::uint64_t{1} << n;
-    }
+// that way: five different numbers that the set holds (every game's do).
+std::optional<NumberSet> numberSet(const EntryLine& line) {
+    const NumberSet set = NumberSet::of(line.numbers);
+    if (set.size() != 5)
+        return std::nullopt;
     return set;
 }
 
 // How many (number of a, number of b) pairs are equal. For lines of five
 // different numbers that is the count of shared numbers, found from the sets.
-int equalPairs(const EntryLine& a, const std::optional<std::uint64_t>& setA, const EntryLine& b,
-               const std::optional<std::uint64_t>& setB) {
+int equalPairs(const EntryLine& a, const std::optional<NumberSet>& setA, const EntryLine& b,
+               const std::optional<NumberSet>& setB) {
     if (setA && setB)
-        return std::popcount(*setA & *setB);
+        return setA->shared(*setB);
     int m = 0;
     for (auto x : a.numbers)
         for (auto y : b.numbers)
@@ -75,7 +72,7 @@ int checkOutsideSum(std::vector<EntryRecord>& lines, SumWindow window) {
 int checkDuplicates(std::vector<EntryRecord>& lines, int sharedLimit,
                     const std::function<void(int, int)>& lineDone) {
     const int total = static_cast<int>(lines.size());
-    std::vector<std::optional<std::uint64_t>> sets;
+    std::vector<std::optional<NumberSet>> sets;
     sets.reserve(lines.size());
     for (const EntryRecord& r : lines)
         sets.push_back(numberSet(r.line));

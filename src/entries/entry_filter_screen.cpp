@@ -258,7 +258,8 @@ void EntryFilterScreen::printList() {
                                      ? QStringLiteral(" Selected for Deletion")
                                      : QString());
     }
-    numbrava::printList(ctx_, items);
+    const GameCode game = ctx_.state.selectedGame;
+    numbrava::printList(ctx_, items, listHeading(game, gameInfo(game).name));
 }
 
 void EntryFilterScreen::setRunning(bool running) {

@@ -18,11 +18,14 @@ QListWidget* newFileList() {
     return list;
 }
 
-void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern) {
+void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern,
+                     const std::function<bool(const QString&)>& keep) {
     const QString chosen = chosenFileName(list);
     const QSignalBlocker quiet(list);
     list->clear();
-    list->addItems(QDir(folder).entryList({pattern}, QDir::Files, QDir::Name));
+    for (const QString& name : QDir(folder).entryList({pattern}, QDir::Files, QDir::Name))
+        if (!keep || keep(name))
+            list->addItem(name);
     const auto same = list->findItems(chosen, Qt::MatchExactly);
     if (!chosen.isEmpty() && !same.isEmpty())
         list->setCurrentItem(same.first());

@@ -12,8 +12,10 @@ namespace numbrava {
 
 // File1: the files of the data folder that match a pattern, one name a row.
 QListWidget* newFileList();
-// Lists the folder again, by name; the chosen file stays chosen while it is there.
-void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern);
+// Lists the folder again, by name, leaving out names `keep` refuses; the
+// chosen file stays chosen while it is there.
+void refreshFileList(QListWidget* list, const QString& folder, const QString& pattern,
+                     const std::function<bool(const QString&)>& keep = {});
 // The name of the chosen file: the selected row's; empty when none is selected.
 QString chosenFileName(const QListWidget* list);
 // Runs `chosen` each time the user chooses a file, by a click or the keys, or

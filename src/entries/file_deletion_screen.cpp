@@ -58,7 +58,11 @@ void FileDeletionScreen::buildUi() {
 }
 
 void FileDeletionScreen::refresh() {
-    refreshFileList(files_, main_.context().state.installFolder, kPattern);
+    // Each game's screen lists its own entry files only; the games of
+    // 2002-2005 keep listing every entry file but today's games' own.
+    const GameCode game = main_.gameOfOptions();
+    refreshFileList(files_, main_.context().state.installFolder, kPattern,
+                    [game](const QString& name) { return isEntryFileOfGame(game, name); });
 }
 
 void FileDeletionScreen::viewandcreate() {

@@ -3,29 +3,24 @@
 #include "data/number_text.h"
 #include "entries/typed_line.h"
 
-#include <bit>
-
 namespace numbrava {
 
 namespace {
-// Numbers outside 1..63 can never be part of a suggestion, so they may be
-// left out of the mask without changing any count of shared numbers.
-std::uint64_t mainNumberMask(const EntryLine& line) {
-    std::uint64_t mask = 0;
-    for (auto n : line.numbers)
-        if (n >= 1 && n <= 63)
-            mask |= std::uint64_t{1} << n;
-    return mask;
+// Numbers outside every game can never be part of a suggestion, so they may be
+// left out of the set without changing any count of shared numbers.
+NumberSet mainNumberSet(const EntryLine& line) {
+    return NumberSet::of(line.numbers);
 }
 } // namespace
 
 SuggestionGenerator::SuggestionGenerator(GameCode game, std::vector<DrawRecord> draws,
                                          const std::vector<EntryLine>& entryLines, double enterNo,
-                                         RandomSource& random)
-    : game_(gameInfo(game)), draws_(std::move(draws)), enterNo_(enterNo), random_(random) {
+                                         RandomSource& random, const QDate& entriesDate)
+    : format_(gameFormat(game, entriesDate)), draws_(std::move(draws)), enterNo_(enterNo),
+      random_(random) {
     lines_.reserve(entryLines.size() + 2500);
     for (const EntryLine& line : entryLines)
-        lines_.push_back(mainNumberMask(line));
+        lines_.push_back(mainNumberSet(line));
 }
 
 int SuggestionGenerator::pickRecord() {
@@ -37,9 +32,9 @@ int SuggestionGenerator::pickRecord() {
 
 bool SuggestionGenerator::inGame(const EntryLine& line) const {
     for (auto n : line.numbers)
-        if (n < 1 || n > game_.mainMax)
+        if (n < 1 || n > format_.mainMax)
             return false;
-    return line.bonus >= 1 && line.bonus <= game_.bonusMax;
+    return line.bonus >= 1 && line.bonus <= format_.bonusMax;
 }
 
 std::optional<EntryLine> SuggestionGenerator::attempt() {
@@ -69,17 +64,17 @@ std::optional<EntryLine> SuggestionGenerator::attempt() {
 }
 
 bool SuggestionGenerator::spreadAllows(const EntryLine& line) const {
-    const std::uint64_t mask = mainNumberMask(line);
+    const NumberSet numbers = mainNumberSet(line);
     const bool smallEntry = lineCount() + enterNo_ < 52;
     const int tooMany = smallEntry ? 3 : 5;
-    for (std::uint64_t other : lines_)
-        if (std::popcount(mask & other) >= tooMany)
+    for (const NumberSet& other : lines_)
+        if (numbers.shared(other) >= tooMany)
             return false;
     return true;
 }
 
 void SuggestionGenerator::keep(const EntryLine& line) {
-    lines_.push_back(mainNumberMask(line));
+    lines_.push_back(mainNumberSet(line));
 }
 
 } // namespace numbrava

@@ -2,9 +2,9 @@
 
 #include "data/draw_record.h"
 #include "data/game.h"
+#include "data/number_set.h"
 #include "ui/random_source.h"
 
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -19,10 +19,11 @@ namespace numbrava {
 class SuggestionGenerator {
   public:
     // enterNo is the number typed in the "Enter No" box: together with the
-    // lines held it decides how strictly lines are kept apart.
+    // lines held it decides how strictly lines are kept apart. A line keeps
+    // to the ranges in force on the entries date (no date: today's).
     SuggestionGenerator(GameCode game, std::vector<DrawRecord> draws,
                         const std::vector<EntryLine>& entryLines, double enterNo,
-                        RandomSource& random);
+                        RandomSource& random, const QDate& entriesDate = {});
 
     // One attempt; empty when it was abandoned (a record number of 0, a
     // number drawn twice, a number outside the game, or too close to a line).
@@ -41,12 +42,12 @@ class SuggestionGenerator {
     int pickRecord();
     bool inGame(const EntryLine& line) const;
 
-    const GameInfo& game_;
+    const GameFormat& format_;
     std::vector<DrawRecord> draws_;
     double enterNo_;
     RandomSource& random_;
-    // One bit per main number of each line held (numbers 1..63).
-    std::vector<std::uint64_t> lines_;
+    // The main numbers of each line held.
+    std::vector<NumberSet> lines_;
 };
 
 } // namespace numbrava

@@ -92,7 +92,7 @@ std::variant<Prepared, QString> prepareImport(const QString& folder, GameCode ga
     } catch (const FileError&) {
         return kNotReadable;
     }
-    auto checked = checkTextEntries(game, fields);
+    auto checked = checkTextEntries(game, entryDate, fields);
     if (auto* refusal = std::get_if<QString>(&checked))
         return *refusal;
     Prepared prepared{std::move(std::get<std::vector<EntryLine>>(checked)),
@@ -167,21 +167,21 @@ QStringList viewTextFile(const QString& path) {
     return readTextFields(bytes).mid(0, kMaxRecords + 1);
 }
 
-std::variant<std::vector<EntryLine>, QString> checkTextEntries(GameCode game,
-                                                               const QStringList& fields) {
+std::variant<std::vector<EntryLine>, QString>
+checkTextEntries(GameCode game, const QDate& entryDate, const QStringList& fields) {
     if (fields.size() > kMaxRecords)
         return QStringLiteral("Your txt file holds %1 entries; an entry file can hold no more "
                               "than %2. Split it into smaller files.")
             .arg(fields.size())
             .arg(kMaxRecords);
-    const GameInfo& info = gameInfo(game);
+    const GameFormat& format = gameFormat(game, entryDate);
     std::vector<EntryLine> lines;
     lines.reserve(static_cast<size_t>(fields.size()));
     for (const QString& field : fields) {
         std::array<std::int16_t, 6> numbers{};
         for (size_t k = 0; k < kColumns.size(); ++k) {
             const double value = leadingNumber(field.mid(kColumns[k], 2));
-            const int max = k < 5 ? info.mainMax : info.bonusMax;
+            const int max = k < 5 ? format.mainMax : format.bonusMax;
             if (value < 1 || value > max)
                 return kOutOfRange;
             numbers[k] = static_cast<std::int16_t>(roundHalfEven(value));

@@ -26,10 +26,11 @@ QStringList readTextFieldsOfFile(const QString& path);
 // entry file can hold, from no more of the file than they need.
 QStringList viewTextFile(const QString& path);
 
-// Checks every field for range and repeated main numbers, in order. Gives the
-// lines (main numbers ascending) or the message that refuses the fields.
-std::variant<std::vector<EntryLine>, QString> checkTextEntries(GameCode game,
-                                                               const QStringList& fields);
+// Checks every field for range (the ranges in force on the entry date) and
+// repeated main numbers, in order. Gives the lines (main numbers ascending)
+// or the message that refuses the fields.
+std::variant<std::vector<EntryLine>, QString>
+checkTextEntries(GameCode game, const QDate& entryDate, const QStringList& fields);
 
 struct ImportValidation {
     bool valid = false;

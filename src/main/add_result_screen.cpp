@@ -90,8 +90,8 @@ void AddResultScreen::addResult() {
     for (size_t i = 0; i < mainBoxes_.size(); ++i)
         mainTexts[i] = mainBoxes_[i]->text();
     AppContext& ctx = main_.context();
-    const TypedDrawCheck check =
-        checkTypedDraw(ctx.state.selectedGame, mainTexts, bonusBox_->text());
+    const TypedDrawCheck check = checkTypedDraw(
+        ctx.state.selectedGame, main_.controls().DTPicker1->value(), mainTexts, bonusBox_->text());
     if (!check.accepted()) {
         // The boxes keep what was typed so it can be corrected.
         ctx.dialogs.message(check.message);

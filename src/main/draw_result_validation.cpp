@@ -11,9 +11,11 @@ bool inRange(const std::optional<std::int16_t>& value, int largest) {
     return value && *value >= 1 && *value <= largest;
 }
 
+// "Your powerball number ..." / "Your mega ball number ...": the bonus ball's
+// own name, whichever format of the game.
 QString bonusRangeMessage(GameCode game) {
-    return game == Powerball ? QStringLiteral("Your powerball number is not in the correct range")
-                             : QStringLiteral("Your mega ball number is not in the correct range");
+    return QStringLiteral("Your %1 number is not in the correct range")
+        .arg(gameInfo(game).bonusName.toLower());
 }
 
 TypedDrawCheck refused(const QString& message) {
@@ -23,19 +25,19 @@ TypedDrawCheck refused(const QString& message) {
 }
 } // namespace
 
-TypedDrawCheck checkTypedDraw(GameCode game, const std::array<QString, 5>& mainTexts,
-                              const QString& bonusText) {
-    const GameInfo& info = gameInfo(game);
+TypedDrawCheck checkTypedDraw(GameCode game, const QDate& drawDate,
+                              const std::array<QString, 5>& mainTexts, const QString& bonusText) {
+    const GameFormat& format = gameFormat(game, drawDate);
     TypedDrawCheck check;
     for (size_t i = 0; i < mainTexts.size(); ++i) {
         const std::optional<std::int16_t> value = wholeNumberFromText(mainTexts[i]);
-        if (!inRange(value, info.mainMax))
+        if (!inRange(value, format.mainMax))
             return refused(
                 QStringLiteral("One or more of your main numbers is not in the correct range"));
         check.balls[i] = *value;
     }
     const std::optional<std::int16_t> bonus = wholeNumberFromText(bonusText);
-    if (!inRange(bonus, info.bonusMax))
+    if (!inRange(bonus, format.bonusMax))
         return refused(bonusRangeMessage(game));
     check.bonus = *bonus;
 

@@ -2,6 +2,7 @@
 
 #include "data/game.h"
 
+#include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -22,8 +23,9 @@ struct TypedDrawCheck {
 // Reads five main-number texts and a bonus text the way typed numbers are
 // read (leading number, halves to even) and checks them in a fixed order:
 // main ranges, bonus range, duplicate main numbers. The first failure wins.
-// A number that does not fit 16 bits is out of range.
-TypedDrawCheck checkTypedDraw(GameCode game, const std::array<QString, 5>& mainTexts,
-                              const QString& bonusText);
+// The ranges are those in force on the draw date. A number that does not fit
+// 16 bits is out of range.
+TypedDrawCheck checkTypedDraw(GameCode game, const QDate& drawDate,
+                              const std::array<QString, 5>& mainTexts, const QString& bonusText);
 
 } // namespace numbrava

@@ -108,6 +108,8 @@ class MainWindow : public QMainWindow, public MainView {
     void undoOrRedo(bool undo);
     void selectSavedPrinter();
     void openPrinterSelection();
+    // The heading a printed list of a frame carries (none for the old games).
+    QString headingOf(const QGroupBox* frame) const;
     void checkEntries();
 
     AppContext& ctx_;

@@ -6,6 +6,7 @@
 #include "printing/printer_selection_screen.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -22,12 +23,16 @@ QStringList shownLines(const QListWidget& list) {
 }
 } // namespace
 
+QString MainWindow::headingOf(const QGroupBox* frame) const {
+    return listHeading(gameOfOptions(), frame->title());
+}
+
 void MainWindow::setupPrintingActions() {
     connect(ui_.mnuprinterselect, &QAction::triggered, this, &MainWindow::openPrinterSelection);
     connect(ui_.Command9, &QPushButton::clicked, this,
-            [this] { printList(ctx_, shownLines(*ui_.List1)); });
+            [this] { printList(ctx_, shownLines(*ui_.List1), headingOf(ui_.Frame5)); });
     connect(ui_.Command10, &QPushButton::clicked, this,
-            [this] { printList(ctx_, shownLines(*ui_.List2)); });
+            [this] { printList(ctx_, shownLines(*ui_.List2), headingOf(ui_.Frame6)); });
 }
 
 void MainWindow::selectSavedPrinter() {

@@ -130,7 +130,8 @@ void ResultsListScreen::showSelectedDraw() {
 }
 
 void ResultsListScreen::printDraws() {
-    printList(main_.context(), lines_->stringList());
+    printList(main_.context(), lines_->stringList(),
+              listHeading(main_.gameOfOptions(), windowTitle()));
 }
 
 } // namespace numbrava

@@ -23,8 +23,7 @@ const QString kCloseTip =
 PayoutDefaultsScreen::PayoutDefaultsScreen(QWidget* opener, AppContext& context)
     : SecondaryScreen(opener), ctx_(context), game_(context.state.selectedGame) {
     setObjectName(QStringLiteral("defaults"));
-    setWindowTitle(game_ == Powerball ? QStringLiteral("Defaults for P/B")
-                                      : QStringLiteral("Defaults for M/M"));
+    setWindowTitle(gameInfo(game_).payoutDefaultsCaption);
     buildUi();
     showStoredAmounts();
 }

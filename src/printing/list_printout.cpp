@@ -24,16 +24,22 @@ void preparePrinter(AppContext& context) {
     });
 }
 
-void printList(AppContext& context, const QStringList& items) {
+void printList(AppContext& context, const QStringList& items, const QString& heading) {
     if (items.isEmpty()) {
         context.dialogs.message(QStringLiteral("There is no list to print!"));
         return;
     }
     QStringList lines(3, QString());
     const QString indent(16, QLatin1Char(' '));
+    if (!heading.isEmpty())
+        lines << indent + heading << QString();
     for (const QString& item : items)
         lines << indent + item;
     printDocument(context, lines);
+}
+
+QString listHeading(GameCode game, const QString& caption) {
+    return isTodaysGame(game) ? caption : QString();
 }
 
 void printDocument(AppContext& context, const QStringList& lines) {

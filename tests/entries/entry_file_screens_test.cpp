@@ -51,7 +51,8 @@ TEST_F(EntryFileScreens, DeletionViewsAChosenFileAndDeletesItOnlyWhenNotShownAnd
     storeLines(Powerball, kToday, {lineNo(1)});
     storeLines(Powerball, kToday.addDays(4),
                {lineNo(1), EntryLine{{1, 2, 3, 4, 5}, 0}, EntryLine{{10, 20, 30, 40, 50}, 42}});
-    EntryFile::deleteLine(other, 1); // deleted on the main screen
+    EntryFile::deleteLine(other, 1);                     // deleted on the main screen
+    writeEntryFile(file("PB69-5-5-3.lot"), {lineNo(1)}); // never listed for an old game
     open("mnuDelete", "Form8");
     EXPECT_EQ(screen->windowTitle(), QStringLiteral("File Deletion"));
     clickOn(screen, "Command3");
@@ -78,6 +79,12 @@ TEST_F(EntryFileScreens, DeletionViewsAChosenFileAndDeletesItOnlyWhenNotShownAnd
     writeFileBytes(file("odd.lot"), RawRecord{.count = 3, .numbers = {9, 8, 7, 6, 5}}.bytes() +
                                         RawRecord{}.bytes() + RawRecord{.numbers = {1}}.bytes());
     EXPECT_EQ(viewEntryFile(file("odd.lot")), QStringList{"09 08 07 06 05 "});
+
+    screen->close(); // a game of today's lists its own files only
+    clickGame(Powerball69);
+    action("mnuDelete")->trigger();
+    ASSERT_NE(screen = visibleScreen("Form8"), nullptr);
+    EXPECT_EQ(listed("File1"), (QStringList{"PB69-5-5-3.lot", "PB6905JUL2003.lot"}));
 }
 
 // Every change of file or date asks for validation again.

@@ -25,6 +25,14 @@ inline std::vector<DrawRecord> tracingHistory(int draws) {
     return history;
 }
 
+// Each game's top numbers (accepted) and a line past a range (refused) on an entries date.
+inline const std::tuple<GameCode, QDate, const char*, const char*> kTopLines[] = {
+    {Powerball, QDate(2003, 7, 9), "53 01 02 03 04 42", "01 02 03 04 05 43"},
+    {MegaMillions, QDate(2003, 7, 4), "52 01 02 03 04 52", "53 01 02 03 04 52"},
+    {Powerball69, QDate(2021, 8, 23), "69 01 02 03 04 26", "70 01 02 03 04 26"},
+    {MegaMillions70, QDate(2025, 4, 4), "70 01 02 03 04 25", "71 01 02 03 04 25"},
+    {MegaMillions70, QDate(2025, 4, 8), "70 01 02 03 04 24", "70 01 02 03 04 25"}};
+
 // Line i: i, i+10, i+20, i+30, i+40 and bonus i (i up to 12 fits every game).
 inline EntryLine lineNo(int i) {
     return EntryLine{{i16(i), i16(i + 10), i16(i + 20), i16(i + 30), i16(i + 40)}, i16(i)};

@@ -1,3 +1,4 @@
+#include "entries/entry_test_helpers.h"
 #include "entries/text_import.h"
 #include "entries/typed_line.h"
 #include "support/record_bytes.h"
@@ -14,8 +15,8 @@ const char* const kBadText =
     "One or more of your numbers are out of range - or your file is not in the correct format";
 const char* const kSameBalls = "One or more of the balls are the same!";
 
-QString refusal(GameCode game, const QStringList& fields) {
-    const auto result = checkTextEntries(game, fields);
+QString refusal(GameCode game, const QStringList& fields, const QDate& entryDate = {}) {
+    const auto result = checkTextEntries(game, entryDate, fields);
     return std::holds_alternative<QString>(result) ? std::get<QString>(result) : QString();
 }
 // Six box texts separated by blanks; "_" stands for an empty box.
@@ -46,6 +47,8 @@ TEST(TextEntryCheck, ReadsTheFieldsAndRefusesWithItsMessageOrPasses) {
         EXPECT_EQ(refusal(Powerball, readTextFields(bytes)), QString::fromLatin1(message))
             << bytes.constData();
     EXPECT_EQ(refusal(MegaMillions, {"52 17 22 41 09 52", "53 17 22 41 09 12"}), kBadText);
+    for (const auto& [game, date, top, above] : kTopLines)
+        EXPECT_EQ(refusal(game, {top}, date) + refusal(game, {above}, date), kBadText) << top;
 
     // An entry file holds at most 32767 lines.
     QByteArray many = QByteArray("01 02 03 04 05 06\n").repeated(32768);

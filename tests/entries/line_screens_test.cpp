@@ -23,9 +23,9 @@ class LineScreens : public MainWindowTest {
             all << numberBox(i)->text();
         return all;
     }
-    void type(std::array<const char*, 6> texts) {
+    void type(const QStringList& texts) {
         for (int i = 0; i < 6; ++i)
-            numberBox(i)->setText(QString::fromLatin1(texts[static_cast<size_t>(i)]));
+            numberBox(i)->setText(texts[i]);
         clickOn(form, "Command6");
     }
     QString count() const { return child<QLineEdit>("Text2")->text(); }
@@ -148,6 +148,17 @@ TEST_F(AddEntries, TypedLinesAndTheRefusalsOfSuggestions) {
     suggest("5", false);
     EXPECT_EQ(dialogs.texts().size(), 6);
     EXPECT_EQ(linesStored(), 17);
+
+    form->close(); // every game's top numbers are typed in, by the ranges of the entries date
+    for (const auto& [game, date, top, above] : kTopLines) {
+        clickGame(game);
+        child<DatePicker>("DTPicker2")->setValue(date);
+        ASSERT_NE(openForm5(), nullptr);
+        for (const char* line : {top, above}) // the top is stored, the line above refused
+            type(QString::fromLatin1(line).split(' '));
+        EXPECT_EQ(EntryFile::countLines(state.currentEntryFile), 1) << top;
+        form->close();
+    }
 }
 
 // An idle Cancel must not stop the next run; Cancel keeps lines shown; closing stops a run first.

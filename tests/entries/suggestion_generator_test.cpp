@@ -62,6 +62,9 @@ TEST(SuggestionGenerator, SpreadRule) {
     SuggestionGenerator generator(Powerball, tracingHistory(20), odd, 1, random);
     EXPECT_TRUE(generator.spreadAllows(EntryLine{{1, 3, 10, 11, 12}, 9}));
     EXPECT_FALSE(generator.spreadAllows(EntryLine{{1, 3, 10, 11, 63}, 9}));
+    SuggestionGenerator g(Powerball69, tracingHistory(9), {{{64, 66, 67, 68, 69}, 1}}, 1, random);
+    EXPECT_TRUE(g.spreadAllows(EntryLine{{1, 2, 3, 64, 69}, 9}));
+    EXPECT_FALSE(g.spreadAllows(EntryLine{{1, 2, 64, 68, 69}, 9})); // past 63 as any other
 }
 
 // Every attempt is abandoned: the run checks Cancel between attempts and gives up after a bound.

@@ -13,7 +13,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/numbrava share/numbrava/NUMBRAVA.HLP share/numbrava/tada.wav \
-         share/numbrava/pbk.rtl share/numbrava/million.rtl share/numbrava/wheels/5-5-5-7.whl \
+         share/numbrava/pbk.rtl share/numbrava/million.rtl share/numbrava/pbk69.rtl \
+         share/numbrava/million70.rtl share/numbrava/wheels/5-5-5-7.whl \
          share/applications/org.numbrava.Numbrava.desktop \
          share/metainfo/org.numbrava.Numbrava.metainfo.xml \
          share/icons/hicolor/scalable/apps/numbrava.svg \
@@ -37,21 +38,26 @@ user=$home/.local/share/Numbrava
 run >/dev/null 2>&1 & pid=$!
 for _ in $(seq 1 100); do [ -f "$user/game.dat" ] && break; sleep 0.1; done
 kill "$pid"; wait "$pid" 2>/dev/null || true
-cmp -s "$user/pbk.rtl" "$prefix/share/numbrava/pbk.rtl" || fail "pbk.rtl not seeded"
+for f in pbk.rtl pbk69.rtl million70.rtl; do
+    cmp -s "$user/$f" "$prefix/share/numbrava/$f" || fail "$f not seeded"
+done
 [ -f "$user/wheels/5-3-3-13.whl" ] || fail "wheels not seeded"
 
 # A second start keeps the player's own history.
 printf 'my own draws' > "$user/pbk.rtl"
+printf 'my own 5/69 draws' > "$user/pbk69.rtl"
 run >/dev/null 2>&1 & pid=$!
 for _ in $(seq 1 30); do sleep 0.1; done
 kill "$pid"; wait "$pid" 2>/dev/null || true
 [ "$(cat "$user/pbk.rtl")" = "my own draws" ] || fail "a second start overwrote pbk.rtl"
+[ "$(cat "$user/pbk69.rtl")" = "my own 5/69 draws" ] || fail "a second start overwrote pbk69.rtl"
 
 # The Debian package.
 (cd "$build" && cpack -G DEB -B "$work/deb" >/dev/null)
 deb=$(ls "$work"/deb/numbrava_*.deb)
 contents=$(dpkg-deb --contents "$deb")
-for f in ./usr/bin/numbrava ./usr/share/numbrava/pbk.rtl ./usr/share/numbrava/wheels/5-5-5-7.whl \
+for f in ./usr/bin/numbrava ./usr/share/numbrava/pbk.rtl ./usr/share/numbrava/million70.rtl \
+         ./usr/share/numbrava/wheels/5-5-5-7.whl \
          ./usr/share/applications/org.numbrava.Numbrava.desktop \
          ./usr/share/icons/hicolor/scalable/apps/numbrava.svg; do
     grep -qF " $f" <<<"$contents" || fail "package lacks $f"

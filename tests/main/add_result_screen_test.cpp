@@ -18,12 +18,13 @@ TEST(TypedDraw, IsSortedOrRefusedWithOneMessage) {
     const char* const pbRange = "Your powerball number is not in the correct range";
     const char* const mbRange = "Your mega ball number is not in the correct range";
     const char* const duplicates = "You have duplicate numbers";
-    const GameCode PB = Powerball, MM = MegaMillions;
+    const GameCode PB = Powerball, MM = MegaMillions, P69 = Powerball69, M70 = MegaMillions70;
     // clang-format off
     const struct {
         GameCode game;
         const char* texts;
         const char* result; // the stored numbers, or the message
+        QDate drawDate = {};
     } cases[] = {
         {PB, "41 5 33 12 25 7", "5 12 25 33 41 7"}, {PB, "53 2 3 4 5 6", "2 3 4 5 53 6"},
         {PB, "1 2 3 4 5 42", "1 2 3 4 5 42"},       {PB, "1 2 3 4 5 43", pbRange},
@@ -33,11 +34,16 @@ TEST(TypedDraw, IsSortedOrRefusedWithOneMessage) {
         {PB, "5 5 12 25 33 7", duplicates},         {PB, "5 12 25 33 41 5", "5 12 25 33 41 5"},
         {PB, "5 5 12 25 54 7", mainRange},          {PB, "5 5 12 25 33 43", pbRange},
         {PB, "65541 2 3 4 6 7", mainRange},         {MM, "1 2 3 4 5 -65531", mbRange},
-        {PB, "2.5 3.5 10 11 12 6.5", "2 4 10 11 12 6"}};
+        {PB, "2.5 3.5 10 11 12 6.5", "2 4 10 11 12 6"},
+        {P69, "69 2 3 4 5 26", "2 3 4 5 69 26"},    {P69, "70 2 3 4 5 26", mainRange},
+        {P69, "1 2 3 4 5 27", pbRange},             {M70, "71 2 3 4 5 24", mainRange},
+        {M70, "70 2 3 4 5 25", "2 3 4 5 70 25", QDate(2025, 4, 4)},
+        {M70, "70 2 3 4 5 25", mbRange, QDate(2025, 4, 8)}};
     // clang-format on
     for (const auto& c : cases) {
         const QStringList t = boxTexts(c.texts);
-        const TypedDrawCheck check = checkTypedDraw(c.game, {t[0], t[1], t[2], t[3], t[4]}, t[5]);
+        const TypedDrawCheck check =
+            checkTypedDraw(c.game, c.drawDate, {t[0], t[1], t[2], t[3], t[4]}, t[5]);
         QStringList numbers;
         for (const int n : check.balls)
             numbers << QString::number(n);
@@ -141,6 +147,17 @@ TEST_F(AddResult, TypedResultsAreShownLeaveTheInsertsBytesAndCannotBeTypedOver) 
                                 drawBytes(1, 2, QDate(2003, 7, 5), {5, 12, 25, 33, 41}, 7) +
                                 drawBytes(3, 3, QDate(2003, 7, 9), {10, 20, 30, 40, 53}, 42);
     EXPECT_EQ(fileBytes(file("pbk.rtl")).toHex(), expected.toHex());
+}
+
+// Today's games: a result takes the ranges of its date, and none comes before the first draw.
+TEST_F(AddResult, TodaysGamesTakeTheRangesOfTheDrawDateAndNoDateBeforeTheFirstDraw) {
+    startOn(MegaMillions70);
+    typeAndAdd(QDate(2025, 4, 4), "70 2 3 4 5 25");
+    clickGame(Powerball69);
+    setResultDate(QDate(2015, 10, 6));
+    EXPECT_EQ(openForm2(), nullptr);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Powerball 5/69 was first drawn on 07 October 2015: "
+                                           "there is no draw of 06 October 2015."});
 }
 
 // A refused or failed add keeps the screen open with what was typed.

@@ -63,6 +63,13 @@ TEST_F(MainScreen, FirstRunStartsWithMegaMillionsHasItsHelpAndAboutAndLeavesNoth
     action("mnuExit")->trigger();
     EXPECT_FALSE(QFile::exists(file("Mega05JUL2003.lot")));
     EXPECT_EQ(fileBytes(file("game.dat")), QByteArray(2, '\0'));
+    for (const GameCode game : {Powerball69, MegaMillions70}) {
+        startOn(game); // today's games are kept as 1 and 2 for the next start
+        action("mnuExit")->trigger();
+        EXPECT_EQ(fileBytes(file("game.dat")), le16(game == Powerball69 ? 1 : 2));
+        startWindow();
+        EXPECT_EQ(state.selectedGame, game);
+    }
 }
 
 // Picture lists: Powerball 1, bonus 2; Mega Millions the 52 list (3), Mega Ball the 53 list (1).

@@ -48,10 +48,14 @@ class MainWindowTest : public ::testing::Test, protected FakeServices {
     }
     MainWindow& startOn(GameCode game) {
         startWindow();
-        for (const auto& [option, optionGame] : window->gameOptions())
-            if (optionGame == game) // a click on the game's option, as the player picks it
-                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        clickGame(game);
         return *window;
+    }
+    // Clicks the game's option button on its round indicator, as a user does.
+    void clickGame(GameCode game) {
+        for (const auto& [option, optionGame] : window->gameOptions())
+            if (optionGame == game)
+                QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
     }
 
     template <typename T> T* child(const char* name) const {

@@ -64,6 +64,7 @@ TEST_F(Csv2Rtl, GoodFileConvertsByteExactlyAndABadRowIsRefused) {
         {"powerball", kHeader + good + "2003-07-05,1,2,3,4,5\n", "row 3: expected 7 fields"},
         {"powerball", kHeader + good + "\n" + "2003-07-09,1,2,3,4,99,6\n", "row 4: ball 5"},
         {"powerball", good, "row 1"}, // no header
+        {"megamillions70", kHeader + "2025-04-08,1,2,3,4,70,25\n", "a number from 1 to 24"},
     };
     for (const auto& [game, csv, shown] : cases) {
         writeFileBytes(path("in.csv"), csv);
@@ -94,7 +95,11 @@ TEST_F(Csv2Rtl, DemoHistoriesShipWithTheProgramAndAreNeverOverwritten) {
         {"powerball", "powerball-2002-2005.csv", "pbk.rtl", 302,
          {9, 10, 2002, 9, 10, 38, 42, 43, 5}, {27, 8, 2005, 8, 22, 31, 39, 44, 11}},
         {"megamillions", "megamillions-2002-2005.csv", "million.rtl", 324,
-         {17, 5, 2002, 15, 18, 25, 33, 47, 30}, {21, 6, 2005, 9, 13, 40, 46, 50, 30}}};
+         {17, 5, 2002, 15, 18, 25, 33, 47, 30}, {21, 6, 2005, 9, 13, 40, 46, 50, 30}},
+        {"powerball69", "powerball-2015-2026.csv", "pbk69.rtl", 1390,
+         {7, 10, 2015, 18, 30, 40, 48, 52, 9}, {5, 8, 2026, 14, 20, 59, 60, 61, 25}},
+        {"megamillions70", "megamillions-2017-2026.csv", "million70.rtl", 916,
+         {31, 10, 2017, 6, 28, 31, 52, 53, 12}, {7, 8, 2026, 17, 20, 32, 54, 57, 23}}};
     // clang-format on
     for (const auto& [game, csv, name, count, first, last] : histories) {
         const QString rtl = path(name);
@@ -106,6 +111,13 @@ TEST_F(Csv2Rtl, DemoHistoriesShipWithTheProgramAndAreNeverOverwritten) {
         EXPECT_EQ(QFile(rtl).size(), count * kRecordSize);
         EXPECT_EQ(drawFields(draws.front()), first);
         EXPECT_EQ(drawFields(draws.back()), last);
+        QByteArray readBack = kHeader; // draw for draw, as the CSV writes it
+        for (const DrawRecord& r : draws)
+            readBack += QString::asprintf("%d-%02d-%02d,%d,%d,%d,%d,%d,%d\n", r.year, r.month,
+                                          r.day, r.balls[0], r.balls[1], r.balls[2], r.balls[3],
+                                          r.balls[4], r.bonus)
+                            .toLatin1();
+        EXPECT_EQ(readBack, fileBytes(QStringLiteral(NUMBRAVA_SOURCE_DIR "/data/") + csv));
         // The build ships exactly this file, and a fresh data folder gets it.
         EXPECT_EQ(fileBytes(QStringLiteral(NUMBRAVA_BIN_DIR "/../demo/") + name), fileBytes(rtl));
         EXPECT_TRUE(QFile::exists(QStringLiteral(NUMBRAVA_BIN_DIR "/") + name));

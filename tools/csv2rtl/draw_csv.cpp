@@ -1,5 +1,7 @@
 #include "draw_csv.h"
 
+#include "data/dates.h"
+
 #include <QDate>
 #include <QList>
 
@@ -20,6 +22,20 @@ int wholeNumber(const QByteArray& field) {
     return text.toInt();
 }
 
+// Today's games were drawn from their first draw on, on the days of the
+// format of each date; the games of 2002-2005 are read as they always were.
+QString dateRefusal(GameCode game, const QDate& date) {
+    if (!isTodaysGame(game))
+        return {};
+    if (isBeforeFirstDraw(game, date))
+        return QStringLiteral("the date %1 is before the first draw of %2")
+            .arg(date.toString(Qt::ISODate), gameInfo(game).name);
+    if (!isDrawDay(game, date))
+        return QStringLiteral("the date %1 is not a %2 date")
+            .arg(date.toString(Qt::ISODate), drawDaysText(game, date));
+    return {};
+}
+
 // Checks one row; returns the reason it is refused, or an empty string.
 QString readRow(const QByteArray& line, const GameInfo& game, const CsvDraw* previous,
                 CsvDraw& draw) {
@@ -34,9 +50,12 @@ QString readRow(const QByteArray& line, const GameInfo& game, const CsvDraw* pre
     draw.day = date.day();
     draw.month = date.month();
     draw.year = date.year();
+    if (const QString problem = dateRefusal(game.code, date); !problem.isEmpty())
+        return problem;
+    const GameFormat& format = gameFormat(game.code, date);
     for (int i = 0; i < 6; ++i) {
         const int value = wholeNumber(fields[i + 1]);
-        const int max = i < 5 ? game.mainMax : game.bonusMax;
+        const int max = i < 5 ? format.mainMax : format.bonusMax;
         if (value < 1 || value > max)
             return QStringLiteral("ball %1 (\"%2\") is not a number from 1 to %3")
                 .arg(i + 1)

@@ -25,7 +25,9 @@ struct CsvDraws {
 };
 
 // Reads "date,b1,b2,b3,b4,b5,bonus" rows (date as YYYY-MM-DD) under that
-// header. A row is refused when a ball is out of the game's range, the main
+// header. A row is refused when a ball is out of the range of the game's
+// format on its date (today's games: also a date before the first draw or
+// not on a draw day of that format), the main
 // balls are not strictly ascending, or its date is not after the row before;
 // the error names the row as a spreadsheet or editor numbers it (the header
 // is row 1). Empty lines are skipped.

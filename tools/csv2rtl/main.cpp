@@ -1,6 +1,6 @@
 // csv2rtl: turns a results CSV file into a draw history file.
 //
-//   csv2rtl powerball|megamillions INPUT.csv OUTPUT.rtl
+//   csv2rtl powerball|megamillions|powerball69|megamillions70 INPUT.csv OUTPUT.rtl
 //
 // The output must not exist yet: the tool never replaces a history, so it
 // cannot destroy results a player typed or downloaded. The file is built by
@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <utility>
 
 using namespace numbrava;
 
@@ -24,13 +25,16 @@ int fail(const QString& message) {
 }
 
 bool parseGame(const QString& name, GameCode& game) {
-    if (name == QLatin1String("powerball"))
-        game = Powerball;
-    else if (name == QLatin1String("megamillions"))
-        game = MegaMillions;
-    else
-        return false;
-    return true;
+    const std::pair<const char*, GameCode> names[] = {{"powerball", Powerball},
+                                                      {"megamillions", MegaMillions},
+                                                      {"powerball69", Powerball69},
+                                                      {"megamillions70", MegaMillions70}};
+    for (const auto& [text, code] : names)
+        if (name == QLatin1String(text)) {
+            game = code;
+            return true;
+        }
+    return false;
 }
 
 void writeHistory(const QString& path, const std::vector<CsvDraw>& draws) {
@@ -48,7 +52,9 @@ void writeHistory(const QString& path, const std::vector<CsvDraw>& draws) {
 int main(int argc, char** argv) {
     GameCode game = NoGame;
     if (argc != 4 || !parseGame(QString::fromLocal8Bit(argv[1]), game))
-        return fail(QStringLiteral("usage: csv2rtl powerball|megamillions INPUT.csv OUTPUT.rtl"));
+        return fail(
+            QStringLiteral("usage: csv2rtl powerball|megamillions|powerball69|megamillions70 "
+                           "INPUT.csv OUTPUT.rtl"));
     const QString input = QString::fromLocal8Bit(argv[2]);
     const QString output = QString::fromLocal8Bit(argv[3]);
     if (QFileInfo::exists(output))
