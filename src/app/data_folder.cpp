@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include "data/regular_file.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -18,7 +20,9 @@ bool isShippedFile(const QString& relative) {
 
 bool folderIsWritable(const QString& folder) {
     QFile probe(folder + QStringLiteral("/.numbrava-write-test"));
-    if (!probe.open(QIODevice::WriteOnly))
+    // Made afresh: a link left in its place is removed, never written through.
+    probe.remove();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     probe.close();
     probe.remove();
@@ -46,7 +50,7 @@ QStringList copyShippedFiles(const QString& programFolder, const QString& dataFo
     while (it.hasNext()) {
         const QString source = it.next();
         const QString relative = QDir(programFolder).relativeFilePath(source);
-        if (!isShippedFile(relative))
+        if (!isShippedFile(relative) || !isRegularFile(source))
             continue;
         const QString target = dataFolder + QLatin1Char('/') + relative;
         if (QFile::exists(target))

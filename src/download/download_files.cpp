@@ -2,6 +2,8 @@
 
 #include "data/draw_history_file.h"
 #include "data/file_error.h"
+#include "data/regular_file.h"
+#include "data/safe_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,13 +17,6 @@ std::filesystem::path nativePath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-// Removes a file if it is there; a file that stays is an error.
-void removeIfPresent(const QString& path) {
-    QFile file(path);
-    if (file.exists() && !file.remove())
-        throw FileError(QStringLiteral("The file %1 cannot be deleted: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
-}
 } // namespace
 
 QString resultsFileUrl(const QString& resultsServer, GameCode game) {
@@ -48,12 +43,20 @@ QString backupFilePath(const QString& folder) {
 
 void backUpHistory(const QString& folder, GameCode game) {
     const QString backup = backupFilePath(folder);
-    removeIfPresent(backup);
-    removeIfPresent(downloadedFilePath(folder, game));
+    removeWorkingFile(backup);
+    removeWorkingFile(downloadedFilePath(folder, game));
     const QString history = historyFilePath(folder, game);
-    if (QFileInfo::exists(history) && !QFile::copy(history, backup))
-        throw FileError(QStringLiteral("The file %1 cannot be copied to temp.rtl.")
-                            .arg(QFileInfo(history).fileName()));
+    if (!QFileInfo::exists(history))
+        return;
+    QFile file(history);
+    QString failure = openRegularFile(file, QIODevice::ReadOnly);
+    QByteArray bytes;
+    if (failure.isEmpty() && (bytes = file.readAll()).size() != file.size())
+        failure = file.errorString();
+    if (!failure.isEmpty())
+        throw FileError(QStringLiteral("The file %1 cannot be copied to temp.rtl: %2")
+                            .arg(QFileInfo(history).fileName(), failure));
+    writeFileAtomically(backup, bytes);
 }
 
 void settleDownload(const QString& folder, GameCode game, bool keep) {

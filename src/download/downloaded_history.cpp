@@ -17,7 +17,7 @@ bool ballsInRange(const DrawRecord& draw, const GameInfo& info) {
 }
 } // namespace
 
-DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
+DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game, const QDate& today) {
     DownloadedHistory found;
     if (!QFileInfo::exists(path))
         return found;
@@ -28,9 +28,11 @@ DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
         if (count < 1)
             return found;
         long long previousDate = 0;
+        const QDate latestPossible = today.addDays(1);
         for (int i = 1; i <= count; ++i) {
             const DrawRecord draw = DrawRecord::fromBytes(file.read(i));
-            if (!ballsInRange(draw, info) || !QDate(draw.year, draw.month, draw.day).isValid() ||
+            const QDate date(draw.year, draw.month, draw.day);
+            if (!ballsInRange(draw, info) || !date.isValid() || date > latestPossible ||
                 draw.dateNumber() < previousDate)
                 return found;
             previousDate = draw.dateNumber();

@@ -3,6 +3,7 @@
 #include "data/draw_record.h"
 #include "data/game.h"
 
+#include <QDate>
 #include <QString>
 
 namespace numbrava {
@@ -16,8 +17,9 @@ struct DownloadedHistory {
 
 // A downloaded file is corrupt unless its count is 1..32767 and fits in the
 // file, and its counted draws have balls within the game's ranges and real
-// dates, each no earlier than the draw before it.
-DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game);
+// dates, each no earlier than the draw before it and none more than a day
+// after today (a server a time zone ahead may be a day on).
+DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game, const QDate& today);
 
 // The question asked before a sound download replaces the local history.
 QString replaceQuestion(GameCode game, int localCount, const DownloadedHistory& downloaded);

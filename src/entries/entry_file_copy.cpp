@@ -2,21 +2,21 @@
 
 #include "data/entry_file.h"
 #include "data/file_error.h"
+#include "data/regular_file.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace numbrava {
 
 QByteArray readEntryFileBytes(const QString& path) {
     EntryFile::countLines(path); // refuses a damaged file
     QFile file(path);
+    QString failure = openRegularFile(file, QIODevice::ReadOnly);
     QByteArray bytes;
-    const bool ok =
-        file.open(QIODevice::ReadOnly) && (bytes = file.readAll()).size() == file.size();
-    if (!ok)
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
+    if (failure.isEmpty() && (bytes = file.readAll()).size() != file.size())
+        failure = file.errorString();
+    if (!failure.isEmpty())
+        throw fileFailure(path, "read", failure);
     return bytes;
 }
 

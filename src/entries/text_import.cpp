@@ -4,6 +4,7 @@
 #include "data/file_error.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
+#include "data/regular_file.h"
 #include "data/safe_file.h"
 
 #include <QFile>
@@ -116,9 +117,8 @@ QStringList readTextFields(const QByteArray& bytes) {
 
 QStringList readTextFieldsOfFile(const QString& path) {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
+    if (const QString failure = openRegularFile(file, QIODevice::ReadOnly); !failure.isEmpty())
+        throw fileFailure(path, "read", failure);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileError(QStringLiteral("The file %1 cannot be read: %2")
