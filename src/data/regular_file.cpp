@@ -26,7 +26,8 @@ bool isRegularFile(const QString& path) {
 
 bool isRegularOrMissing(const QString& path) {
     struct stat info {};
-    return statOf(path, info) ? S_ISREG(info.st_mode) : errno == ENOENT;
+    // Whatever keeps stat() from seeing a file there keeps an open from it too.
+    return !statOf(path, info) || S_ISREG(info.st_mode);
 }
 
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode) {
