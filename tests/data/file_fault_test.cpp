@@ -5,14 +5,26 @@
 #include "data/file_error.h"
 #include "data/last_game_file.h"
 #include "data/safe_file.h"
+#include "download/download_files.h"
+#include "download/downloaded_history.h"
+#include "entries/entry_file_copy.h"
+#include "entries/entry_filter.h"
+#include "entries/standing_entry.h"
+#include "entries/text_import.h"
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
 #include "support/qt_printers.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
+#include "ui/help_viewer.h"
+#include "ui/sound_player.h"
+#include "wheels/wheel_builder.h"
 #include "wheels/wheel_file.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QSoundEffect>
 #include <cstring>
 #include <functional>
 #include <sys/stat.h>
@@ -102,24 +114,76 @@ struct FileCase {
     QByteArray before = {};
 };
 
-// Before the fix, opening the pipe to read waited for a writer for ever.
-TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
+// A reader over a file: the message it gives, or what it falls back to.
+struct ReadCase {
+    const char* name;
+    std::function<QString(const QString&)> read;
+    const char* fallback = nullptr; // none: a message naming the file and why
+};
+
+QString thrown(const std::function<void(const QString&)>& read, const QString& path) {
+    return messageOf([&] { read(path); });
+}
+
+// Before the fix, opening a pipe waited for a writer for ever, and /dev/zero filled the memory.
+TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWas) {
     TempFolder folder;
-    const FileCase cases[] = {
-        {"pbk.rtl", [](const QString& p) { DrawHistoryFile::countDraws(p); }},
-        {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::readLines(p); }},
-        {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::appendLine(p, {}); }},
-        {"Defaults.rtl", [](const QString& p) { DefaultPayoutFile::readAmounts(p); }},
-        {"USRES.rtl", [](const QString& p) { ActualPayoutFile::findTable(p, "05JUL2003"); }},
+    const ReadCase cases[] = {
+        {"pbk.rtl", [](const QString& p) { return thrown(DrawHistoryFile::countDraws, p); }},
+        {"PwrB05JUL2003.lot", [](const QString& p) { return thrown(EntryFile::readLines, p); }},
+        {"PwrB05JUL2003.lot",
+         [](const QString& p) { return thrown([](auto& q) { EntryFile::appendLine(q, {}); }, p); }},
+        {"Defaults.rtl", [](const QString& p) { return thrown(DefaultPayoutFile::readAmounts, p); }},
+        {"USRES.rtl",
+         [](const QString& p) {
+             return thrown([](auto& q) { ActualPayoutFile::findTable(q, "05JUL2003"); }, p);
+         }},
+        {"StandPB.lot", [](const QString& p) { return thrown(readEntryFileBytes, p); }},
+        {"mine.txt", [](const QString& p) { return thrown(readTextFieldsOfFile, p); }},
+        {"pbk.rtl",
+         [](const QString& p) {
+             return thrown([](auto& q) { backUpHistory(QFileInfo(q).path(), Powerball); }, p);
+         }},
+        {"pbk.rtl.download",
+         [](const QString& p) {
+             const bool corrupt = inspectDownloadedHistory(p, Powerball, QDate(2003, 7, 5)).corrupt;
+             return QString(corrupt ? "corrupt" : "accepted");
+         },
+         "corrupt"},
+        {"NUMBRAVA.HLP", [](const QString& p) { return QString(readHelpFile(p) ? "read" : "none"); },
+         "none"},
+        {"tada.wav",
+         [](const QString& p) {
+             QtSoundPlayer().play(p);
+             const auto loaders = qApp->findChildren<QSoundEffect*>();
+             return QString(loaders.isEmpty() ? "silent" : "loading");
+         },
+         "silent"},
     };
-    for (const FileCase& c : cases) {
-        const QString path = folder.filePath(QString::fromLatin1(c.name));
-        ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-        const QString message = messageOf([&] { c.operation(path); });
-        EXPECT_TRUE(message.contains(c.name) && message.contains("not a regular file"))
-            << message.toStdString();
-        QFile::remove(path);
-    }
+    for (const char* kind : {"pipe", "zero", "folder"})
+        for (const ReadCase& c : cases) {
+            SCOPED_TRACE(std::string(kind) + " as " + c.name);
+            const QString place = folder.filePath(kind);
+            ASSERT_TRUE(QDir().mkpath(place));
+            const QString path = place + QLatin1Char('/') + c.name;
+            ASSERT_TRUE(kind == std::string("pipe")   ? mkfifo(QFile::encodeName(path), 0600) == 0
+                        : kind == std::string("zero") ? QFile::link("/dev/zero", path)
+                                                      : QDir().mkdir(path));
+            QElapsedTimer clock;
+            clock.start();
+            const QString message = c.read(path);
+            EXPECT_LT(clock.elapsed(), 1000);
+            if (c.fallback)
+                EXPECT_EQ(message, c.fallback);
+            else
+                EXPECT_TRUE(message.contains(c.name) && message.contains("not a regular file"))
+                    << message.toStdString();
+            // Nothing made beside it, nothing written.
+            EXPECT_EQ(QDir(place).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot |
+                                            QDir::Hidden),
+                      QStringList{c.name});
+            ASSERT_TRUE(QDir(place).removeRecursively());
+        }
     const QString wheel = folder.filePath("5-5-5-7.whl");
     ASSERT_EQ(mkfifo(wheel.toLocal8Bit().constData(), 0600), 0);
     const int group[] = {1, 2, 3, 4, 5, 6, 7};
@@ -154,6 +218,64 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
         EXPECT_TRUE(message.contains(c.name) && message.contains(std::strerror(EFBIG)))
             << message.toStdString();
     }
+}
+
+
+// A planted link never leads a write out of the folder. A user's file is written through a link
+// only to a file inside; the program's working files replace the link; a reader creates nothing.
+TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
+    enum Role { User, Working, Reader };
+    const std::vector<EntryLine> lines{kLine};
+    PayoutTable table;
+    table.dateKey = "09JUL2003";
+    const std::tuple<const char*, Role, std::function<void(const QString&)>> cases[] = {
+        {"StandPB.lot", User, [](const QString& p) { saveStandingEntry(p + "x.lot", p); }},
+        {"PwrB-5-5-3.lot", User, [&](const QString& p) { writeWheelEntryFile(p, lines, true); }},
+        {"PwrB-5-5-3.lot", User, [&](const QString& p) { writeWheelEntryFile(p, lines, false); }},
+        {"PwrB05JUL2003.lot", User, [](const QString& p) { EntryFile::appendLine(p, kLine); }},
+        {"pbk.rtl", User,
+         [](const QString& p) { DrawHistoryFile::insertDraw(p, kBalls, 7, 5, 7, 2003); }},
+        {"USRES.rtl", User, [&](const QString& p) { ActualPayoutFile::storeTable(p, table); }},
+        {"game.dat", User, [](const QString& p) { writeLastGame(QFileInfo(p).path(), Powerball); }},
+        {"temp.lot", Working, [](const QString& p) { runEntryFilter(p + "x.lot", p, {}); }},
+        {"temp.rtl", Working,
+         [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
+        {"pbk.rtl.download", Working,
+         [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
+        {"PwrB05JUL2003.lot", Reader, [](const QString& p) { EntryFile::countLines(p); }},
+    };
+    TempFolder outside;
+    for (const char* kind : {"outside", "dangling", "inside"})
+        for (const auto& [name, role, write] : cases) {
+            SCOPED_TRACE(std::string(name) + " linked " + kind);
+            TempFolder folder;
+            const QByteArray entry = drawBytes(1, 1, QDate(2003, 7, 5), kBalls, 7);
+            const QString source = folder.writeFile(QString(name) + "x.lot", entry);
+            folder.writeFile("pbk.rtl", entry);
+            const QString target = kind == std::string("inside")  ? folder.filePath("mine")
+                                   : kind == std::string("outside") ? outside.filePath("mine")
+                                                                    : outside.filePath("none");
+            const bool dangling = kind == std::string("dangling");
+            const QByteArray keep = zeroRecords(1); // an empty entry file
+            if (!dangling)
+                writeFileBytes(target, keep);
+            const QString path = folder.filePath(name);
+            QFile::remove(path);
+            ASSERT_TRUE(QFile::link(target, path));
+
+            const QString message = messageOf([&] { write(path); });
+            const bool refused = role == User && kind != std::string("inside");
+            EXPECT_EQ(message.toStdString(),
+                      refused ? "The file " + std::string(name) +
+                                    " is a link to a file outside the data folder"
+                              : "(went through)");
+            EXPECT_EQ(QFileInfo(path).isSymLink(), role != Working);
+            const bool writtenThrough = role == User && kind == std::string("inside");
+            EXPECT_EQ(fileBytes(target) == (dangling ? "" : keep), !writtenThrough);
+            EXPECT_EQ(QFileInfo::exists(target), !dangling);
+            if (role == Working && QFileInfo::exists(path))
+                EXPECT_EQ(fileBytes(path), entry);
+        }
 }
 
 } // namespace

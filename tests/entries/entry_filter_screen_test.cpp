@@ -7,6 +7,7 @@
 #include "support/temp_folder.h"
 
 #include <QCheckBox>
+#include <random>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -163,6 +164,44 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
         checkDuplicates(lines, sharedLimit);
         EXPECT_EQ(marks(lines), checked) << sharedLimit;
     }
+}
+
+// The index of kept lines marks as the first pass did, every kept line against every later
+// one pair by pair, on crowded random files with some damaged lines, byte for byte in temp.lot.
+TEST(FilterFiles, TheIndexedPassMarksAsThePairwisePass) {
+    TempFolder folder;
+    const QString entry = folder.filePath(QStringLiteral("PwrB05JUL2003.lot"));
+    for (const unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u})
+        for (int limit = 2; limit <= 5; ++limit) {
+            SCOPED_TRACE(::testing::Message() << "seed " << seed << ", sharing " << limit);
+            std::mt19937 random(seed);
+            std::vector<EntryRecord> lines(300);
+            QByteArray bytes;
+            for (EntryRecord& r : lines) {
+                for (auto& n : r.line.numbers)
+                    n = static_cast<std::int16_t>(random() % 9 + 1 + 5 * (&n - r.line.numbers.data()));
+                if (random() % 10 == 0)
+                    r.line.numbers[random() % 5] = r.line.numbers[random() % 5];
+                r.count = &r == &lines[0] ? 300 : 0;
+                bytes += r.toBytes();
+            }
+            writeFileBytes(entry, bytes);
+            const SumWindow window = sumWindow(Powerball, static_cast<int>(seed % 5) + 1);
+            checkOutsideSum(lines, window);
+            for (size_t i = 0; i < lines.size(); ++i)
+                for (size_t j = i + 1; j < lines.size() && lines[i].mark != kCheckedMark; ++j) {
+                    int shared = 0;
+                    for (auto a : lines[i].line.numbers)
+                        shared += static_cast<int>(std::ranges::count(lines[j].line.numbers, a));
+                    if (shared >= limit)
+                        lines[j].mark = kCheckedMark;
+                }
+            QByteArray expected;
+            for (const EntryRecord& r : lines)
+                expected += r.toBytes();
+            runEntryFilter(entry, filterWorkFile(folder.path()), {.sum = window, .sharedLimit = limit});
+            EXPECT_EQ(fileBytes(filterWorkFile(folder.path())), expected);
+        }
 }
 
 // Odd unused and date fields, a stale mark of -1 on line 3, a record past the count: all carried.
