@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <map>
+#include <sys/stat.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -107,3 +108,24 @@ INSTANTIATE_TEST_SUITE_P(Cases, DiskFault,
                              return std::get<0>(info.param).name +
                                     std::string(std::get<1>(info.param));
                          });
+
+// A pipe, a link to /dev/zero or a folder in place of a file the window opens: its own message.
+TEST_F(DiskFault, NoPipeDeviceOrFolderHoldsTheWindow) {
+    const std::tuple<const char*, const char*, const char*> readers[] = {
+        {"mnustandopen", "StandPB.lot", "You do not have a standing entry for this game!"},
+        {"mnuHelp", "NUMBRAVA.HLP", "Cannot find Help file in the installation directory"}};
+    startOn(Powerball);
+    for (const char* kind : {"pipe", "zero", "folder"})
+        for (const auto& [menu, name, message] : readers) {
+            SCOPED_TRACE(std::string(kind) + " as " + name);
+            const QString path = file(name);
+            ASSERT_TRUE(kind == std::string("pipe")   ? mkfifo(QFile::encodeName(path), 0600) == 0
+                        : kind == std::string("zero") ? QFile::link("/dev/zero", path)
+                                                      : QDir().mkdir(path));
+            dialogs.clear();
+            action(menu)->trigger();
+            EXPECT_EQ(dialogs.texts(), QStringList{message});
+            QFile::remove(path);
+            QDir().rmdir(path);
+        }
+}

@@ -133,7 +133,8 @@ TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWa
         {"PwrB05JUL2003.lot", [](const QString& p) { return thrown(EntryFile::readLines, p); }},
         {"PwrB05JUL2003.lot",
          [](const QString& p) { return thrown([](auto& q) { EntryFile::appendLine(q, {}); }, p); }},
-        {"Defaults.rtl", [](const QString& p) { return thrown(DefaultPayoutFile::readAmounts, p); }},
+        {"Defaults.rtl",
+         [](const QString& p) { return thrown(DefaultPayoutFile::readAmounts, p); }},
         {"USRES.rtl",
          [](const QString& p) {
              return thrown([](auto& q) { ActualPayoutFile::findTable(q, "05JUL2003"); }, p);
@@ -150,8 +151,8 @@ TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWa
              return QString(corrupt ? "corrupt" : "accepted");
          },
          "corrupt"},
-        {"NUMBRAVA.HLP", [](const QString& p) { return QString(readHelpFile(p) ? "read" : "none"); },
-         "none"},
+        {"NUMBRAVA.HLP",
+         [](const QString& p) { return QString(readHelpFile(p) ? "read" : "none"); }, "none"},
         {"tada.wav",
          [](const QString& p) {
              QtSoundPlayer().play(p);
@@ -220,7 +221,6 @@ TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWa
     }
 }
 
-
 // A planted link never leads a write out of the folder. A user's file is written through a link
 // only to a file inside; the program's working files replace the link; a reader creates nothing.
 TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
@@ -252,7 +252,7 @@ TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
             const QByteArray entry = drawBytes(1, 1, QDate(2003, 7, 5), kBalls, 7);
             const QString source = folder.writeFile(QString(name) + "x.lot", entry);
             folder.writeFile("pbk.rtl", entry);
-            const QString target = kind == std::string("inside")  ? folder.filePath("mine")
+            const QString target = kind == std::string("inside")    ? folder.filePath("mine")
                                    : kind == std::string("outside") ? outside.filePath("mine")
                                                                     : outside.filePath("none");
             const bool dangling = kind == std::string("dangling");

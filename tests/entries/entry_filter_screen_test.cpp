@@ -179,7 +179,8 @@ TEST(FilterFiles, TheIndexedPassMarksAsThePairwisePass) {
             QByteArray bytes;
             for (EntryRecord& r : lines) {
                 for (auto& n : r.line.numbers)
-                    n = static_cast<std::int16_t>(random() % 9 + 1 + 5 * (&n - r.line.numbers.data()));
+                    n = static_cast<std::int16_t>(random() % 9 + 1 +
+                                                  5 * (&n - r.line.numbers.data()));
                 if (random() % 10 == 0)
                     r.line.numbers[random() % 5] = r.line.numbers[random() % 5];
                 r.count = &r == &lines[0] ? 300 : 0;
@@ -199,7 +200,8 @@ TEST(FilterFiles, TheIndexedPassMarksAsThePairwisePass) {
             QByteArray expected;
             for (const EntryRecord& r : lines)
                 expected += r.toBytes();
-            runEntryFilter(entry, filterWorkFile(folder.path()), {.sum = window, .sharedLimit = limit});
+            runEntryFilter(entry, filterWorkFile(folder.path()),
+                           {.sum = window, .sharedLimit = limit});
             EXPECT_EQ(fileBytes(filterWorkFile(folder.path())), expected);
         }
 }
