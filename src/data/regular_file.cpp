@@ -57,4 +57,15 @@ QString openRegularFile(QFile& file, QIODevice::OpenMode mode) {
     return {};
 }
 
+QByteArray readRegularFile(const QString& path) {
+    QFile file(path);
+    QString failure = openRegularFile(file, QIODevice::ReadOnly);
+    QByteArray bytes;
+    if (failure.isEmpty() && (bytes = file.readAll()).size() != file.size())
+        failure = file.errorString();
+    if (!failure.isEmpty())
+        throw fileFailure(path, "read", failure);
+    return bytes;
+}
+
 } // namespace numbrava

@@ -25,4 +25,7 @@ bool isRegularOrMissing(const QString& path);
 // was not opened: empty when it was.
 QString openRegularFile(QFile& file, QIODevice::OpenMode mode);
 
+// The whole of a regular file; throws FileError "The file X cannot be read: reason".
+QByteArray readRegularFile(const QString& path);
+
 } // namespace numbrava

@@ -48,15 +48,7 @@ void backUpHistory(const QString& folder, GameCode game) {
     const QString history = historyFilePath(folder, game);
     if (!QFileInfo::exists(history))
         return;
-    QFile file(history);
-    QString failure = openRegularFile(file, QIODevice::ReadOnly);
-    QByteArray bytes;
-    if (failure.isEmpty() && (bytes = file.readAll()).size() != file.size())
-        failure = file.errorString();
-    if (!failure.isEmpty())
-        throw FileError(QStringLiteral("The file %1 cannot be copied to temp.rtl: %2")
-                            .arg(QFileInfo(history).fileName(), failure));
-    writeFileAtomically(backup, bytes);
+    writeFileAtomically(backup, readRegularFile(history));
 }
 
 void settleDownload(const QString& folder, GameCode game, bool keep) {
