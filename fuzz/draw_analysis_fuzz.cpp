@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         return true;
     });
-    for (const std::vector<EntryLine>* some : {&lines, &sets}) {
+    const std::vector<EntryLine>* both[] = {&lines, &sets};
+    for (const std::vector<EntryLine>* some : both) {
         const LineMatcher matcher(*some);
         for (size_t d = 0; d < draws.size() && d < 40; ++d) {
             const CheckDraw draw = CheckDraw::fromRecord(draws[d]);

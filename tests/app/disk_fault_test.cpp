@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <map>
-#include <sys/stat.h>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -119,9 +118,7 @@ TEST_F(DiskFault, NoPipeDeviceOrFolderHoldsTheWindow) {
         for (const auto& [menu, name, message] : readers) {
             SCOPED_TRACE(std::string(kind) + " as " + name);
             const QString path = file(name);
-            ASSERT_TRUE(kind == std::string("pipe")   ? mkfifo(QFile::encodeName(path), 0600) == 0
-                        : kind == std::string("zero") ? QFile::link("/dev/zero", path)
-                                                      : QDir().mkdir(path));
+            ASSERT_TRUE(plantNonRegular(kind, path));
             dialogs.clear();
             action(menu)->trigger();
             EXPECT_EQ(dialogs.texts(), QStringList{message});
