@@ -47,12 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             expect(std::ranges::is_sorted(line.numbers) &&
                        std::ranges::adjacent_find(line.numbers) == line.numbers.end(),
                    "an optimized line has different numbers, ascending");
-        HistoryCheck check(game, lines, draws, 200);
+        // A few draws are enough to cross every page and total; all of them only cost time.
+        const std::vector<DrawRecord> some(draws.begin(),
+                                           draws.begin() + std::min<size_t>(draws.size(), 40));
+        HistoryCheck check(game, lines, some, 200);
         check.checkAll();
         long long total = 0;
         for (int category = 1; category <= kPrizeCategories; ++category)
             total += check.total(category);
-        expect(total <= static_cast<long long>(lines.size()) * drawCount, "one win a line a draw");
+        expect(total <= static_cast<long long>(lines.size() * some.size()),
+               "one win a line a draw");
     }
     // Lines of five different numbers take the matcher's fast path; any other takes all slow.
     std::vector<EntryLine> sets;
