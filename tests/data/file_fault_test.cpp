@@ -126,7 +126,6 @@ TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWa
         {"StandPB.lot", [](const QString& p) { readEntryFileBytes(p); }},
         {"mine.txt", [](const QString& p) { readTextFieldsOfFile(p); }},
         {"pbk.rtl", [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
-        // These fall back: no help, no sound, a corrupt download.
         {"NUMBRAVA.HLP", [](const QString& p) { EXPECT_FALSE(readHelpFile(p)); }},
         {"tada.wav",
          [](const QString& p) {
@@ -152,7 +151,6 @@ TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWa
                             ? message == "(went through)"
                             : message.contains(c.name) && message.contains("not a regular file"))
                 << message.toStdString();
-            // Nothing made beside it.
             EXPECT_EQ(QDir(place).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                       QStringList{c.name});
             ASSERT_TRUE(QDir(place).removeRecursively());
@@ -203,7 +201,6 @@ TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
     const std::tuple<const char*, Role, std::function<void(const QString&)>> cases[] = {
         {"StandPB.lot", User, [](const QString& p) { saveStandingEntry(p + "x.lot", p); }},
         {"PwrB-5-5-3.lot", User, [&](const QString& p) { writeWheelEntryFile(p, lines, true); }},
-        {"PwrB-5-5-3.lot", User, [&](const QString& p) { writeWheelEntryFile(p, lines, false); }},
         {"PwrB05JUL2003.lot", User, [](const QString& p) { EntryFile::appendLine(p, kLine); }},
         {"pbk.rtl", User,
          [](const QString& p) { DrawHistoryFile::insertDraw(p, kBalls, 7, 5, 7, 2003); }},

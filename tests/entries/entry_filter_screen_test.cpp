@@ -173,8 +173,7 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
     }
 }
 
-// The index of kept lines marks as every kept line against every later one, pair by pair, did:
-// crowded random files with some damaged lines, every limit, byte for byte in temp.lot.
+// The index marks as the pairwise pass did: crowded random files, every limit, byte for byte.
 TEST(FilterFiles, TheIndexedPassMarksAsThePairwisePass) {
     TempFolder folder;
     const QString entry = folder.filePath("PwrB05JUL2003.lot"),

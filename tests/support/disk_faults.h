@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QDir>
-#include <QFile>
 #include <QString>
 #include <csignal>
-#include <string>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
