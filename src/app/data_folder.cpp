@@ -2,6 +2,7 @@
 
 #include "data/file_error.h"
 #include "data/game.h"
+#include "data/regular_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -25,7 +26,9 @@ bool isShippedFile(const QString& relative) {
 
 bool folderIsWritable(const QString& folder) {
     QFile probe(folder + QStringLiteral("/.numbrava-write-test"));
-    if (!probe.open(QIODevice::WriteOnly))
+    // Made afresh: a link left in its place is removed, never written through.
+    probe.remove();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     probe.close();
     probe.remove();
@@ -53,7 +56,7 @@ QStringList copyShippedFiles(const QString& programFolder, const QString& dataFo
     while (it.hasNext()) {
         const QString source = it.next();
         const QString relative = QDir(programFolder).relativeFilePath(source);
-        if (!isShippedFile(relative))
+        if (!isShippedFile(relative) || !isRegularFile(source))
             continue;
         const QString target = dataFolder + QLatin1Char('/') + relative;
         if (QFile::exists(target))

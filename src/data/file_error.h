@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
+#include <cstring>
 #include <stdexcept>
 
 namespace numbrava {
@@ -22,5 +24,16 @@ class DamagedFileError : public FileError {
   public:
     using FileError::FileError;
 };
+
+// "The file X cannot be read: reason" and the like. Messages name a file by its
+// name in the data folder, never by its whole path.
+inline FileError fileFailure(const QString& path, const char* cannotBe, const QString& reason) {
+    return FileError(QStringLiteral("The file %1 cannot be %2: %3")
+                         .arg(QFileInfo(path).fileName(), QLatin1String(cannotBe), reason));
+}
+
+inline QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 } // namespace numbrava

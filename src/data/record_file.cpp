@@ -2,74 +2,50 @@
 
 #include "data/file_error.h"
 #include "data/file_journal.h"
+#include "data/regular_file.h"
 #include "data/safe_file.h"
 
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
 #include <unistd.h>
 
 namespace numbrava {
 
-namespace {
-// Writes every byte at the offset; 0 when done, else the errno of the failing
-// call. QFile cannot be used here: after a short write it reports no reason.
-int writeAt(int fd, qint64 offset, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.constData() + done,
-                                   static_cast<size_t>(bytes.size() - done), offset + done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : ENOSPC;
-        done += n;
-    }
-    return 0;
-}
-} // namespace
-
 RecordFile::RecordFile(const QString& path, int recordSize, Mode mode)
     : path_(path), recordSize_(recordSize), file_(path) {
-    // Opening a named pipe would wait for a writer for ever, and a device
-    // could feed bytes without end: only regular files are record files.
-    const QFileInfo info(path_);
-    if (info.exists() && !info.isFile())
-        throw FileError(
-            QStringLiteral("The file %1 cannot be read: it is not a regular file").arg(fileName()));
+    if (!isRegularOrMissing(path_))
+        throw fileFailure(path_, "read", notRegularReason());
     if (mode == Mode::Read) {
-        if (!QFile::exists(path_)) {
-            // Creating the missing file is what the rest of the program
-            // expects; when the folder refuses it, it simply reads as empty.
-            QFile create(path_);
-            if (create.open(QIODevice::WriteOnly))
-                create.close();
-        }
-        open_ = file_.open(QIODevice::ReadOnly);
+        // Creating the missing file is what the rest of the program expects;
+        // when the folder refuses it, it simply reads as empty. A link in its
+        // place is never followed to make a file somewhere else.
+        QFile create(path_);
+        if (create.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            create.close();
+        const QString failure = openRegularFile(file_, QIODevice::ReadOnly);
+        open_ = failure.isEmpty();
         if (!open_ && QFile::exists(path_))
-            throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                                .arg(fileName(), file_.errorString()));
+            throw fileFailure(path_, "read", failure);
         return;
     }
+    refuseLinkOutsideFolder(path_);
     if (mode == Mode::Rewrite) {
         buffered_ = true;
-        if (info.exists()) {
-            if (!info.isWritable())
-                throw FileError(QStringLiteral("The file %1 cannot be written: it is read-only")
-                                    .arg(fileName()));
-            if (!file_.open(QIODevice::ReadOnly))
-                throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                                    .arg(fileName(), file_.errorString()));
+        if (QFile::exists(path_)) {
+            if (!QFileInfo(path_).isWritable())
+                throw fileFailure(path_, "written", QStringLiteral("it is read-only"));
+            const QString failure = openRegularFile(file_, QIODevice::ReadOnly);
+            if (!failure.isEmpty())
+                throw fileFailure(path_, "read", failure);
             buffer_ = file_.readAll();
             file_.close();
         }
         return;
     }
     noteFileChange(path_);
-    open_ = file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    const QString failure = openRegularFile(file_, QIODevice::ReadWrite | QIODevice::Unbuffered);
+    open_ = failure.isEmpty();
     if (!open_)
-        throw FileError(QStringLiteral("The file %1 cannot be written: %2")
-                            .arg(fileName(), file_.errorString()));
+        throw fileFailure(path_, "written", failure);
     sizeAtOpen_ = file_.size();
 }
 
@@ -138,8 +114,7 @@ void RecordFile::write(int record, const QByteArray& bytes) {
         // it had, so no half record is left behind the last one. Should that
         // fail too, the first reason is still the one to report.
         [[maybe_unused]] const int cut = ::ftruncate(file_.handle(), sizeAtOpen_);
-        throw FileError(QStringLiteral("The file %1 cannot be written: %2")
-                            .arg(fileName(), QString::fromLocal8Bit(std::strerror(error))));
+        throw fileFailure(path_, "written", systemReason(error));
     }
 }
 

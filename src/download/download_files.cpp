@@ -3,6 +3,8 @@
 #include "data/draw_history_file.h"
 #include "data/file_error.h"
 #include "data/file_journal.h"
+#include "data/regular_file.h"
+#include "data/safe_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,13 +18,6 @@ std::filesystem::path nativePath(const QString& path) {
     return std::filesystem::path(path.toStdU16String());
 }
 
-// Removes a file if it is there; a file that stays is an error.
-void removeIfPresent(const QString& path) {
-    QFile file(path);
-    if (file.exists() && !file.remove())
-        throw FileError(QStringLiteral("The file %1 cannot be deleted: %2")
-                            .arg(QFileInfo(path).fileName(), file.errorString()));
-}
 } // namespace
 
 QString resultsFileUrl(const QString& resultsServer, GameCode game) {
@@ -49,12 +44,12 @@ QString backupFilePath(const QString& folder) {
 
 void backUpHistory(const QString& folder, GameCode game) {
     const QString backup = backupFilePath(folder);
-    removeIfPresent(backup);
-    removeIfPresent(downloadedFilePath(folder, game));
+    removeWorkingFile(backup);
+    removeWorkingFile(downloadedFilePath(folder, game));
     const QString history = historyFilePath(folder, game);
-    if (QFileInfo::exists(history) && !QFile::copy(history, backup))
-        throw FileError(QStringLiteral("The file %1 cannot be copied to temp.rtl.")
-                            .arg(QFileInfo(history).fileName()));
+    if (!QFileInfo::exists(history))
+        return;
+    writeFileAtomically(backup, readRegularFile(history));
 }
 
 void settleDownload(const QString& folder, GameCode game, bool keep) {

@@ -32,7 +32,7 @@ bool isDrawOfItsDate(const DrawRecord& draw, GameCode game) {
 }
 } // namespace
 
-DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
+DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game, const QDate& today) {
     DownloadedHistory found;
     if (!QFileInfo::exists(path))
         return found;
@@ -42,9 +42,12 @@ DownloadedHistory inspectDownloadedHistory(const QString& path, GameCode game) {
         if (count < 1)
             return found;
         long long previousDate = 0;
+        const QDate latestPossible = today.addDays(1);
         for (int i = 1; i <= count; ++i) {
             const DrawRecord draw = DrawRecord::fromBytes(file.read(i));
-            if (!isDrawOfItsDate(draw, game) || draw.dateNumber() < previousDate)
+            if (!isDrawOfItsDate(draw, game) ||
+                QDate(draw.year, draw.month, draw.day) > latestPossible ||
+                draw.dateNumber() < previousDate)
                 return found;
             previousDate = draw.dateNumber();
             found.latest = draw;

@@ -211,6 +211,8 @@ ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::downloadGame(GameC
     const TransferOutcome transfer = transfer_->run(resultsFileUrl(services_.resultsServer, game),
                                                     downloadedFilePath(folder, game));
     GameOutcome outcome = GameOutcome::Failed;
+    if (!transfer_->writeFailure().isEmpty())
+        dialogs.message(transfer_->writeFailure());
     if (transfer == TransferOutcome::Completed)
         outcome = judgeDownload(game, localCount);
     else if (transfer == TransferOutcome::ErrorPage)
@@ -224,8 +226,8 @@ ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::downloadGame(GameC
 ResultsDownloaderScreen::GameOutcome ResultsDownloaderScreen::judgeDownload(GameCode game,
                                                                             int localCount) {
     const QString folder = main_.context().state.installFolder;
-    const DownloadedHistory downloaded =
-        inspectDownloadedHistory(downloadedFilePath(folder, game), game);
+    const DownloadedHistory downloaded = inspectDownloadedHistory(
+        downloadedFilePath(folder, game), game, main_.context().clock.today());
     if (downloaded.corrupt)
         return GameOutcome::Corrupt;
     if (!askFirst_->isChecked())

@@ -1,7 +1,9 @@
 #include "download/results_transfer.h"
 
 #include "data/draw_record.h"
+#include "data/file_error.h"
 #include "data/record_file.h"
+#include "data/safe_file.h"
 #include "ui/http_client.h"
 
 #include <QEventLoop>
@@ -9,25 +11,14 @@
 #include <QTimer>
 #include <QUrl>
 
-#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
-#endif
 
 namespace numbrava {
 
 namespace {
 constexpr qint64 kPieceSize = 64 * 1024;
-
-// The file's bytes on the disk itself before it may replace a history.
-bool syncToDisk(QFile& file) {
-    if (!file.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    return ::fsync(file.handle()) == 0;
-#else
-    return true;
-#endif
-}
 } // namespace
 
 ResultsTransfer::ResultsTransfer(HttpClient& client, std::chrono::milliseconds deadline)
@@ -38,10 +29,21 @@ qint64 ResultsTransfer::largestBody() {
 }
 
 TransferOutcome ResultsTransfer::run(const QString& url, const QString& targetPath) {
-    QFile target(targetPath);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    writeFailure_.clear();
+    targetPath_ = targetPath;
+    // The target is a working file: made afresh, never written through a link.
+    try {
+        removeWorkingFile(targetPath);
+    } catch (const FileError& error) {
+        writeFailure_ = error.message();
         return TransferOutcome::Failed;
-    target_ = &target;
+    }
+    target_ = ::open(QFile::encodeName(targetPath).constData(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (target_ < 0) {
+        writeFailure_ = fileFailure(targetPath, "written", systemReason(errno)).message();
+        return TransferOutcome::Failed;
+    }
     ended_ = false;
     outcome_ = TransferOutcome::Failed;
     expected_ = -1;
@@ -62,8 +64,9 @@ TransferOutcome ResultsTransfer::run(const QString& url, const QString& targetPa
         loop.exec();
 
     loop_ = nullptr;
-    target_ = nullptr;
-    target.close();
+    if (::close(target_) != 0 && outcome_ == TransferOutcome::Completed)
+        failWriting(errno);
+    target_ = -1;
     return outcome_;
 }
 
@@ -100,11 +103,15 @@ void ResultsTransfer::onBody() {
         return;
     for (QByteArray piece = client_.readBody(kPieceSize); !piece.isEmpty();
          piece = client_.readBody(kPieceSize)) {
-        received_ += piece.size();
-        if (expected_ < 0 || received_ > expected_ || target_->write(piece) != piece.size()) {
+        if (expected_ < 0 || received_ + piece.size() > expected_) {
             end(TransferOutcome::Failed);
             return;
         }
+        if (const int error = writeAt(target_, received_, piece)) {
+            failWriting(error);
+            return;
+        }
+        received_ += piece.size();
     }
     if (expected_ > 0)
         emit progressed(static_cast<int>(received_ * 100 / expected_));
@@ -114,12 +121,23 @@ void ResultsTransfer::onCompleted() {
     onBody();
     if (ended_)
         return;
-    if (received_ != expected_ || !syncToDisk(*target_)) {
+    if (received_ != expected_) {
         end(TransferOutcome::Failed);
+        return;
+    }
+    // The file's bytes on the disk itself before it may replace a history.
+    if (const int error = syncToDisk(target_)) {
+        failWriting(error);
         return;
     }
     emit progressed(100);
     end(TransferOutcome::Completed);
+}
+
+void ResultsTransfer::failWriting(int error) {
+    writeFailure_ = fileFailure(targetPath_, "written", systemReason(error)).message();
+    end(TransferOutcome::Failed);
+    outcome_ = TransferOutcome::Failed;
 }
 
 void ResultsTransfer::end(TransferOutcome outcome) {

@@ -4,7 +4,6 @@
 #include <chrono>
 
 class QEventLoop;
-class QFile;
 
 namespace numbrava {
 
@@ -29,6 +28,9 @@ class ResultsTransfer : public QObject {
     TransferOutcome run(const QString& url, const QString& targetPath);
     void cancel();
     bool running() const { return loop_ != nullptr; }
+    // Why the last run failed when the file was at fault, naming the file and
+    // the system's reason; empty otherwise.
+    const QString& writeFailure() const { return writeFailure_; }
 
     // The largest body that can be a history: every record a history can count, and one more.
     static qint64 largestBody();
@@ -43,12 +45,15 @@ class ResultsTransfer : public QObject {
     void onBody();
     void onCompleted();
     void end(TransferOutcome outcome);
+    void failWriting(int error);
 
     HttpClient& client_;
     QMetaObject::Connection stateConnection_;
     QMetaObject::Connection bodyConnection_;
     std::chrono::milliseconds deadline_;
-    QFile* target_ = nullptr;
+    QString targetPath_;
+    int target_ = -1;
+    QString writeFailure_;
     QEventLoop* loop_ = nullptr;
     TransferOutcome outcome_ = TransferOutcome::Failed;
     bool ended_ = true;

@@ -7,8 +7,11 @@
 #include "data/safe_file.h"
 #include "entries/entry_file_copy.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <unordered_set>
 
 namespace numbrava {
 
@@ -69,38 +72,78 @@ int checkOutsideSum(std::vector<EntryRecord>& lines, SumWindow window) {
     return checkedCount;
 }
 
+namespace {
+
+// Every sharedLimit-number part of a line of five different numbers from
+// 0..127, each as one key: its numbers in ascending order, seven bits each.
+template <typename OnPart>
+void forEachPart(const EntryLine& line, int sharedLimit, OnPart&& onPart) {
+    std::array<std::uint64_t, 5> numbers{};
+    std::copy(line.numbers.begin(), line.numbers.end(), numbers.begin());
+    std::sort(numbers.begin(), numbers.end());
+    for (unsigned choice = 0; choice < 32; ++choice)
+        if (std::popcount(choice) == sharedLimit) {
+            std::uint64_t part = 0;
+            for (size_t k = 0; k < 5; ++k)
+                if ((choice >> k) & 1)
+                    part = part << 7 | numbers[k];
+            onPart(part);
+        }
+}
+
+} // namespace
+
 int checkDuplicates(std::vector<EntryRecord>& lines, int sharedLimit,
                     const std::function<void(int, int)>& lineDone) {
     const int total = static_cast<int>(lines.size());
+    // Two lines of five different numbers share at least sharedLimit of them
+    // exactly when they hold a common sharedLimit-number part: the parts of
+    // the kept lines decide each line in a few look-ups. Lines that are no
+    // such set (a repeated or odd number from a damaged file) are compared
+    // pair by pair, as is every line for a limit no part can stand for.
+    const bool byParts = sharedLimit >= 1 && sharedLimit <= 5;
+    std::unordered_set<std::uint64_t> keptParts;
+    if (byParts)
+        keptParts.reserve(lines.size() * 10); // C(5, limit) is at most 10
+    std::vector<size_t> keptByPairs;          // kept lines the parts do not stand for
+    std::vector<size_t> kept;
     std::vector<std::optional<NumberSet>> sets;
     sets.reserve(lines.size());
     for (const EntryRecord& r : lines)
         sets.push_back(numberSet(r.line));
+    auto sharesWith = [&](size_t j, const std::vector<size_t>& keepers) {
+        for (size_t i : keepers)
+            if (equalPairs(lines[j].line, sets[j], lines[i].line, sets[i]) >= sharedLimit)
+                return true;
+        return false;
+    };
     int checkedCount = 0;
-    for (int i = 0; i < total; ++i) {
-        const auto keeper = static_cast<size_t>(i);
-        // An earlier line still kept shares too little with this one, or this
-        // one would be checked already; so only later lines can collide.
-        if (!isChecked(lines[keeper])) {
-            for (auto j = keeper + 1; j < lines.size(); ++j)
-                if (!isChecked(lines[j]) && equalPairs(lines[j].line, sets[j], lines[keeper].line,
-                                                       sets[keeper]) >= sharedLimit)
-                    check(lines[j], checkedCount);
+    for (size_t j = 0; j < lines.size(); ++j) {
+        if (!isChecked(lines[j])) {
+            const bool asParts = byParts && sets[j];
+            bool duplicate = asParts ? sharesWith(j, keptByPairs) : sharesWith(j, kept);
+            if (asParts && !duplicate)
+                forEachPart(lines[j].line, sharedLimit,
+                            [&](std::uint64_t part) { duplicate |= keptParts.contains(part); });
+            if (duplicate) {
+                check(lines[j], checkedCount);
+            } else {
+                kept.push_back(j);
+                if (asParts)
+                    forEachPart(lines[j].line, sharedLimit,
+                                [&](std::uint64_t part) { keptParts.insert(part); });
+                else
+                    keptByPairs.push_back(j);
+            }
         }
         if (lineDone)
-            lineDone(i + 1, total);
+            lineDone(static_cast<int>(j) + 1, total);
     }
     return checkedCount;
 }
 
 namespace {
 using Mode = RecordFile::Mode;
-
-void removeOldWorkFile(const QString& workFile) {
-    if (QFile::exists(workFile) && !QFile::remove(workFile))
-        throw FileError(
-            QStringLiteral("The file %1 cannot be replaced.").arg(QFileInfo(workFile).fileName()));
-}
 } // namespace
 
 FilterRun runEntryFilter(const QString& entryFile, const QString& workFile,
@@ -108,7 +151,7 @@ FilterRun runEntryFilter(const QString& entryFile, const QString& workFile,
                          const std::function<void(int, int)>& lineDone) {
     const FileHousekeeping workingCopy(workFile);
     // An old copy never stands in for this run's, even when the new one fails.
-    removeOldWorkFile(workFile);
+    removeWorkingFile(workFile);
     writeFileAtomically(workFile, readEntryFileBytes(entryFile));
 
     RecordFile work(workFile, kRecordSize, Mode::Rewrite);

@@ -5,6 +5,7 @@
 #include "data/file_journal.h"
 #include "data/number_text.h"
 #include "data/record_file.h"
+#include "data/regular_file.h"
 #include "data/safe_file.h"
 
 #include <QFile>
@@ -64,9 +65,8 @@ void splitLine(QStringView line, QStringList& fields) {
 }
 
 void openToRead(QFile& file) {
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("The file %1 cannot be read: %2")
-                            .arg(QFileInfo(file.fileName()).fileName(), file.errorString()));
+    if (const QString failure = openRegularFile(file, QIODevice::ReadOnly); !failure.isEmpty())
+        throw fileFailure(file.fileName(), "read", failure);
 }
 
 // The next maxBytes of the file (all the rest when negative).

@@ -22,7 +22,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -551,7 +550,7 @@ void MainWindow::openSecondary(SecondaryScreen* screen) {
 
 void MainWindow::openHelpAt(const QString& section) {
     const QString helpFile = ctx_.state.dataFile(QStringLiteral("NUMBRAVA.HLP"));
-    if (!QFile::exists(helpFile) || !HelpViewer::open(helpFile, this, section))
+    if (!HelpViewer::open(helpFile, this, section))
         ctx_.dialogs.message(QStringLiteral("Cannot find Help file in the installation directory"));
 }
 

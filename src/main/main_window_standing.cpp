@@ -3,6 +3,7 @@
 
 #include "data/entry_file.h"
 #include "data/number_text.h"
+#include "data/regular_file.h"
 #include "entries/standing_entry.h"
 #include "ui/file_guard.h"
 
@@ -17,7 +18,7 @@ namespace {
 // The standing file counts as there only when it can be opened for reading.
 bool standingFileExists(const QString& path) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    return openRegularFile(file, QIODevice::ReadOnly).isEmpty();
 }
 
 void saveAsStandingEntry(MainWindow& main) {

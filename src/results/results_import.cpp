@@ -4,6 +4,7 @@
 #include "data/draw_history_file.h"
 #include "data/file_journal.h"
 #include "data/record_file.h"
+#include "data/regular_file.h"
 #include "data/safe_file.h"
 
 #include <QFileInfo>
@@ -90,7 +91,7 @@ ImportPreview previewImport(const QByteArray& csv, GameCode game,
 
 ImportPreview previewResultsFile(const QString& csvPath, const QString& historyPath,
                                  GameCode game) {
-    const QByteArray csv = readWholeFile(csvPath);
+    const QByteArray csv = readRegularFile(csvPath);
     return previewImport(csv, game, DrawHistoryFile::readAllDraws(historyPath));
 }
 

@@ -1,5 +1,6 @@
 #include "ui/help_viewer.h"
 
+#include "data/regular_file.h"
 #include "ui/accessibility.h"
 #include "ui/secondary_screen.h"
 
@@ -13,13 +14,45 @@
 
 namespace numbrava {
 
+namespace {
+// A picture or page the document names is a file too, read by the same rule.
+class HelpBrowser : public QTextBrowser {
+  public:
+    HelpBrowser(const QString& folder, QWidget* parent) : QTextBrowser(parent), folder_(folder) {
+        setSearchPaths({folder});
+    }
+
+  protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        QString file = name.isLocalFile() ? name.toLocalFile() : name.path();
+        if (QFileInfo(file).isRelative())
+            file = folder_ + QLatin1Char('/') + file;
+        if (!isRegularOrMissing(file))
+            return {};
+        return QTextBrowser::loadResource(type, name);
+    }
+
+  private:
+    QString folder_;
+};
+} // namespace
+
+std::optional<QString> readHelpFile(const QString& path) {
+    QFile file(path);
+    if (!openRegularFile(file, QIODevice::ReadOnly).isEmpty() || file.size() > kLargestHelpFile)
+        return std::nullopt;
+    const QByteArray bytes = file.read(kLargestHelpFile);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return QString::fromUtf8(bytes);
+}
+
 HelpViewer* HelpViewer::open(const QString& helpFile, const QWidget* opener,
                              const QString& section) {
-    QFile file(helpFile);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QString> html = readHelpFile(helpFile);
+    if (!html)
         return nullptr;
-    auto* viewer = new HelpViewer(QString::fromUtf8(file.readAll()),
-                                  QFileInfo(helpFile).absolutePath(), section);
+    auto* viewer = new HelpViewer(*html, QFileInfo(helpFile).absolutePath(), section);
     if (opener)
         centreOver(viewer, opener);
     viewer->show();
@@ -31,11 +64,10 @@ HelpViewer::HelpViewer(const QString& html, const QString& folder, const QString
     setObjectName(QStringLiteral("helpViewer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Numbrava Help"));
-    auto* browser = new QTextBrowser(this);
+    auto* browser = new HelpBrowser(folder, this);
     browser->setObjectName(QStringLiteral("helpText"));
     browser->setAccessibleName(windowTitle());
     browser->setOpenExternalLinks(false);
-    browser->setSearchPaths({folder});
     browser->setHtml(html);
     if (!section.isEmpty())
         browser->scrollToAnchor(section);

@@ -1,8 +1,15 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 namespace numbrava {
+
+// The help document's text: only a regular file of a sane size is read (a
+// link to /dev/zero or a file of hundreds of megabytes would fill memory);
+// anything else is no help file.
+constexpr qint64 kLargestHelpFile = 4 * 1024 * 1024;
+std::optional<QString> readHelpFile(const QString& path);
 
 // A small window that shows the HTML help document.
 class HelpViewer : public QWidget {

@@ -1,14 +1,17 @@
 #include "ui/sound_player.h"
 
+#include "data/regular_file.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace numbrava {
 
 void QtSoundPlayer::play(const QString& waveFile) {
-    if (!QFile::exists(waveFile))
+    // The loader opens the file on a thread of its own: a named pipe there
+    // would keep the program from ever ending.
+    if (!isRegularFile(waveFile))
         return;
     // Each sound owns itself and goes away when it has finished, so several
     // jackpot lines in one check each get their fanfare.

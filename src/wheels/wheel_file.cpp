@@ -1,5 +1,6 @@
 #include "wheels/wheel_file.h"
 
+#include "data/regular_file.h"
 #include "wheels/wheel_catalogue.h"
 #include "wheels/wheel_line.h"
 
@@ -38,11 +39,10 @@ QString wheelFileMessage(WheelFileStatus status) {
 WheelFileLines readWheelFile(const QString& path, int lineCount, std::span<const int> group) {
     // Opening a named pipe would wait for a writer for ever (a folder in
     // its place simply is no wheel file).
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
+    if (!isRegularOrMissing(path) && !QFileInfo(path).isDir())
         return failed(WheelFileStatus::NotRegularFile);
     QFile file(path);
-    if (lineCount < 1 || !file.open(QIODevice::ReadOnly))
+    if (lineCount < 1 || !openRegularFile(file, QIODevice::ReadOnly).isEmpty())
         return failed(WheelFileStatus::NotFound);
     WheelFileLines result{WheelFileStatus::Ok, {}};
     result.lines.reserve(lineCount);

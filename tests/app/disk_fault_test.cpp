@@ -228,3 +228,15 @@ INSTANTIATE_TEST_SUITE_P(Writes, UndoRedo, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 INSTANTIATE_TEST_SUITE_P(More, UndoRedo, ::testing::ValuesIn(kMoreChanges),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A pipe, a link to /dev/zero or a folder as the standing entry: the window's own message.
+TEST_F(DiskFault, NoPipeDeviceOrFolderHoldsTheWindow) {
+    startOn(Powerball);
+    for (const char* kind : {"pipe", "zero", "folder"}) {
+        ASSERT_TRUE(plantNonRegular(kind, file("StandPB.lot"))) << kind;
+        dialogs.clear();
+        action("mnustandopen")->trigger();
+        EXPECT_EQ(dialogs.texts(), QStringList{"You do not have a standing entry for this game!"});
+        ASSERT_TRUE(QFile::remove(file("StandPB.lot")) || QDir().rmdir(file("StandPB.lot")));
+    }
+}

@@ -6,14 +6,26 @@
 #include "data/file_journal.h"
 #include "data/last_game_file.h"
 #include "data/safe_file.h"
+#include "download/download_files.h"
+#include "download/downloaded_history.h"
+#include "entries/entry_file_copy.h"
+#include "entries/entry_filter.h"
+#include "entries/standing_entry.h"
+#include "entries/text_import.h"
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
 #include "support/qt_printers.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
+#include "ui/help_viewer.h"
+#include "ui/sound_player.h"
+#include "wheels/wheel_builder.h"
 #include "wheels/wheel_file.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QSoundEffect>
 #include <cstring>
 #include <functional>
 #include <sys/stat.h>
@@ -103,8 +115,8 @@ struct FileCase {
     QByteArray before = {};
 };
 
-// Before the fix, opening the pipe to read waited for a writer for ever.
-TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
+// Before the fix, opening a pipe waited for a writer for ever, and /dev/zero filled the memory.
+TEST(FileFault, NoPipeDeviceOrFolderIsOpenedAndAWriteCutShortLeavesTheFileAsItWas) {
     TempFolder folder;
     const FileCase cases[] = {
         {"pbk.rtl", [](const QString& p) { DrawHistoryFile::countDraws(p); }},
@@ -112,15 +124,38 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
         {"PwrB05JUL2003.lot", [](const QString& p) { EntryFile::appendLine(p, {}); }},
         {"Defaults.rtl", [](const QString& p) { DefaultPayoutFile::readAmounts(p); }},
         {"USRES.rtl", [](const QString& p) { ActualPayoutFile::findTable(p, "05JUL2003"); }},
+        {"StandPB.lot", [](const QString& p) { readEntryFileBytes(p); }},
+        {"mine.txt", [](const QString& p) { readTextFieldsOfFile(p); }},
+        {"pbk.rtl", [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
+        {"NUMBRAVA.HLP", [](const QString& p) { EXPECT_FALSE(readHelpFile(p)); }},
+        {"tada.wav",
+         [](const QString& p) {
+             QtSoundPlayer().play(p);
+             EXPECT_TRUE(qApp->findChildren<QSoundEffect*>().isEmpty());
+         }},
+        {"pbk.rtl.download",
+         [](const QString& p) { EXPECT_TRUE(inspectDownloadedHistory(p, Powerball, {}).corrupt); }},
     };
-    for (const FileCase& c : cases) {
-        const QString path = folder.filePath(QString::fromLatin1(c.name));
-        ASSERT_EQ(mkfifo(path.toLocal8Bit().constData(), 0600), 0);
-        const QString message = messageOf([&] { c.operation(path); });
-        EXPECT_TRUE(message.contains(c.name) && message.contains("not a regular file"))
-            << message.toStdString();
-        QFile::remove(path);
-    }
+    for (const char* kind : {"pipe", "zero", "folder"})
+        for (const FileCase& c : cases) {
+            SCOPED_TRACE(std::string(kind) + " as " + c.name);
+            const QString place = folder.filePath(kind);
+            const QString path = place + QLatin1Char('/') + c.name;
+            ASSERT_TRUE(QDir().mkpath(place) && plantNonRegular(kind, path));
+            QElapsedTimer clock;
+            clock.start();
+            const QString message = messageOf([&] { c.operation(path); });
+            EXPECT_LT(clock.elapsed(), 1000);
+            const bool fallsBack =
+                QStringList{"NUMBRAVA.HLP", "tada.wav", "pbk.rtl.download"}.contains(c.name);
+            EXPECT_TRUE(fallsBack
+                            ? message == "(went through)"
+                            : message.contains(c.name) && message.contains("not a regular file"))
+                << message.toStdString();
+            EXPECT_EQ(QDir(place).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                      QStringList{c.name});
+            ASSERT_TRUE(QDir(place).removeRecursively());
+        }
     const QString wheel = folder.filePath("5-5-5-7.whl");
     ASSERT_EQ(mkfifo(wheel.toLocal8Bit().constData(), 0600), 0);
     const int group[] = {1, 2, 3, 4, 5, 6, 7};
@@ -155,6 +190,58 @@ TEST(FileFault, APipeIsRefusedAtOnceAndAWriteCutShortLeavesTheFileAsItWas) {
         EXPECT_TRUE(message.contains(c.name) && message.contains(std::strerror(EFBIG)))
             << message.toStdString();
     }
+}
+
+// A planted link never leads a write out of the folder. A user's file is written through a link
+// only to a file inside; the program's working files replace the link; a reader creates nothing.
+TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
+    enum Role { User, Working, Reader };
+    const std::vector<EntryLine> lines{kLine};
+    PayoutTable table;
+    table.dateKey = "09JUL2003";
+    const std::tuple<const char*, Role, std::function<void(const QString&)>> cases[] = {
+        {"StandPB.lot", User, [](const QString& p) { saveStandingEntry(p + "x.lot", p); }},
+        {"PwrB-5-5-3.lot", User, [&](const QString& p) { writeWheelEntryFile(p, lines, true); }},
+        {"PwrB05JUL2003.lot", User, [](const QString& p) { EntryFile::appendLine(p, kLine); }},
+        {"pbk.rtl", User,
+         [](const QString& p) { DrawHistoryFile::insertDraw(p, kBalls, 7, 5, 7, 2003); }},
+        {"USRES.rtl", User, [&](const QString& p) { ActualPayoutFile::storeTable(p, table); }},
+        {"game.dat", User, [](const QString& p) { writeLastGame(QFileInfo(p).path(), Powerball); }},
+        {"temp.lot", Working, [](const QString& p) { runEntryFilter(p + "x.lot", p, {}); }},
+        {"temp.rtl", Working,
+         [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
+        {"pbk.rtl.download", Working,
+         [](const QString& p) { backUpHistory(QFileInfo(p).path(), Powerball); }},
+        {"PwrB05JUL2003.lot", Reader, [](const QString& p) { EntryFile::countLines(p); }},
+    };
+    TempFolder outside;
+    for (const std::string kind : {"outside", "dangling", "inside"})
+        for (const auto& [name, role, write] : cases) {
+            SCOPED_TRACE(name + (" linked " + kind));
+            TempFolder folder;
+            const QByteArray entry = drawBytes(1, 1, QDate(2003, 7, 5), kBalls, 7);
+            folder.writeFile(QString(name) + "x.lot", entry);
+            folder.writeFile("pbk.rtl", entry);
+            const bool dangling = kind == "dangling", inside = kind == "inside";
+            const QString target = (inside ? folder : outside).filePath(dangling ? "none" : "mine");
+            const QByteArray keep = zeroRecords(1); // an empty entry file
+            if (!dangling)
+                writeFileBytes(target, keep);
+            const QString path = folder.filePath(name);
+            QFile::remove(path);
+            ASSERT_TRUE(QFile::link(target, path));
+
+            const QString message = messageOf([&] { write(path); });
+            EXPECT_EQ(message.toStdString(),
+                      role == User && !inside ? "The file " + std::string(name) +
+                                                    " is a link to a file outside the data folder"
+                                              : "(went through)");
+            EXPECT_EQ(QFileInfo(path).isSymLink(), role != Working);
+            EXPECT_EQ(fileBytes(target) == (dangling ? "" : keep), role != User || !inside);
+            EXPECT_EQ(QFileInfo::exists(target), !dangling);
+            if (role == Working && QFileInfo::exists(path))
+                EXPECT_EQ(fileBytes(path), entry);
+        }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "download/download_services.h"
 #include "download/results_transfer.h"
+#include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
 #include "support/record_bytes.h"
 
@@ -184,6 +185,8 @@ struct RunCase {
     int localDraws = 2;
     bool answer = true;
     bool hold = false;
+    rlim_t fileLimit = 0;          // the largest file the disk takes, when it is short of room
+    const char* written = nullptr; // then the file named and why it stopped
 };
 
 class DownloadRun : public ResultsDownloader, public ::testing::WithParamInterface<RunCase> {};
@@ -201,13 +204,18 @@ TEST_P(DownloadRun, ReplacesTheHistoryOnlyWhenSoundAndAgreed) {
     if (c.outcome != Sound)
         replaceWithoutAsking();
     dialogs.answers = {c.answer};
+    std::optional<FileSizeLimit> full;
+    if (c.fileLimit > 0)
+        full.emplace(c.fileLimit);
     clickOn(rdl, "Command1");
+    full.reset();
 
     const QString question = c.outcome == Corrupt  ? kCorruptQuestion
                              : c.outcome == Failed ? kFailedQuestion
                              : c.localDraws > 3    ? kMoreResults
                                                    : kReplaceUpTo;
-    EXPECT_EQ(dialogs.texts(), QStringList{question});
+    const QStringList shown = c.written ? QStringList{c.written, question} : QStringList{question};
+    EXPECT_EQ(dialogs.texts(), shown);
     EXPECT_EQ(fileBytes(file("pbk.rtl")), c.outcome == Sound && c.answer ? kThree : local);
     expectNoLeftovers();
     EXPECT_EQ(status(), c.outcome == Sound ? kAllDone
@@ -252,7 +260,10 @@ INSTANTIATE_TEST_SUITE_P(, DownloadRun, ::testing::Values(
     RunCase{"MainBallTooHigh", response(patched(kThree, 2, 20, 54)), Corrupt},
     RunCase{"BonusTooHigh", response(patched(kThree, 3, 22, 43)), Corrupt},
     RunCase{"NoSuchMonth", response(patched(kThree, 2, 8, 13)), Corrupt},
-    RunCase{"DateBeforeThePrevious", response(patched(kThree, 3, 10, 2002)), Corrupt}),
+    RunCase{"DateBeforeThePrevious", response(patched(kThree, 3, 10, 2002)), Corrupt},
+    RunCase{"DatedTwoDaysAfterToday", response(patched(kThree, 3, 6, 7)), Corrupt},
+    RunCase{"DownloadOnFullDisk", response(kThree), Failed, 2, true, false, 60,
+            "The file pbk.rtl.download cannot be written: File too large"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

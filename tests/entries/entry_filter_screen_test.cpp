@@ -7,6 +7,7 @@
 #include "support/temp_folder.h"
 
 #include <QCheckBox>
+#include <random>
 
 using namespace numbrava;
 using namespace numbrava::testing;
@@ -18,6 +19,13 @@ const std::vector<EntryLine> kLines{
 const QStringList kItems{"01 02 03 04 05 07 ", "10 20 30 40 50 08 ", "10 20 30 40 51 09 "};
 
 enum class View { Dated, Standing, Wheel };
+
+QByteArray recordsBytes(const std::vector<EntryRecord>& lines) {
+    QByteArray bytes;
+    for (const EntryRecord& r : lines)
+        bytes += r.toBytes();
+    return bytes;
+}
 
 QString marks(const std::vector<EntryRecord>& lines) {
     QString all;
@@ -163,6 +171,35 @@ TEST(EntryFilterPasses, SumsOutsideTheWindowAndDuplicatesInFileOrder) {
         checkDuplicates(lines, sharedLimit);
         EXPECT_EQ(marks(lines), checked) << sharedLimit;
     }
+}
+
+// The index marks as the pairwise pass did: crowded random files, every limit, byte for byte.
+TEST(FilterFiles, TheIndexedPassMarksAsThePairwisePass) {
+    TempFolder folder;
+    const QString entry = folder.filePath("PwrB05JUL2003.lot"),
+                  work = filterWorkFile(folder.path());
+    for (const unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u})
+        for (int limit = 2; limit <= 5; ++limit) {
+            SCOPED_TRACE(::testing::Message() << "seed " << seed << ", sharing " << limit);
+            std::mt19937 random(seed);
+            std::vector<EntryRecord> lines(300);
+            for (EntryRecord& r : lines)
+                for (int k = 0; k < 5; ++k) // columns overlap: a number may come twice
+                    r.line.numbers[k] = static_cast<std::int16_t>(random() % 9 + 1 + 5 * k);
+            lines[0].count = 300;
+            writeFileBytes(entry, recordsBytes(lines));
+            const SumWindow window = sumWindow(Powerball, static_cast<int>(seed % 5) + 1);
+            checkOutsideSum(lines, window);
+            for (size_t i = 0; i < lines.size(); ++i)
+                for (size_t j = i + 1; j < lines.size() && lines[i].mark != kCheckedMark; ++j) {
+                    int shared = 0;
+                    for (auto a : lines[i].line.numbers)
+                        shared += static_cast<int>(std::ranges::count(lines[j].line.numbers, a));
+                    lines[j].mark = shared >= limit ? kCheckedMark : lines[j].mark;
+                }
+            runEntryFilter(entry, work, {.sum = window, .sharedLimit = limit});
+            EXPECT_EQ(fileBytes(work), recordsBytes(lines));
+        }
 }
 
 // Odd unused and date fields, a stale mark of -1 on line 3, a record past the count: all carried.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace numbrava::testing {
 
@@ -51,5 +53,12 @@ class ReadOnlyFolder {
     bool mounted_ = false;
     bool ok_ = false;
 };
+
+// What is no regular file, made at path: a "pipe", a link to /dev/"zero" or a "folder".
+inline bool plantNonRegular(const std::string& kind, const QString& path) {
+    return kind == "pipe"   ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+           : kind == "zero" ? QFile::link(QStringLiteral("/dev/zero"), path)
+                            : QDir().mkdir(path);
+}
 
 } // namespace numbrava::testing
