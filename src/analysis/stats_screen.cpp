@@ -114,6 +114,7 @@ void StatsScreen::buildUi() {
     chartArea_->setAlignment(Qt::AlignHCenter);
     chartArea_->setFrameShape(QFrame::NoFrame);
     chartArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartArea_->setFocusPolicy(Qt::NoFocus); // the chart itself takes the focus
     chartArea_->setMinimumHeight(kChartHeight);
 
     auto* layout = new QVBoxLayout(this);

@@ -63,8 +63,11 @@ void TextImportScreen::buildUi() {
     browse->setToolTip(QStringLiteral("Choose a text file from another folder; you can also "
                                       "drop one onto the list."));
     connect(browse, &QPushButton::clicked, this, [this] {
-        takeFile(main_.context().dialogs.chooseFileToOpen(
-            windowTitle(), QStringLiteral("Text files (*.txt);;All files (*)")));
+        takeFile(main_.context().dialogs.chooseFile(
+            {FileChoice::Kind::Open,
+             windowTitle(),
+             {},
+             QStringLiteral("Text files (*.txt);;All files (*)")}));
     });
     connect(validate_, &QPushButton::clicked, this, &TextImportScreen::validate);
     connect(import_, &QPushButton::clicked, this, &TextImportScreen::import);

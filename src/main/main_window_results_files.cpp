@@ -3,7 +3,6 @@
 #include "main/main_window.h"
 #include "results/import_results_screen.h"
 #include "results/results_export.h"
-#include "ui/file_chooser.h"
 #include "ui/file_guard.h"
 
 #include <QAction>
@@ -22,9 +21,9 @@ void exportHistory(MainWindow& window) {
     const QString start = state.resultsFolder.isEmpty()
                               ? suggested
                               : state.resultsFolder + QLatin1Char('/') + suggested;
-    const QString path =
-        chooseFile(&window, {FileChoice::Kind::Save, QStringLiteral("Export Results"), start,
-                             QStringLiteral("Results files (*.csv)")});
+    const QString path = window.context().dialogs.chooseFile(
+        {FileChoice::Kind::Save, QStringLiteral("Export Results"), start,
+         QStringLiteral("Results files (*.csv)")});
     if (path.isEmpty())
         return;
     state.resultsFolder = QFileInfo(path).absolutePath();

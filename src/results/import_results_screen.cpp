@@ -2,7 +2,6 @@
 
 #include "data/draw_history_file.h"
 #include "ui/busy_cursor.h"
-#include "ui/file_chooser.h"
 #include "ui/file_guard.h"
 #include "ui/main_view.h"
 #include "ui/screen_parts.h"
@@ -96,9 +95,9 @@ QString ImportResultsScreen::historyPath() const {
 
 void ImportResultsScreen::chooseFile() {
     AppState& state = main_.context().state;
-    const QString path = numbrava::chooseFile(
-        this, {FileChoice::Kind::Open, QStringLiteral("Import Results"), state.resultsFolder,
-               QStringLiteral("Results files (*.csv);;All files (*)")});
+    const QString path = main_.context().dialogs.chooseFile(
+        {FileChoice::Kind::Open, QStringLiteral("Import Results"), state.resultsFolder,
+         QStringLiteral("Results files (*.csv);;All files (*)")});
     if (path.isEmpty())
         return;
     state.resultsFolder = QFileInfo(path).absolutePath();

@@ -22,8 +22,12 @@ QMessageBox::StandardButton run(QMessageBox& box) {
 }
 } // namespace
 
-QString QtDialogs::askFileToOpen(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
+QString QtDialogs::askFile(const FileChoice& choice) {
+    QWidget* parent = QApplication::activeWindow();
+    if (choice.kind == FileChoice::Kind::Save)
+        return QFileDialog::getSaveFileName(parent, choice.caption, choice.startPath,
+                                            choice.filter);
+    return QFileDialog::getOpenFileName(parent, choice.caption, choice.startPath, choice.filter);
 }
 
 void QtDialogs::showMessage(const QString& text, const QString& title) {

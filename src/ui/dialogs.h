@@ -11,6 +11,15 @@ inline QString appTitle() {
     return QStringLiteral("Numbrava");
 }
 
+// What a file dialog is asked: a file to read, or a name to write under.
+struct FileChoice {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString caption;
+    QString startPath; // the folder it opens in, with a file name for Save
+    QString filter;    // e.g. "Results files (*.csv)"
+};
+
 // Message boxes: an OK box, and a Yes/No question where only Yes goes on.
 class Dialogs {
   public:
@@ -23,13 +32,11 @@ class Dialogs {
     bool askAbout(const QString& text, const QString& thing) {
         return askYesNo(text, appTitle(), thing);
     }
-    // The desktop's dialog for a file to open; empty when the user cancels.
-    QString chooseFileToOpen(const QString& caption, const QString& filter) {
-        return askFileToOpen(caption, filter);
-    }
+    // The desktop's file dialog; the path chosen, empty when the user cancels.
+    QString chooseFile(const FileChoice& choice) { return askFile(choice); }
 
   protected:
-    virtual QString askFileToOpen(const QString& caption, const QString& filter) = 0;
+    virtual QString askFile(const FileChoice& choice) = 0;
     virtual void showMessage(const QString& text, const QString& title) = 0;
     virtual bool askYesNo(const QString& text, const QString& title, const QString& detail) = 0;
 };
@@ -37,7 +44,7 @@ class Dialogs {
 // Real message boxes over the active window.
 class QtDialogs : public Dialogs {
   protected:
-    QString askFileToOpen(const QString& caption, const QString& filter) override;
+    QString askFile(const FileChoice& choice) override;
     void showMessage(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title, const QString& detail) override;
 };

@@ -4,7 +4,6 @@
 #include "payouts/payout_files.h"
 #include "support/disk_faults.h"
 #include "support/main_window_fixture.h"
-#include "ui/file_chooser.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -64,7 +63,7 @@ const DiskCase kCases[] = {
      [](MainWindow& w) -> std::function<void()> {
          const QString csv = w.context().state.dataFile("new.csv");
          writeFileBytes(csv, "date,b1,b2,b3,b4,b5,bonus\n2003-07-09,1,2,3,4,5,6\n");
-         setFileChooserHook([csv](const FileChoice&) { return csv; });
+         static_cast<FakeDialogs&>(w.context().dialogs).fileToOpen = csv;
          control<QAction>(&w, "mnuImportResults")->trigger();
          QWidget* form = visibleScreen("ImportResults");
          clickOn(form, "Command1");
@@ -110,15 +109,14 @@ const DiskCase kMoreChanges[] = {
          return [&w] { control<QAction>(&w, "mnustandsave")->trigger(); };
      }},
 };
-const char* const kScreens[] = {"Form2",  "Form5", "defaults", "Form30",
-                                "Form8",  "Form10", "ImportResults"};
+const char* const kScreens[] = {"Form2", "Form5",  "defaults",     "Form30",
+                                "Form8", "Form10", "ImportResults"};
 } // namespace
 
 // The files every case starts from, on the main screen of Powerball on 5 JUL 2003.
 class RealWindowFiles : public MainWindowTest {
   protected:
     void TearDown() override {
-        setFileChooserHook({});
         for (const char* screen : kScreens)
             discardScreens(screen);
     }

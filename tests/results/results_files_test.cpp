@@ -4,7 +4,6 @@
 #include "results/results_import.h"
 #include "support/main_window_fixture.h"
 #include "support/temp_folder.h"
-#include "ui/file_chooser.h"
 
 #include <QMenu>
 
@@ -128,15 +127,12 @@ class ResultsFiles : public MainWindowTest {
     std::vector<FileChoice> asked;
 
     void SetUp() override {
-        setFileChooserHook([this](const FileChoice& choice) {
+        dialogs.chooser = [this](const FileChoice& choice) {
             asked.push_back(choice);
             return answers.isEmpty() ? QString() : answers.takeFirst();
-        });
+        };
     }
-    void TearDown() override {
-        setFileChooserHook({});
-        closeScreens("ImportResults");
-    }
+    void TearDown() override { closeScreens("ImportResults"); }
     void startWith(GameCode game) {
         startWindow();
         for (const auto& [option, optionGame] : window->gameOptions())

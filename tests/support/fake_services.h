@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -27,7 +28,8 @@ class FakeDialogs : public Dialogs {
     std::vector<Shown> shown;
     std::deque<bool> answers;
     int unscriptedQuestions = 0;
-    QString fileToOpen; // what the file dialog gives
+    QString fileToOpen; // what the file dialog gives, unless chooser answers
+    std::function<QString(const FileChoice&)> chooser;
 
     void answerYes(int times = 1) { answers.insert(answers.end(), times, true); }
     void answerNo(int times = 1) { answers.insert(answers.end(), times, false); }
@@ -41,7 +43,9 @@ class FakeDialogs : public Dialogs {
     void clear() { shown.clear(); }
 
   protected:
-    QString askFileToOpen(const QString&, const QString&) override { return fileToOpen; }
+    QString askFile(const FileChoice& choice) override {
+        return chooser ? chooser(choice) : fileToOpen;
+    }
     void showMessage(const QString& text, const QString& title) override {
         shown.push_back({text, title, false});
     }
