@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     expect(fields == readTextFields(bytes), "the file reads as its bytes do");
     const QString folder = QFileInfo(text).path();
     const QDate date(2003, 7, 5);
-    for (GameCode game : {Powerball, MegaMillions}) {
-        const auto checked = checkTextEntries(game, fields);
+    for (GameCode game : allGames()) {
+        const auto checked = checkTextEntries(game, date, fields);
         const ImportValidation validation = validateTextImport(folder, game, text, date);
         expect(validation.valid == std::holds_alternative<std::vector<EntryLine>>(checked),
                "Validate takes what the checks take");
