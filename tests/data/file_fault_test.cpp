@@ -216,7 +216,8 @@ TEST(FileFault, LinksLeadNoWriteOutOfTheDataFolder) {
     };
     TempFolder outside;
     for (const std::string kind : {"outside", "dangling", "inside"})
-        for (const auto& [name, role, write] : cases) {
+        for (const auto& [name, role, writer] : cases) {
+            const auto& write = writer; // a lambda cannot take a structured binding in clang 14
             SCOPED_TRACE(name + (" linked " + kind));
             TempFolder folder;
             const QByteArray entry = drawBytes(1, 1, QDate(2003, 7, 5), kBalls, 7);
