@@ -9,7 +9,7 @@ using namespace numbrava::fuzzing;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString path = inputFile(QStringLiteral("pbk.rtl.download"), data, size);
     const QDate today(2006, 1, 1); // after the last shipped draw
-    for (GameCode game : {Powerball, MegaMillions}) {
+    for (GameCode game : allGames()) {
         const DownloadedHistory found = inspectDownloadedHistory(path, game, today);
         expect(bytesOf(path) ==
                    QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
